@@ -15,10 +15,11 @@ CalculationOutcome runCalculation(Fields& fields, Messages& messages, std::strin
 
     CalculationOutcome outcome;
     const Inputs inputs(fields);
+    ResultBuffer text;
     for (const CalculationStep& step : kCalculationSteps) {
         try {
             const Checked value = step.formula(inputs);
-            fields.setText(step.field, formatResult(value.value(), decimalSeparator));
+            fields.setText(step.field, formatResult(value.value(), decimalSeparator, text));
             ++outcome.stepsCompleted;
         } catch (const ArithmeticFailure& failure) {
             outcome.failure = StepFailure{step.field, step.quantity, failure.cause};

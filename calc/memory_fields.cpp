@@ -3,7 +3,8 @@
 namespace velmora {
 
 namespace {
-std::string lookup(const std::map<std::string, std::string, std::less<>>& map, std::string_view key)
+template <typename Table>
+std::string lookup(const Table& map, std::string_view key)
 {
     const auto it = map.find(key);
     return it == map.end() ? std::string{} : it->second;

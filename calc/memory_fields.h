@@ -2,7 +2,7 @@
 
 #include "fields.h"
 
-#include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -21,8 +21,20 @@ public:
     int writeCount() const { return writes_; }
 
 private:
-    std::map<std::string, std::string, std::less<>> texts_;
-    std::map<std::string, std::string, std::less<>> captions_;
+    struct NameHash {
+        using is_transparent = void;
+        // FNV-1a: control names are a few bytes long.
+        std::size_t operator()(std::string_view name) const
+        {
+            std::size_t hash = 14695981039346656037ULL;
+            for (char c : name)
+                hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+            return hash;
+        }
+    };
+    using Table = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
+    Table texts_;
+    Table captions_;
     int writes_ = 0;
 };
 

@@ -1,0 +1,80 @@
+// Speed of the core: a whole calculation run over in-memory fields, and the
+// result text rule against printf's %.15G on the same values.
+#include "calc/calculation.h"
+#include "calc/memory_fields.h"
+#include "calc/number_text.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace velmora;
+
+void CalculationRun(benchmark::State& state)
+{
+    MemoryFields fields;
+    fields.setText("Text1", "203");
+    fields.setText("Text2", "2032");
+    fields.setText("Text3", "5.6");
+    fields.setText("Text14", "640");
+    fields.setText("Text22", "480");
+    MessageLog messages;
+    for (auto _ : state) {
+        const CalculationOutcome outcome = runCalculation(fields, messages, ",");
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(CalculationRun);
+
+std::vector<double> sampleValues()
+{
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-12, 18);
+    std::vector<double> values(4096);
+    for (double& v : values)
+        v = mantissa(random) * std::pow(10.0, exponent(random));
+    return values;
+}
+
+void ResultTextRule(benchmark::State& state)
+{
+    const std::vector<double> values = sampleValues();
+    std::size_t i = 0;
+    ResultBuffer buffer;
+    for (auto _ : state) {
+        std::string_view text = formatResult(values[i++ % values.size()], ",", buffer);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(ResultTextRule);
+
+void SnprintfBaseline(benchmark::State& state)
+{
+    const std::vector<double> values = sampleValues();
+    std::size_t i = 0;
+    char buffer[40];
+    for (auto _ : state) {
+        std::snprintf(buffer, sizeof buffer, "%.15G", values[i++ % values.size()]);
+        benchmark::DoNotOptimize(buffer);
+    }
+}
+BENCHMARK(SnprintfBaseline);
+
+void FieldReadingRule(benchmark::State& state)
+{
+    const char* texts[] = {"203", "2032", "5.6", " 1 250", "6,8", "1.5E+16", "&H1F", "abc"};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto value = readFieldNumber(texts[i++ % std::size(texts)]);
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(FieldReadingRule);
+
+} // namespace
