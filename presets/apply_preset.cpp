@@ -19,4 +19,10 @@ void applyCamera(const Camera& camera, Fields& fields)
     fields.setText("Text22", formatInput(camera.height));
 }
 
+void resetInputs(Fields& fields)
+{
+    for (const char* input : {"Text1", "Text2", "Text3", "Text22", "Text14"})
+        fields.setText(input, "");
+}
+
 } // namespace velmora

@@ -12,4 +12,7 @@ void applyTelescope(const Telescope& telescope, Fields& fields);
 // Writes the camera's pixel size into Text3, width into Text14, height into Text22.
 void applyCamera(const Camera& camera, Fields& fields);
 
+// "RESET": empties the five input fields; results and the file name stay.
+void resetInputs(Fields& fields);
+
 } // namespace velmora

@@ -36,10 +36,7 @@ cmake --build build
 
 case $mode in
   run)
-    if [[ -x build/velmora ]]; then
-      exec build/velmora
-    fi
-    echo "Built the core; the window is not built yet."
+    exec build/ui/velmora
     ;;
   test)
     ctest --test-dir build --output-on-failure --timeout 600

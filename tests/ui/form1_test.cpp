@@ -1,0 +1,315 @@
+#include "calc/memory_fields.h"
+#include "ui/Form1.h"
+#include "ui/form1_layout.h"
+#include "ui/window_printer.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::ui;
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    MessageLog* log_ = nullptr;
+    std::unique_ptr<Form1> window_;
+
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        T* widget = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QString text(const char* name) const { return control<QLineEdit>(name)->text(); }
+    void type(const char* name, const QString& value) const { control<QLineEdit>(name)->setText(value); }
+    void click(const char* name) const { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+    void choose(const char* entry) const { control<QAction>(entry)->trigger(); }
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        auto log = std::make_unique<MessageLog>();
+        log_ = log.get();
+        window_ = std::make_unique<Form1>(std::move(log));
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void windowCaptionAndClientSize()
+    {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Velmora 2.2"));
+        QCOMPARE(window_->clientArea()->size(), QSize(647, 520));
+        QVERIFY(!window_->windowIcon().isNull());
+    }
+
+    void everyControlStandsWhereTheTableSays()
+    {
+        for (const ControlSpec& spec : kForm1Controls) {
+            const QString name = QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
+            QWidget* widget = window_->findChild<QWidget*>(name);
+            QVERIFY2(widget, qPrintable(name));
+            const QWidget* expectedParent =
+                spec.container.empty() ? window_->clientArea() : control(spec.container.data());
+            QCOMPARE(widget->parentWidget(), expectedParent);
+            const QRect expected(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15);
+            QVERIFY2(widget->geometry() == expected, qPrintable(name));
+        }
+    }
+
+    void spotChecksInPixels()
+    {
+        QCOMPARE(control("Frame1")->geometry(), QRect(8, 0, 289, 201));
+        QCOMPARE(control("Text14")->geometry(), QRect(16, 152, 105, 20));
+        QCOMPARE(control("Label8")->geometry(), QRect(8, 288, 209, 33));
+        QCOMPARE(control("Text7")->geometry(), QRect(536, 24, 89, 25));
+        QCOMPARE(control("NomeFile")->geometry(), QRect(8, 304, 289, 23));
+    }
+
+    void framesHoldTheirControls()
+    {
+        int fields = 0, labels = 0, pictures = 0;
+        for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
+            for (QObject* child : control(frame)->children()) {
+                if (qobject_cast<QLineEdit*>(child))
+                    ++fields;
+                else if (auto* label = qobject_cast<QLabel*>(child))
+                    ++(label->pixmap().isNull() ? labels : pictures);
+            }
+        }
+        QCOMPARE(fields, 28);
+        QCOMPARE(labels, 31);
+        QCOMPARE(pictures, 10);
+    }
+
+    void picturesHaveTheirNaturalSizes()
+    {
+        const std::pair<const char*, QSize> sizes[] = {
+            {"Image1", {30, 29}}, {"Image2", {29, 30}}, {"Image3", {29, 30}}, {"Image4", {29, 30}},
+            {"Image5", {30, 28}}, {"Image6", {30, 29}}, {"Image7", {30, 28}}, {"Image8", {30, 28}},
+            {"Image9", {30, 30}}, {"Image10", {30, 30}}};
+        for (const auto& [name, size] : sizes) {
+            QCOMPARE(control<QLabel>(name)->pixmap().size(), size);
+            QCOMPARE(control(name)->size(), size);
+        }
+    }
+
+    void captionsAndLooks()
+    {
+        QCOMPARE(control<QGroupBox>("Frame1")->title(), QStringLiteral("Parametri da inserire"));
+        QCOMPARE(control("Frame1")->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(control<QPushButton>("Command4")->text(), QStringLiteral("Salva Calcolo in C:\\.... .TXT"));
+        QCOMPARE(control<QLabel>("Label6")->text(), QStringLiteral("μΜ"));
+        QCOMPARE(control<QLabel>("Label11")->text(), QStringLiteral("POTERE RISOLUTIVO  (\")"));
+        for (const char* input : {"Text1", "Text2", "Text3", "Text14", "Text22"})
+            QCOMPARE(control(input)->palette().color(QPalette::Base), QColor(Qt::red));
+        QCOMPARE(control("Text1")->palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(control("Label26")->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QVERIFY(control<QLabel>("Label8")->wordWrap());
+        QVERIFY(control<QLabel>("Label1")->alignment() & Qt::AlignRight);
+    }
+
+    void everyFieldStartsEmptyWithTheFocusInText1()
+    {
+        for (QLineEdit* field : window_->findChildren<QLineEdit*>())
+            QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QCOMPARE(QApplication::focusWidget(), control("Text1"));
+    }
+
+    void tabGoesThroughFieldsAndButtonsInOrder()
+    {
+        const QStringList expected = {
+            "Text1",  "Text2",  "Text3",  "Command1", "Text4",  "Text5",    "Text6",  "Text10",   "Text11",
+            "Text15", "Command2", "Text14", "Text22", "Text28", "Text12",   "Text13", "Text18",   "Text20",
+            "Text21", "Text26", "Text29", "Text30",   "Text31", "Text32",   "Text33", "Text34",   "Text35",
+            "Text36", "Command3", "Text8",  "Text7",  "Command4", "NomeFile"};
+        QStringList chain;
+        QWidget* widget = control("Text1");
+        do {
+            if (widget->focusPolicy() & Qt::TabFocus)
+                chain << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != control("Text1") && chain.size() < 100);
+        QCOMPARE(chain, expected);
+    }
+
+    void menuTree()
+    {
+        const auto captions = [](const QMenu* menu) {
+            QStringList list;
+            for (const QAction* action : menu->actions()) {
+                if (action->isSeparator() || action->isCheckable() || !action->shortcut().isEmpty())
+                    list << "unexpected separator, check mark or shortcut";
+                list << (action->menu() ? action->menu()->objectName() : action->objectName()) + "=" + action->text();
+            }
+            return list;
+        };
+        QStringList top;
+        for (const QAction* action : window_->menuBar()->actions())
+            top << action->menu()->objectName() + "=" + action->text();
+        QCOMPARE(top, QStringList({"mnuFile=&File", "mnuinformazzioni=&informazzioni"}));
+        QCOMPARE(captions(control<QMenu>("mnuFile")),
+                 QStringList({"mnuApriTelescopio=&ApriTelescopio", "mnuApriCamera=&ApriCamera",
+                              "mnuStampa=&Stampa", "mnuChiudi=&Chiudi"}));
+        QCOMPARE(captions(control<QMenu>("mnuApriTelescopio")),
+                 QStringList({"mnumaksutovcassegrain=&maksutovcassegrain", "mnuschmidtcassegrain=&schmidtcassegrain",
+                              "mnurifrattori=&rifrattori", "mnunewton=&newton"}));
+        QCOMPARE(captions(control<QMenu>("mnunewton")),
+                 QStringList({"mnuvixenR135DG=&vixenR135DG", "mnutalmvixenR150SDG=&vixenR150SDG",
+                              "mnutal1vixenR200SSDG=&vixenR200SSDG",
+                              "mnuCelestroFIRSTSCOPE114=&CelestronFIRSTSCOPE114"}));
+        QCOMPARE(control<QMenu>("mnuApriCamera")->actions().size(), 13);
+        QCOMPARE(control<QMenu>("mnuApriCamera")->actions().first()->text(), QStringLiteral("&StarlightXpressSXVH5"));
+        QCOMPARE(captions(control<QMenu>("mnuinformazzioni")),
+                 QStringList({"mnuProdotto=&Prodotto", "mnuAiuto=&Aiuto"}));
+    }
+
+    void presetsAndResetOnRealWidgets()
+    {
+        type("Text1", "abc");
+        type("Text7", "kept?");
+        choose("mnuCelestronOTC8");
+        choose("mnuPhilipsVesta");
+        QCOMPARE(text("Text1"), QStringLiteral("203"));
+        QCOMPARE(text("Text2"), QStringLiteral("2032"));
+        QCOMPARE(text("Text3"), QStringLiteral("5.6"));
+        QCOMPARE(text("Text14"), QStringLiteral("640"));
+        QCOMPARE(text("Text22"), QStringLiteral("480"));
+        QCOMPARE(text("Text7"), QStringLiteral("kept?"));
+        choose("mnuCelestronC5");
+        QCOMPARE(text("Text7"), QString());
+
+        type("Text4", "result");
+        type("NomeFile", "name");
+        click("Command2");
+        for (const char* input : {"Text1", "Text2", "Text3", "Text14", "Text22"})
+            QCOMPARE(text(input), QString());
+        QCOMPARE(text("Text4"), QStringLiteral("result"));
+        QCOMPARE(text("NomeFile"), QStringLiteral("name"));
+        QVERIFY(log_->shown().empty());
+    }
+
+    void calculationOfTheWorkedExample()
+    {
+        type("Text1", "200");
+        type("Text2", "1000");
+        type("Text3", "5.6");
+        type("Text14", "640");
+        type("Text22", "480");
+        click("Command1");
+        QVERIFY(log_->shown().empty());
+        QCOMPARE(text("Text4"), QStringLiteral("0,6"));
+        QCOMPARE(text("Text11"), QStringLiteral("5"));
+        QCOMPARE(text("Text15"), QStringLiteral("4,48"));
+        QCOMPARE(text("Text10"), QStringLiteral("1,155168"));
+        QCOMPARE(text("Text28"), QStringLiteral("9,241344"));
+        QCOMPARE(text("Text12"), QStringLiteral("12,321792"));
+        QCOMPARE(text("Text8"), QStringLiteral("17,3913043478261"));
+        QVERIFY(text("Text33").startsWith(QStringLiteral("28002,4")));
+    }
+
+    void decimalPointUnderAnEnglishLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        type("Text1", "200");
+        type("Text2", "1000");
+        type("Text3", "5.6");
+        click("Command1");
+        QCOMPARE(text("Text4"), QStringLiteral("0.6"));
+    }
+
+    void bothEmptyInputsShowTheMessageTwice()
+    {
+        type("Text4", "previous");
+        click("Command1");
+        QVERIFY(log_->shown().size() >= 2);
+        const std::string expected =
+            "Il programma và in errore, la prossima volta inserisci sempre un valore sui (Parametri da inserire).";
+        QCOMPARE(log_->shown()[0].text, expected);
+        QCOMPARE(log_->shown()[1].text, expected);
+        QCOMPARE(log_->shown()[0].title, std::string("VELMORA"));
+        QCOMPARE(text("Text4"), QStringLiteral("previous"));
+    }
+
+    void saveButtonWritesTheReport()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("prova.TXT"));
+        type("Text1", "200");
+        type("Text2", "1000");
+        type("Text3", "7.4");
+        type("Text14", "640");
+        type("Text22", "480");
+        type("NomeFile", path);
+        click("Command4");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.size(), 278);
+        QVERIFY(bytes.startsWith("Diametro ottica200mmFocale ottica1000mmDimensione pixel7.4mMDimensione sensore"));
+        QVERIFY(bytes.endsWith("CAMPO SENSORE (')Altezza\r\n"));
+        QCOMPARE(log_->shown().back().text, std::string("Salvataggio effettuato!"));
+    }
+
+    void enterAndEscapeInAFieldPressNothing()
+    {
+        type("Text1", "200");
+        type("Text2", "1000");
+        control("Text2")->setFocus();
+        QTest::keyClick(control("Text2"), Qt::Key_Return);
+        QTest::keyClick(control("Text2"), Qt::Key_Escape);
+        QCOMPARE(text("Text4"), QString());
+        QVERIFY(log_->shown().empty());
+        QVERIFY(window_->isVisible());
+        for (QPushButton* button : window_->findChildren<QPushButton*>())
+            QVERIFY(!button->isDefault() && !button->autoDefault());
+    }
+
+    void resizingMovesNothing()
+    {
+        const QRect before = control("Text7")->geometry();
+        window_->resize(1000, 800);
+        QCOMPARE(control("Text7")->geometry(), before);
+        window_->resize(200, 100);
+        QCOMPARE(control("Text7")->geometry(), before);
+    }
+
+    void printsOnePageAtTheWindowsPhysicalSizeLossless()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("print.pdf"));
+        type("Text13", QStringLiteral("typed by hand"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setResolution(300);
+        QVERIFY(printWidget(*window_->clientArea(), printer));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/"), 1);
+        QVERIFY(!pdf.contains("/DCTDecode"));
+        // 647 x 520 screen pixels are 6.74 x 5.42 inches: 2022 x 1625 dots at 300 dpi.
+        QVERIFY(pdf.contains("/Width 2022"));
+        QVERIFY(pdf.contains("/Height 1625"));
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

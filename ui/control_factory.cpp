@@ -1,0 +1,154 @@
+#include "control_factory.h"
+
+#include "utf8.h"
+#include "wrapping_button.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include <cmath>
+
+namespace velmora::ui {
+
+namespace {
+
+
+QStringList familiesFor(Face face)
+{
+    switch (face) {
+    case Face::Georgia:
+        return {QStringLiteral("Georgia"), QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
+    case Face::Arial:
+        return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    case Face::MsSansSerif:
+        return {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    case Face::Symbol: // shown as Greek letters, in a face that has them
+        return {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    }
+    return {};
+}
+
+QRect pixelsOf(const ControlSpec& spec)
+{
+    return {spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
+            spec.height / kTwipsPerPixel};
+}
+
+Qt::Alignment alignmentOf(Align align)
+{
+    switch (align) {
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Center:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* createWidget(const ControlSpec& spec, QWidget* container)
+{
+    const QString caption = toQString(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(caption, container);
+        if (spec.look & RedCaption) {
+            QPalette palette = frame->palette();
+            palette.setColor(QPalette::WindowText, Qt::red);
+            frame->setPalette(palette);
+        }
+        return frame;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(container);
+        if (spec.font.face == Face::Symbol) {
+            label->setText(symbolFontText(caption));
+            label->setProperty(kDesignCaption, caption);
+        } else {
+            label->setText(caption);
+        }
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(alignmentOf(spec.align));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, (spec.look & BlackText) ? QColor(Qt::black)
+                                                                       : palette.color(QPalette::ButtonText));
+        label->setPalette(palette);
+        return label;
+    }
+    case ControlKind::TextField: {
+        auto* field = new QLineEdit(container);
+        if (spec.look & (RedGround | BlackText)) {
+            QPalette palette = field->palette();
+            if (spec.look & RedGround)
+                palette.setColor(QPalette::Base, Qt::red);
+            if (spec.look & BlackText)
+                palette.setColor(QPalette::Text, Qt::black);
+            field->setPalette(palette);
+        }
+        return field;
+    }
+    case ControlKind::Button:
+        return new WrappingButton(caption, container);
+    case ControlKind::Picture: {
+        auto* picture = new QLabel(container);
+        picture->setPixmap(QPixmap(caption));
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QFont fontFor(const FontSpec& spec)
+{
+    QFont font;
+    font.setFamilies(familiesFor(spec.face));
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
+    font.setBold(spec.bold);
+    return font;
+}
+
+QString symbolFontText(QStringView latin)
+{
+    // The Symbol font's Greek letters, in the order of the Latin ones they replace.
+    static const QString upper = QStringLiteral("ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖ");
+    static const QString lower = QStringLiteral("αβχδεφγηιϕκλμνοπθρστυϖωξψζ");
+    QString shown;
+    for (const QChar c : latin) {
+        if (c >= u'A' && c <= u'Z')
+            shown += upper[c.unicode() - u'A'];
+        else if (c >= u'a' && c <= u'z')
+            shown += lower[c.unicode() - u'a'];
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+QHash<QString, QWidget*> buildControls(std::span<const ControlSpec> controls, QWidget* clientArea)
+{
+    QHash<QString, QWidget*> byName;
+    for (const bool frames : {true, false}) {
+        for (const ControlSpec& spec : controls) {
+            if ((spec.kind == ControlKind::Frame) != frames)
+                continue;
+            QWidget* container = spec.container.empty() ? clientArea : byName.value(toQString(spec.container));
+            QWidget* widget = createWidget(spec, container);
+            widget->setObjectName(toQString(spec.name));
+            widget->setFont(fontFor(spec.font));
+            QRect geometry = pixelsOf(spec);
+            if (spec.kind == ControlKind::Picture) // shown at its natural size
+                geometry.setSize(static_cast<QLabel*>(widget)->pixmap().size());
+            widget->setGeometry(geometry);
+            byName.insert(widget->objectName(), widget);
+        }
+    }
+    return byName;
+}
+
+} // namespace velmora::ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "form1_layout.h"
+
+#include <QFont>
+#include <QHash>
+#include <QString>
+
+#include <span>
+
+class QWidget;
+
+namespace velmora::ui {
+
+// Property that keeps a label's caption as designed when the screen shows
+// it otherwise (the Symbol font's letters drawn as Greek ones).
+inline constexpr char kDesignCaption[] = "designCaption";
+
+// The font of a spec, with free faces standing in where the named one is
+// missing; sized in pixels at 96 dpi, as the layout is.
+QFont fontFor(const FontSpec& spec);
+
+// What the Symbol font shows for a text in Latin letters: "mM" is "μΜ".
+QString symbolFontText(QStringView latin);
+
+// Creates every control of the table inside `clientArea`, frames first so
+// that the controls inside them find their container. Returns them by name.
+QHash<QString, QWidget*> buildControls(std::span<const ControlSpec> controls, QWidget* clientArea);
+
+} // namespace velmora::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace velmora::ui {
+
+// A push button whose caption wraps onto several lines when it does not fit
+// on one, centred, as captions longer than their button always have.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit WrappingButton(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace velmora::ui
