@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include "Dialog.h"
+#include "frmAbout.h"
 #include "calc/app_identity.h"
 #include "calc/calculation.h"
 #include "control_factory.h"
@@ -9,6 +11,7 @@
 #include "report/save_report.h"
 #include "utf8.h"
 #include "widget_fields.h"
+#include "window_lifetime.h"
 #include "window_printer.h"
 
 #include <QCoreApplication>
@@ -96,8 +99,12 @@ void Form1::buildMenus()
 
     QMenu* information = menuBar()->addMenu(QStringLiteral("&informazzioni"));
     information->setObjectName(QStringLiteral("mnuinformazzioni"));
-    information->addAction(QStringLiteral("&Prodotto"))->setObjectName(QStringLiteral("mnuProdotto"));
-    information->addAction(QStringLiteral("&Aiuto"))->setObjectName(QStringLiteral("mnuAiuto"));
+    QAction* about = information->addAction(QStringLiteral("&Prodotto"));
+    about->setObjectName(QStringLiteral("mnuProdotto"));
+    connect(about, &QAction::triggered, this, &Form1::mnuProdotto_Click);
+    QAction* help = information->addAction(QStringLiteral("&Aiuto"));
+    help->setObjectName(QStringLiteral("mnuAiuto"));
+    connect(help, &QAction::triggered, this, &Form1::mnuAiuto_Click);
 }
 
 void Form1::setTabOrder()
@@ -144,4 +151,19 @@ void Form1::mnuStampa_Click()
 void Form1::mnuChiudi_Click()
 {
     Command3_Click();
+}
+
+// Each choice opens one more independent window; none is kept here.
+void Form1::mnuProdotto_Click()
+{
+    auto* about = new frmAbout();
+    keepProgramAliveWhileOpen(*about);
+    about->show();
+}
+
+void Form1::mnuAiuto_Click()
+{
+    auto* help = new Dialog();
+    keepProgramAliveWhileOpen(*help);
+    help->show();
 }

@@ -32,6 +32,8 @@ private:
     void Command4_Click(); // Salva Calcolo
     void mnuStampa_Click();
     void mnuChiudi_Click();
+    void mnuProdotto_Click();
+    void mnuAiuto_Click();
 
     QWidget* clientArea_;
     QHash<QString, QWidget*> controls_;

@@ -2,6 +2,7 @@
 
 #include "calc/app_identity.h"
 #include "ui/utf8.h"
+#include "ui/window_lifetime.h"
 
 #include <QApplication>
 
@@ -13,7 +14,8 @@ int main(int argc, char* argv[])
                                             .arg(velmora::kVersionMajor)
                                             .arg(velmora::kVersionMinor)
                                             .arg(velmora::kVersionRevision));
-    Form1 window;
-    window.show();
+    auto* window = new Form1();
+    velmora::ui::keepProgramAliveWhileOpen(*window);
+    window->show();
     return QApplication::exec();
 }
