@@ -17,6 +17,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  g++-mingw-w64-x86-64
 )
 missing=()
 for package in "${packages[@]}"; do
