@@ -3,6 +3,7 @@
 // black. Run it to rewrite the PNG files in the folder given as argument.
 #include <QColor>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
@@ -157,12 +158,10 @@ QImage pluto()
     }, 0.3);
 }
 
-// A telescope on its tripod, black on red, in the 16 colours of the classic palette.
-QImage icon()
+// A telescope on its tripod, black on red, drawn on a 32-unit grid.
+void drawIcon(QPainter& painter)
 {
-    QImage image(32, 32, QImage::Format_RGB32);
-    image.fill(QColor(255, 0, 0));
-    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, 32, 32), QColor(255, 0, 0));
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygon({QPoint(3, 17), QPoint(25, 5), QPoint(28, 10), QPoint(6, 22)})); // tube
@@ -172,6 +171,14 @@ QImage icon()
     painter.drawLine(15, 15, 15, 27); // tripod
     painter.drawLine(15, 18, 8, 30);
     painter.drawLine(15, 18, 22, 30);
+}
+
+// The program's icon: 32 x 32 in the 16 colours of the classic palette.
+QImage icon()
+{
+    QImage image(32, 32, QImage::Format_RGB32);
+    QPainter painter(&image);
+    drawIcon(painter);
     painter.end();
     static const QList<QRgb> classic16 = {
         qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(0, 128, 0), qRgb(128, 128, 0),
@@ -179,6 +186,17 @@ QImage icon()
         qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(255, 255, 0),
         qRgb(0, 0, 255), qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
     return image.convertToFormat(QImage::Format_Indexed8, classic16, Qt::ThresholdDither);
+}
+
+// The same drawing at a desktop icon size, smoothed rather than blown up.
+QImage desktopIcon(int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 32.0, size / 32.0);
+    drawIcon(painter);
+    return image;
 }
 
 } // namespace
@@ -193,8 +211,11 @@ int main(int argc, char** argv)
     const std::pair<const char*, QImage> pictures[] = {
         {"Image1.png", sun()}, {"Image2.png", mercury()}, {"Image3.png", venus()}, {"Image4.png", moon()},
         {"Image5.png", mars()}, {"Image6.png", jupiter()}, {"Image7.png", saturn()}, {"Image8.png", uranus()},
-        {"Image9.png", neptune()}, {"Image10.png", pluto()}, {"icon.png", icon()}};
+        {"Image9.png", neptune()}, {"Image10.png", pluto()}, {"icon.png", icon()},
+        {"hicolor/48x48/apps/velmora.png", desktopIcon(48)}, {"hicolor/64x64/apps/velmora.png", desktopIcon(64)},
+        {"hicolor/128x128/apps/velmora.png", desktopIcon(128)}};
     for (const auto& [name, image] : pictures) {
+        out.mkpath(QFileInfo(out.filePath(QString::fromLatin1(name))).path());
         if (!image.save(out.filePath(QString::fromLatin1(name)))) {
             std::fprintf(stderr, "cannot write %s\n", name);
             return 1;
