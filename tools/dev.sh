@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Velmora (installs what is missing), builds
-# into build/, then starts the program (`run`) or runs every test (`test`).
-# With CI set in the environment, compiler warnings are errors.
+# into build/, then starts the program (`run`) or runs every test (`test`):
+# the tests of the normal build, the same tests built with AddressSanitizer
+# and UndefinedBehaviorSanitizer (build-asan/), and the fuzzers of the core
+# for a minute each (build-fuzz/). With CI set, compiler warnings are errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,8 +18,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth xdotool
+  clang libclang-rt-14-dev
   g++-mingw-w64-x86-64
+  desktop-file-utils appstream dpkg-dev
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -32,14 +36,21 @@ fi
 
 werror=OFF
 [[ -n ${CI:-} ]] && werror=ON
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR="$werror"
-cmake --build build
+build() {
+  cmake --preset "$1" -DVELMORA_WERROR="$werror"
+  cmake --build --preset "$1"
+}
 
 case $mode in
   run)
+    build default
     exec build/ui/velmora
     ;;
   test)
-    ctest --test-dir build --output-on-failure --timeout 600
+    for preset in default asan fuzz; do
+      echo "== $preset =="
+      build "$preset"
+      ctest --preset "$preset"
+    done
     ;;
 esac
