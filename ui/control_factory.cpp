@@ -3,11 +3,13 @@
 #include "utf8.h"
 #include "wrapping_button.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora::ui {
@@ -30,6 +32,24 @@ QStringList familiesFor(Face face)
     return {};
 }
 
+// The first installed family of a face's list, looked up once: asking the
+// font system for a missing family makes it search all fallbacks, at every
+// size, which would slow the window's start.
+QString installedFamily(Face face)
+{
+    static QHash<Face, QString> chosen;
+    const auto known = chosen.constFind(face);
+    if (known != chosen.cend())
+        return *known;
+    // Looked up in the plain list: asking hasFamily() about a missing family
+    // makes fontconfig resolve it as an alias, which costs as much.
+    static const QStringList installedFamilies = QFontDatabase::families();
+    const QStringList families = familiesFor(face);
+    const auto installed = std::find_if(families.cbegin(), families.cend(),
+                                        [](const QString& family) { return installedFamilies.contains(family); });
+    return chosen[face] = installed != families.cend() ? *installed : families.front();
+}
+
 QRect pixelsOf(const ControlSpec& spec)
 {
     return {spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
@@ -49,12 +69,17 @@ Qt::Alignment alignmentOf(Align align)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
+// Each widget gets its font before its text, so that no text is ever laid
+// out in a font it will not keep.
 QWidget* createWidget(const ControlSpec& spec, QWidget* container)
 {
     const QString caption = toQString(spec.caption);
+    const QFont font = fontFor(spec.font);
     switch (spec.kind) {
     case ControlKind::Frame: {
-        auto* frame = new QGroupBox(caption, container);
+        auto* frame = new QGroupBox(container);
+        frame->setFont(font);
+        frame->setTitle(caption);
         if (spec.look & RedCaption) {
             QPalette palette = frame->palette();
             palette.setColor(QPalette::WindowText, Qt::red);
@@ -64,6 +89,7 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* container)
     }
     case ControlKind::Label: {
         auto* label = new QLabel(container);
+        label->setFont(font);
         if (spec.font.face == Face::Symbol) {
             label->setText(symbolFontText(caption));
             label->setProperty(kDesignCaption, caption);
@@ -81,6 +107,7 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* container)
     }
     case ControlKind::TextField: {
         auto* field = new QLineEdit(container);
+        field->setFont(font);
         if (spec.look & (RedGround | BlackText)) {
             QPalette palette = field->palette();
             if (spec.look & RedGround)
@@ -91,8 +118,12 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* container)
         }
         return field;
     }
-    case ControlKind::Button:
-        return new WrappingButton(caption, container);
+    case ControlKind::Button: {
+        auto* button = new WrappingButton(container);
+        button->setFont(font);
+        button->setText(caption);
+        return button;
+    }
     case ControlKind::Picture: {
         auto* picture = new QLabel(container);
         picture->setPixmap(QPixmap(caption));
@@ -106,8 +137,7 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* container)
 
 QFont fontFor(const FontSpec& spec)
 {
-    QFont font;
-    font.setFamilies(familiesFor(spec.face));
+    QFont font(installedFamily(spec.face));
     font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
     font.setBold(spec.bold);
     return font;
@@ -140,7 +170,6 @@ QHash<QString, QWidget*> buildControls(std::span<const ControlSpec> controls, QW
             QWidget* container = spec.container.empty() ? clientArea : byName.value(toQString(spec.container));
             QWidget* widget = createWidget(spec, container);
             widget->setObjectName(toQString(spec.name));
-            widget->setFont(fontFor(spec.font));
             QRect geometry = pixelsOf(spec);
             if (spec.kind == ControlKind::Picture) // shown at its natural size
                 geometry.setSize(static_cast<QLabel*>(widget)->pixmap().size());

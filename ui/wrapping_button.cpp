@@ -5,7 +5,7 @@
 
 namespace velmora::ui {
 
-WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+WrappingButton::WrappingButton(QWidget* parent) : QPushButton(parent) {}
 
 void WrappingButton::paintEvent(QPaintEvent*)
 {

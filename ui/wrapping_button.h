@@ -9,7 +9,7 @@ namespace velmora::ui {
 class WrappingButton : public QPushButton {
     Q_OBJECT
 public:
-    explicit WrappingButton(const QString& caption, QWidget* parent = nullptr);
+    explicit WrappingButton(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
