@@ -1,6 +1,7 @@
-// Draws Velmora's pictures: the 32 x 32, 16-colour application icon and the
-// ten 24-bit pictures of the Sun, the Moon and the planets, each a disc on
-// black. Run it to rewrite the PNG files in the folder given as argument.
+// Draws Velmora's pictures: the 32 x 32, 16-colour application icon (also as
+// the Windows .ico and at desktop sizes) and the ten 24-bit pictures of the
+// Sun, the Moon and the planets, each a disc on black. Run it to rewrite the
+// files in the folder given as argument.
 #include <QColor>
 #include <QDir>
 #include <QFileInfo>
@@ -211,7 +212,7 @@ int main(int argc, char** argv)
     const std::pair<const char*, QImage> pictures[] = {
         {"Image1.png", sun()}, {"Image2.png", mercury()}, {"Image3.png", venus()}, {"Image4.png", moon()},
         {"Image5.png", mars()}, {"Image6.png", jupiter()}, {"Image7.png", saturn()}, {"Image8.png", uranus()},
-        {"Image9.png", neptune()}, {"Image10.png", pluto()}, {"icon.png", icon()},
+        {"Image9.png", neptune()}, {"Image10.png", pluto()}, {"icon.png", icon()}, {"velmora.ico", icon()},
         {"hicolor/48x48/apps/velmora.png", desktopIcon(48)}, {"hicolor/64x64/apps/velmora.png", desktopIcon(64)},
         {"hicolor/128x128/apps/velmora.png", desktopIcon(128)}};
     for (const auto& [name, image] : pictures) {
