@@ -31,8 +31,7 @@ namespace {
 
 long long monotonicNanoseconds()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
@@ -40,7 +39,7 @@ long long monotonicNanoseconds()
 // the parent started this process.
 class FirstPaintReporter : public QObject {
 public:
-    explicit FirstPaintReporter(long long startedAt) : startedAt_(startedAt) {}
+    explicit FirstPaintReporter(long long startedAt) : startedAt_(startedAt) { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -104,7 +103,7 @@ ChildFigures measureChild(const char* self, const char* kind)
     const ssize_t got = read(pipeEnds[0], buffer, sizeof buffer - 1);
     close(pipeEnds[0]);
     int status = 0;
-    rusage usage{};
+    rusage usage {};
     wait4(child, &status, 0, &usage);
     if (got <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "the %s window did not report its first paint\n", kind);
@@ -167,11 +166,11 @@ int main(int argc, char** argv)
 
     std::printf("median of %d runs        Form1     bare window  ratio (goal <= 1.30)   one label  ratio\n", runs);
     std::printf("start to first paint  %6.1f ms   %6.1f ms    %5.2f                  %6.1f ms  %5.2f\n",
-                median(formTimes), median(bareTimes), median(formTimes) / median(bareTimes), median(labelTimes),
-                median(formTimes) / median(labelTimes));
+        median(formTimes), median(bareTimes), median(formTimes) / median(bareTimes), median(labelTimes),
+        median(formTimes) / median(labelTimes));
     std::printf("peak memory           %6.1f MB   %6.1f MB    %5.2f                  %6.1f MB  %5.2f\n",
-                median(formMemory), median(bareMemory), median(formMemory) / median(bareMemory),
-                median(labelMemory), median(formMemory) / median(labelMemory));
+        median(formMemory), median(bareMemory), median(formMemory) / median(bareMemory), median(labelMemory),
+        median(formMemory) / median(labelMemory));
     std::printf("click to 23 fields    %6.1f us   (goal < 1000 us)\n", click);
     return 0;
 }

@@ -22,7 +22,7 @@ CalculationOutcome runCalculation(Fields& fields, Messages& messages, std::strin
             fields.setText(step.field, formatResult(value.value(), decimalSeparator, text));
             ++outcome.stepsCompleted;
         } catch (const ArithmeticFailure& failure) {
-            outcome.failure = StepFailure{step.field, step.quantity, failure.cause};
+            outcome.failure = StepFailure {step.field, step.quantity, failure.cause};
             messages.show(failureMessage(*outcome.failure), kAppTitle, MessageIcon::Stop);
             break;
         }

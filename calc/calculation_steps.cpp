@@ -8,15 +8,30 @@ Checked Inputs::read(std::string_view field) const
 {
     const auto value = readFieldNumber(fields_.text(field));
     if (!value)
-        throw ArithmeticFailure{FailureCause::Overflow};
+        throw ArithmeticFailure {FailureCause::Overflow};
     return *value;
 }
 
-Checked Inputs::aperture() const { return read("Text1"); }
-Checked Inputs::focalLength() const { return read("Text2"); }
-Checked Inputs::pixelSize() const { return read("Text3"); }
-Checked Inputs::sensorWidth() const { return read("Text14"); }
-Checked Inputs::sensorHeight() const { return read("Text22"); }
+Checked Inputs::aperture() const
+{
+    return read("Text1");
+}
+Checked Inputs::focalLength() const
+{
+    return read("Text2");
+}
+Checked Inputs::pixelSize() const
+{
+    return read("Text3");
+}
+Checked Inputs::sensorWidth() const
+{
+    return read("Text14");
+}
+Checked Inputs::sensorHeight() const
+{
+    return read("Text22");
+}
 
 namespace {
 
@@ -28,7 +43,10 @@ namespace {
 // of two failing operands the first one is reported.
 
 // Resolving power, arcseconds.
-Checked resolvingPower(const Inputs& in) { return Checked(120) / in.aperture(); }
+Checked resolvingPower(const Inputs& in)
+{
+    return Checked(120) / in.aperture();
+}
 
 // Pixel field, arcseconds: pixel size in mm times arcminutes per mm, times 60.
 Checked pixelField(const Inputs& in)
@@ -82,8 +100,7 @@ Checked fieldWidth(const Inputs& in)
 
 // Kilometres on a body of the given diameter, at the given distance (both km),
 // covered by one pixel. The pixel field is taken in this order on purpose.
-template <long long diameter, long long distance>
-Checked kmPerPixel(const Inputs& in)
+template <long long diameter, long long distance> Checked kmPerPixel(const Inputs& in)
 {
     const Checked d = static_cast<double>(diameter);
     const Checked theta = arctan(d / static_cast<double>(distance));
@@ -102,7 +119,7 @@ Checked tubeWeight(const Inputs& in)
 
 } // namespace
 
-const std::array<CalculationStep, 23> kCalculationSteps{{
+const std::array<CalculationStep, 23> kCalculationSteps {{
     {"Text4", "il potere risolutivo", resolvingPower},
     {"Text5", "la magnitudine visuale", visualMagnitude},
     {"Text15", "la diagonale del sensore", sensorDiagonal},

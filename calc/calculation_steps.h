@@ -12,11 +12,11 @@ namespace velmora {
 // formula asks for it. A text beyond the double range fails the step.
 class Inputs {
 public:
-    explicit Inputs(const Fields& fields) : fields_(fields) {}
-    Checked aperture() const;     // D, mm
-    Checked focalLength() const;  // F, mm
-    Checked pixelSize() const;    // p, micrometres
-    Checked sensorWidth() const;  // Nw, pixels
+    explicit Inputs(const Fields& fields) : fields_(fields) { }
+    Checked aperture() const; // D, mm
+    Checked focalLength() const; // F, mm
+    Checked pixelSize() const; // p, micrometres
+    Checked sensorWidth() const; // Nw, pixels
     Checked sensorHeight() const; // Nh, pixels
 
 private:

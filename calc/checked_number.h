@@ -7,7 +7,7 @@ namespace velmora {
 // Why a step of the calculation could not produce its value.
 enum class FailureCause {
     DivisionByZero,
-    Overflow,              // a value, read or computed, beyond the range of a double
+    Overflow, // a value, read or computed, beyond the range of a double
     LogarithmOfNonPositive,
 };
 
@@ -20,7 +20,7 @@ struct ArithmeticFailure {
 // it throws ArithmeticFailure at the operation that went wrong.
 class Checked {
 public:
-    constexpr Checked(double value) : value_(value) {} // NOLINT: implicit by design, for constants
+    constexpr Checked(double value) : value_(value) { } // NOLINT: implicit by design, for constants
     constexpr double value() const { return value_; }
 
     friend Checked operator+(Checked a, Checked b) { return finite(a.value_ + b.value_); }
@@ -29,14 +29,14 @@ public:
     friend Checked operator/(Checked a, Checked b)
     {
         if (b.value_ == 0)
-            throw ArithmeticFailure{FailureCause::DivisionByZero};
+            throw ArithmeticFailure {FailureCause::DivisionByZero};
         return finite(a.value_ / b.value_);
     }
 
     static Checked finite(double result)
     {
         if (!std::isfinite(result))
-            throw ArithmeticFailure{FailureCause::Overflow};
+            throw ArithmeticFailure {FailureCause::Overflow};
         return result;
     }
 
@@ -47,7 +47,7 @@ private:
 inline Checked ln(Checked x)
 {
     if (!(x.value() > 0))
-        throw ArithmeticFailure{FailureCause::LogarithmOfNonPositive};
+        throw ArithmeticFailure {FailureCause::LogarithmOfNonPositive};
     return std::log(x.value());
 }
 
@@ -56,9 +56,15 @@ inline Checked power(Checked base, Checked exponent)
     return Checked::finite(std::pow(base.value(), exponent.value()));
 }
 
-inline Checked arctan(Checked x) { return std::atan(x.value()); }
+inline Checked arctan(Checked x)
+{
+    return std::atan(x.value());
+}
 
 // The larger of two values; when they are equal, their common value.
-inline Checked larger(Checked a, Checked b) { return a.value() >= b.value() ? a : b; }
+inline Checked larger(Checked a, Checked b)
+{
+    return a.value() >= b.value() ? a : b;
+}
 
 } // namespace velmora

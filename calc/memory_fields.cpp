@@ -3,11 +3,10 @@
 namespace velmora {
 
 namespace {
-template <typename Table>
-std::string lookup(const Table& map, std::string_view key)
+template <typename Table> std::string lookup(const Table& map, std::string_view key)
 {
     const auto it = map.find(key);
-    return it == map.end() ? std::string{} : it->second;
+    return it == map.end() ? std::string {} : it->second;
 }
 } // namespace
 

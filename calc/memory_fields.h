@@ -2,8 +2,8 @@
 
 #include "fields.h"
 
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace velmora {

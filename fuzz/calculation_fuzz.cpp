@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* input : kInputs) {
         const auto end = rest.find('\n');
         fields.setText(input, rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+        rest = end == std::string_view::npos ? std::string_view {} : rest.substr(end + 1);
     }
     for (const auto& step : velmora::kCalculationSteps)
         fields.setText(step.field, kUntouched);

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& piece : velmora::kReportPieces) {
         const auto end = rest.find('\x1F');
         const std::string_view text = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+        rest = end == std::string_view::npos ? std::string_view {} : rest.substr(end + 1);
         if (!given.insert(piece.control).second)
             continue;
         if (piece.kind == velmora::ReportPiece::Kind::Caption)
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string expected;
     for (const auto& piece : velmora::kReportPieces) {
         expected += piece.kind == velmora::ReportPiece::Kind::Caption ? fields.caption(piece.control)
-                                                                     : fields.text(piece.control);
+                                                                      : fields.text(piece.control);
     }
     const std::string line = velmora::buildReportLine(fields);
     if (line != expected)
@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes = velmora::toWindows1252(line);
     if (bytes.size() > line.size())
         std::abort();
-    const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool ascii =
+        std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii && bytes != line)
         std::abort();
     return 0;

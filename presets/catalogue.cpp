@@ -2,7 +2,7 @@
 
 namespace velmora {
 
-const std::array<TelescopeGroup, 4> kTelescopeGroups{{
+const std::array<TelescopeGroup, 4> kTelescopeGroups {{
     {"mnumaksutovcassegrain", "&maksutovcassegrain"},
     {"mnuschmidtcassegrain", "&schmidtcassegrain"},
     {"mnurifrattori", "&rifrattori"},
@@ -11,7 +11,7 @@ const std::array<TelescopeGroup, 4> kTelescopeGroups{{
 
 // Some entry names differ from their captions; both are kept as they have
 // always been, since the menu's object names are how the entries are found.
-const std::array<Telescope, 17> kTelescopes{{
+const std::array<Telescope, 17> kTelescopes {{
     {"mnumaksutovcassegrain", "mnukonusMAX150HM", "&konusMAX150HM", 150, 1800, false},
     {"mnumaksutovcassegrain", "mnukonusMAX130HM", "&konusMAX130HM", 130, 2000, false},
     {"mnumaksutovcassegrain", "mnuintesmicroALTERM715", "&intesmicroALTERM715", 180, 2700, false},
@@ -31,7 +31,7 @@ const std::array<Telescope, 17> kTelescopes{{
     {"mnunewton", "mnuCelestroFIRSTSCOPE114", "&CelestronFIRSTSCOPE114", 114, 900, false},
 }};
 
-const std::array<Camera, 13> kCameras{{
+const std::array<Camera, 13> kCameras {{
     {"mnuStarlightxpressSXVH5", "&StarlightXpressSXVH5", 7.4, PixelKind::Decimal, 660, 494},
     {"mnuStarlightXpressSXVM9", "&StarlightXpressSXVM9", 11.2, PixelKind::Decimal, 752, 580},
     {"mnuStarlightXpressSXVM7", "&StarlightXpressSXVM7", 8.2, PixelKind::Decimal, 752, 580},

@@ -17,7 +17,7 @@ struct Telescope {
     std::string_view group; // name of the TelescopeGroup it is listed under
     std::string_view name;
     std::string_view caption;
-    int aperture;    // mm, written into Text1
+    int aperture; // mm, written into Text1
     int focalLength; // mm, written into Text2
     bool clearsText7;
 };
@@ -30,7 +30,7 @@ struct Camera {
     std::string_view caption;
     double pixelSize; // micrometres, written into Text3
     PixelKind pixelKind;
-    int width;  // pixels, written into Text14
+    int width; // pixels, written into Text14
     int height; // pixels, written into Text22
 };
 

@@ -22,8 +22,8 @@ QColor mix(const QColor& a, const QColor& b, double t)
 {
     t = std::clamp(t, 0.0, 1.0);
     return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
-                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
+        static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
+        static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
 // A disc of the given radius centred in a width x height picture on black,
@@ -50,8 +50,8 @@ QImage disc(int width, int height, double radius, const Surface& surface, double
                     b += c.blueF() * light;
                 }
             }
-            image.setPixelColor(px, py, QColor::fromRgbF(static_cast<float>(r / 16), static_cast<float>(g / 16),
-                                                         static_cast<float>(b / 16)));
+            image.setPixelColor(px, py,
+                QColor::fromRgbF(static_cast<float>(r / 16), static_cast<float>(g / 16), static_cast<float>(b / 16)));
         }
     }
     return image;
@@ -65,21 +65,24 @@ double spot(double x, double y, double sx, double sy, double size)
 
 QImage sun()
 {
-    return disc(30, 29, 13.8, [](double x, double y) {
-        QColor c(255, 244, 170);
-        const bool grid = std::fabs(std::fmod(x + 1.0, 0.5)) < 0.06 || std::fabs(std::fmod(y + 1.0, 0.5)) < 0.06;
-        if (grid)
-            c = QColor(236, 214, 130);
-        return mix(c, QColor(70, 50, 20), spot(x, y, 0.3, -0.25, 0.17) * 1.2);
-    }, 0.45);
+    return disc(
+        30, 29, 13.8,
+        [](double x, double y) {
+            QColor c(255, 244, 170);
+            const bool grid = std::fabs(std::fmod(x + 1.0, 0.5)) < 0.06 || std::fabs(std::fmod(y + 1.0, 0.5)) < 0.06;
+            if (grid)
+                c = QColor(236, 214, 130);
+            return mix(c, QColor(70, 50, 20), spot(x, y, 0.3, -0.25, 0.17) * 1.2);
+        },
+        0.45);
 }
 
 QImage mercury()
 {
     return disc(29, 30, 13.5, [](double x, double y) {
         double crater = 0;
-        const double craters[][3] = {{-0.4, -0.3, 0.22}, {0.35, 0.2, 0.18}, {0.0, 0.55, 0.15},
-                                     {0.5, -0.45, 0.13}, {-0.3, 0.4, 0.12}, {0.1, -0.05, 0.1}};
+        const double craters[][3] = {{-0.4, -0.3, 0.22}, {0.35, 0.2, 0.18}, {0.0, 0.55, 0.15}, {0.5, -0.45, 0.13},
+            {-0.3, 0.4, 0.12}, {0.1, -0.05, 0.1}};
         for (const auto& k : craters)
             crater = std::max(crater, spot(x, y, k[0], k[1], k[2]));
         return mix(QColor(165, 160, 155), QColor(95, 92, 90), crater);
@@ -88,18 +91,24 @@ QImage mercury()
 
 QImage venus()
 {
-    return disc(29, 30, 13.5, [](double, double y) {
-        return mix(QColor(236, 216, 170), QColor(205, 180, 135), 0.5 + 0.5 * std::sin(y * 7.0));
-    }, 0.3);
+    return disc(
+        29, 30, 13.5,
+        [](double, double y) {
+            return mix(QColor(236, 216, 170), QColor(205, 180, 135), 0.5 + 0.5 * std::sin(y * 7.0));
+        },
+        0.3);
 }
 
 QImage moon()
 {
-    return disc(29, 30, 13.5, [](double x, double y) {
-        const double plains = std::max({spot(x, y, -0.3, -0.3, 0.45), spot(x, y, 0.25, -0.1, 0.35),
-                                        spot(x, y, -0.1, 0.35, 0.3)});
-        return mix(QColor(200, 200, 196), QColor(115, 115, 112), plains);
-    }, 0.15);
+    return disc(
+        29, 30, 13.5,
+        [](double x, double y) {
+            const double plains =
+                std::max({spot(x, y, -0.3, -0.3, 0.45), spot(x, y, 0.25, -0.1, 0.35), spot(x, y, -0.1, 0.35, 0.3)});
+            return mix(QColor(200, 200, 196), QColor(115, 115, 112), plains);
+        },
+        0.15);
 }
 
 QImage mars()
@@ -142,21 +151,24 @@ QImage saturn()
 
 QImage uranus()
 {
-    return disc(30, 28, 8.5, [](double, double) { return QColor(70, 140, 135); }, 0.4);
+    return disc(
+        30, 28, 8.5, [](double, double) { return QColor(70, 140, 135); }, 0.4);
 }
 
 QImage neptune()
 {
-    return disc(30, 30, 12.5, [](double x, double y) {
-        return mix(QColor(60, 95, 215), QColor(35, 55, 150), spot(x, y, -0.2, 0.25, 0.25));
-    });
+    return disc(30, 30, 12.5,
+        [](double x, double y) { return mix(QColor(60, 95, 215), QColor(35, 55, 150), spot(x, y, -0.2, 0.25, 0.25)); });
 }
 
 QImage pluto()
 {
-    return disc(30, 30, 11.0, [](double x, double y) {
-        return mix(QColor(190, 130, 85), QColor(235, 205, 170), spot(x, y, 0.25, 0.2, 0.45));
-    }, 0.3);
+    return disc(
+        30, 30, 11.0,
+        [](double x, double y) {
+            return mix(QColor(190, 130, 85), QColor(235, 205, 170), spot(x, y, 0.25, 0.2, 0.45));
+        },
+        0.3);
 }
 
 // A telescope on its tripod, black on red, drawn on a 32-unit grid.
@@ -166,8 +178,8 @@ void drawIcon(QPainter& painter)
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygon({QPoint(3, 17), QPoint(25, 5), QPoint(28, 10), QPoint(6, 22)})); // tube
-    painter.drawRect(25, 3, 4, 9);                                                                // dew shield
-    painter.drawRect(1, 19, 4, 3);                                                                // eyepiece
+    painter.drawRect(25, 3, 4, 9); // dew shield
+    painter.drawRect(1, 19, 4, 3); // eyepiece
     painter.setPen(QPen(Qt::black, 2));
     painter.drawLine(15, 15, 15, 27); // tripod
     painter.drawLine(15, 18, 8, 30);
@@ -181,11 +193,10 @@ QImage icon()
     QPainter painter(&image);
     drawIcon(painter);
     painter.end();
-    static const QList<QRgb> classic16 = {
-        qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(0, 128, 0), qRgb(128, 128, 0),
-        qRgb(0, 0, 128), qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(255, 255, 0),
-        qRgb(0, 0, 255), qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+    static const QList<QRgb> classic16 = {qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(0, 128, 0), qRgb(128, 128, 0),
+        qRgb(0, 0, 128), qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192), qRgb(128, 128, 128),
+        qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(255, 255, 0), qRgb(0, 0, 255), qRgb(255, 0, 255), qRgb(0, 255, 255),
+        qRgb(255, 255, 255)};
     return image.convertToFormat(QImage::Format_Indexed8, classic16, Qt::ThresholdDither);
 }
 
@@ -209,12 +220,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const std::pair<const char*, QImage> pictures[] = {
-        {"Image1.png", sun()}, {"Image2.png", mercury()}, {"Image3.png", venus()}, {"Image4.png", moon()},
-        {"Image5.png", mars()}, {"Image6.png", jupiter()}, {"Image7.png", saturn()}, {"Image8.png", uranus()},
-        {"Image9.png", neptune()}, {"Image10.png", pluto()}, {"icon.png", icon()}, {"velmora.ico", icon()},
-        {"hicolor/48x48/apps/velmora.png", desktopIcon(48)}, {"hicolor/64x64/apps/velmora.png", desktopIcon(64)},
-        {"hicolor/128x128/apps/velmora.png", desktopIcon(128)}};
+    const std::pair<const char*, QImage> pictures[] = {{"Image1.png", sun()}, {"Image2.png", mercury()},
+        {"Image3.png", venus()}, {"Image4.png", moon()}, {"Image5.png", mars()}, {"Image6.png", jupiter()},
+        {"Image7.png", saturn()}, {"Image8.png", uranus()}, {"Image9.png", neptune()}, {"Image10.png", pluto()},
+        {"icon.png", icon()}, {"velmora.ico", icon()}, {"hicolor/48x48/apps/velmora.png", desktopIcon(48)},
+        {"hicolor/64x64/apps/velmora.png", desktopIcon(64)}, {"hicolor/128x128/apps/velmora.png", desktopIcon(128)}};
     for (const auto& [name, image] : pictures) {
         out.mkpath(QFileInfo(out.filePath(QString::fromLatin1(name))).path());
         if (!image.save(out.filePath(QString::fromLatin1(name)))) {

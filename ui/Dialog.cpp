@@ -16,18 +16,18 @@ struct HelpText {
 // The texts are kept exactly as they have always read.
 constexpr HelpText kHelpTexts[] = {
     {"Label1", 240, 240, 5415, 1575,
-     "Nei \"parametri da inserire\" vanno digitate le carateristiche richieste sulle caselle rosse. Attenzione i "
-     "valori da inserire sono numerici in forma decimale, e se bisogna inserire la virgola bisogna digitare il "
-     "punto \".\""},
+        "Nei \"parametri da inserire\" vanno digitate le carateristiche richieste sulle caselle rosse. Attenzione i "
+        "valori da inserire sono numerici in forma decimale, e se bisogna inserire la virgola bisogna digitare il "
+        "punto \".\""},
     {"Label2", 240, 2040, 5415, 735,
-     "Con il tasto \"calcola\" il programma esegue una serie di calcoli sulle caratteristiche  da esaminare."},
+        "Con il tasto \"calcola\" il programma esegue una serie di calcoli sulle caratteristiche  da esaminare."},
     {"Label3", 240, 2880, 5415, 975,
-     "Le dimensioni dei pixel sono espresse in micron,  ad esempio i pixel della camera hx 516  sono da 7,4 "
-     "micron."},
+        "Le dimensioni dei pixel sono espresse in micron,  ad esempio i pixel della camera hx 516  sono da 7,4 "
+        "micron."},
     {"Label4", 240, 4080, 5535, 1695,
-     "La stima del peso del tubo,viene eseguita con un calcolo in funzione del diametro dell'ottica e della "
-     "lunghezza focale.Ia stima è approssimativa perchè non tiene conto dei diversi materiali costruttivi dei "
-     "telescopi."},
+        "La stima del peso del tubo,viene eseguita con un calcolo in funzione del diametro dell'ottica e della "
+        "lunghezza focale.Ia stima è approssimativa perchè non tiene conto dei diversi materiali costruttivi dei "
+        "telescopi."},
 };
 
 } // namespace
@@ -52,6 +52,6 @@ Dialog::Dialog()
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(fontFor({Face::MsSansSerif, 12}));
         label->setGeometry(help.left / kTwipsPerPixel, help.top / kTwipsPerPixel, help.width / kTwipsPerPixel,
-                           help.height / kTwipsPerPixel);
+            help.height / kTwipsPerPixel);
     }
 }

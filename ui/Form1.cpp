@@ -1,11 +1,11 @@
 #include "Form1.h"
 
 #include "Dialog.h"
-#include "frmAbout.h"
 #include "calc/app_identity.h"
 #include "calc/calculation.h"
 #include "control_factory.h"
 #include "form1_layout.h"
+#include "frmAbout.h"
 #include "presets/apply_preset.h"
 #include "qt_messages.h"
 #include "report/save_report.h"
@@ -30,8 +30,8 @@ constexpr std::string_view kNoPrinter = "Nessuna stampante predefinita: la fines
 constexpr std::string_view kPrintFailed = "La stampa non è riuscita.";
 } // namespace
 
-Form1::Form1(std::unique_ptr<Messages> messages, QWidget* parent)
-    : QMainWindow(parent), clientArea_(new QWidget(this)),
+Form1::Form1(std::unique_ptr<Messages> messages, QWidget* parent) :
+      QMainWindow(parent), clientArea_(new QWidget(this)),
       messages_(messages ? std::move(messages) : std::make_unique<QtMessages>(this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -110,8 +110,8 @@ void Form1::buildMenus()
 void Form1::setTabOrder()
 {
     for (std::size_t i = 1; i < kForm1TabOrder.size(); ++i) {
-        QWidget::setTabOrder(controls_.value(toQString(kForm1TabOrder[i - 1])),
-                             controls_.value(toQString(kForm1TabOrder[i])));
+        QWidget::setTabOrder(
+            controls_.value(toQString(kForm1TabOrder[i - 1])), controls_.value(toQString(kForm1TabOrder[i])));
     }
 }
 

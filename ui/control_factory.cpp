@@ -16,7 +16,6 @@ namespace velmora::ui {
 
 namespace {
 
-
 QStringList familiesFor(Face face)
 {
     switch (face) {
@@ -45,15 +44,15 @@ QString installedFamily(Face face)
     // makes fontconfig resolve it as an alias, which costs as much.
     static const QStringList installedFamilies = QFontDatabase::families();
     const QStringList families = familiesFor(face);
-    const auto installed = std::find_if(families.cbegin(), families.cend(),
-                                        [](const QString& family) { return installedFamilies.contains(family); });
+    const auto installed = std::find_if(
+        families.cbegin(), families.cend(), [](const QString& family) { return installedFamilies.contains(family); });
     return chosen[face] = installed != families.cend() ? *installed : families.front();
 }
 
 QRect pixelsOf(const ControlSpec& spec)
 {
     return {spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
-            spec.height / kTwipsPerPixel};
+        spec.height / kTwipsPerPixel};
 }
 
 Qt::Alignment alignmentOf(Align align)
@@ -100,8 +99,8 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* container)
         label->setWordWrap(true);
         label->setAlignment(alignmentOf(spec.align));
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, (spec.look & BlackText) ? QColor(Qt::black)
-                                                                       : palette.color(QPalette::ButtonText));
+        palette.setColor(
+            QPalette::WindowText, (spec.look & BlackText) ? QColor(Qt::black) : palette.color(QPalette::ButtonText));
         label->setPalette(palette);
         return label;
     }

@@ -8,7 +8,7 @@ void makeFixedDialog(QWidget& window, QSize clientSize, QPoint clientTopLeft)
 {
     // A tool window has no task-bar button and no title-bar icon.
     window.setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window.setAttribute(Qt::WA_DeleteOnClose);
     window.setFixedSize(clientSize);
     window.setGeometry(QRect(clientTopLeft, clientSize));

@@ -21,8 +21,8 @@ struct FontSpec {
 // Departures from the system's colours.
 enum Look : unsigned {
     SystemColours = 0,
-    RedGround = 1,  // input fields
-    BlackText = 2,  // Text1, "Sole"
+    RedGround = 1, // input fields
+    BlackText = 2, // Text1, "Sole"
     RedCaption = 4, // Frame1's caption
 };
 
@@ -30,7 +30,7 @@ struct ControlSpec {
     std::string_view name;
     ControlKind kind;
     std::string_view container; // a frame's name, or empty for the client area
-    std::string_view caption;   // for a picture, its resource path
+    std::string_view caption; // for a picture, its resource path
     int left, top, width, height;
     FontSpec font;
     Align align = Align::Left;

@@ -9,7 +9,7 @@ namespace velmora::ui {
 // Message boxes as modal Qt boxes with one OK button.
 class QtMessages final : public Messages {
 public:
-    explicit QtMessages(QWidget* parent) : parent_(parent) {}
+    explicit QtMessages(QWidget* parent) : parent_(parent) { }
     void show(std::string_view text, std::string_view title, MessageIcon icon) override;
 
 private:

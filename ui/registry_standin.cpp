@@ -12,12 +12,12 @@ namespace velmora::sysinfo {
 namespace {
 
 constexpr long kSuccess = 0;
-constexpr long kNotFound = 2;  // ERROR_FILE_NOT_FOUND
+constexpr long kNotFound = 2; // ERROR_FILE_NOT_FOUND
 constexpr long kMoreData = 234; // ERROR_MORE_DATA
 constexpr RegistryKey kToolKey = 1;
 
-constexpr std::string_view kTools[] = {"hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor",
-                                       "mate-system-monitor"};
+constexpr std::string_view kTools[] = {
+    "hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor", "mate-system-monitor"};
 
 std::string findTool()
 {
@@ -27,14 +27,14 @@ std::string findTool()
         for (std::string_view rest = folders; !rest.empty();) {
             const auto colon = rest.find(':');
             const std::string_view folder = rest.substr(0, colon);
-            rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
+            rest = colon == std::string_view::npos ? std::string_view {} : rest.substr(colon + 1);
             if (folder.empty())
                 continue;
             std::error_code ec;
             const auto candidate = std::filesystem::path(folder) / tool;
             const auto status = std::filesystem::status(candidate, ec);
             const auto executable = std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
-                                    std::filesystem::perms::others_exec;
+                std::filesystem::perms::others_exec;
             if (std::filesystem::is_regular_file(status) &&
                 (status.permissions() & executable) != std::filesystem::perms::none)
                 return std::filesystem::absolute(candidate, ec).string();
@@ -57,7 +57,7 @@ public:
     }
 
     long queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type, unsigned char* data,
-                    std::uint32_t& size) override
+        std::uint32_t& size) override
     {
         if (key != kToolKey || valueName != "PATH")
             return kNotFound;
@@ -70,7 +70,7 @@ public:
         return kSuccess;
     }
 
-    void closeKey(RegistryKey) override {}
+    void closeKey(RegistryKey) override { }
 
 private:
     std::string tool_;

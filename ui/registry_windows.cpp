@@ -20,7 +20,7 @@ public:
     }
 
     long queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type, unsigned char* data,
-                    std::uint32_t& size) override
+        std::uint32_t& size) override
     {
         DWORD valueType = 0;
         DWORD valueSize = size;

@@ -12,7 +12,7 @@ namespace {
 // Closes the key however GetKeyValue ends, even when opening it failed.
 class KeyCloser {
 public:
-    KeyCloser(Registry& registry, const RegistryKey& key) : registry_(registry), key_(key) {}
+    KeyCloser(Registry& registry, const RegistryKey& key) : registry_(registry), key_(key) { }
     ~KeyCloser() { registry_.closeKey(key_); }
     KeyCloser(const KeyCloser&) = delete;
     KeyCloser& operator=(const KeyCloser&) = delete;
@@ -35,7 +35,7 @@ std::string hexWithoutLeadingZeros(unsigned char byte)
 } // namespace
 
 bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
-                 std::string& KeyVal)
+    std::string& KeyVal)
 {
     RegistryKey key = 0;
     const KeyCloser closer(registry, key);
@@ -45,7 +45,7 @@ bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& K
         KeyVal.clear();
         return false;
     }
-    std::array<unsigned char, kValueBufferSize> data{};
+    std::array<unsigned char, kValueBufferSize> data {};
     std::uint32_t size = kValueBufferSize;
     std::uint32_t type = 0;
     if (registry.queryValue(key, SubKeyRef, type, data.data(), size) != 0 || size > kValueBufferSize) {

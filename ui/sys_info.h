@@ -10,9 +10,9 @@ namespace velmora::sysinfo {
 using RegistryKey = std::uintptr_t;
 
 inline constexpr std::uint32_t kLocalMachine = 0x80000002; // HKEY_LOCAL_MACHINE
-inline constexpr std::uint32_t kKeyRead = 0x20019;         // KEY_READ
-inline constexpr std::uint32_t kTextValue = 1;             // REG_SZ
-inline constexpr std::uint32_t kNumberValue = 4;           // REG_DWORD
+inline constexpr std::uint32_t kKeyRead = 0x20019; // KEY_READ
+inline constexpr std::uint32_t kTextValue = 1; // REG_SZ
+inline constexpr std::uint32_t kNumberValue = 4; // REG_DWORD
 inline constexpr std::uint32_t kValueBufferSize = 1024;
 
 // The three registry operations the System Information lookup needs, as the
@@ -23,7 +23,7 @@ public:
     virtual long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access, RegistryKey& key) = 0;
     // Reads into `data` (room for `size` bytes); sets `type` and `size`.
     virtual long queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type, unsigned char* data,
-                            std::uint32_t& size) = 0;
+        std::uint32_t& size) = 0;
     virtual void closeKey(RegistryKey key) = 0;
 };
 
@@ -45,7 +45,7 @@ inline constexpr char kUnavailableMessage[] = "Le informazioni sul sistema non s
 // when the key or the value cannot be read. A value of no bytes at all throws
 // std::invalid_argument. The key is closed in every case.
 bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
-                 std::string& KeyVal);
+    std::string& KeyVal);
 
 // The "System Info..." button: starts the tool named by the registry, or
 // shows the unavailable message when any step fails.

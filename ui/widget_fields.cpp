@@ -9,7 +9,6 @@
 
 namespace velmora::ui {
 
-
 WidgetFields::WidgetFields(const QHash<QString, QWidget*>& controls)
 {
     for (auto it = controls.cbegin(); it != controls.cend(); ++it) {

@@ -5,7 +5,7 @@
 
 namespace velmora::ui {
 
-WrappingButton::WrappingButton(QWidget* parent) : QPushButton(parent) {}
+WrappingButton::WrappingButton(QWidget* parent) : QPushButton(parent) { }
 
 void WrappingButton::paintEvent(QPaintEvent*)
 {
@@ -17,8 +17,8 @@ void WrappingButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
 
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette,
-                         isEnabled(), caption, QPalette::ButtonText);
+    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette, isEnabled(),
+        caption, QPalette::ButtonText);
 }
 
 } // namespace velmora::ui

@@ -13,10 +13,9 @@ namespace velmora {
 namespace {
 
 // The order in which a run writes its result fields.
-const std::vector<std::string> kRunOrder = {
-    "Text4", "Text5", "Text15", "Text11", "Text10", "Text6", "Text28", "Text12",
-    "Text13", "Text18", "Text20", "Text34", "Text35", "Text21", "Text26", "Text36",
-    "Text30", "Text29", "Text7", "Text31", "Text32", "Text33", "Text8"};
+const std::vector<std::string> kRunOrder = {"Text4", "Text5", "Text15", "Text11", "Text10", "Text6", "Text28", "Text12",
+    "Text13", "Text18", "Text20", "Text34", "Text35", "Text21", "Text26", "Text36", "Text30", "Text29", "Text7",
+    "Text31", "Text32", "Text33", "Text8"};
 
 MemoryFields inputs(std::string d, std::string f, std::string p, std::string w, std::string h)
 {
@@ -46,14 +45,11 @@ struct Expected {
 };
 
 // D = 200, F = 1000, p = 5.6, 640 x 480.
-const std::vector<Expected> kWorkedExample = {
-    {"Text4", 0.6}, {"Text5", 13.30515}, {"Text15", 4.48}, {"Text11", 5},
-    {"Text10", 1.155168}, {"Text6", 19.30117}, {"Text28", 9.241344}, {"Text12", 12.321792},
-    {"Text8", 17.39130},
-    {"Text13", 837.8573}, {"Text18", 442.4386}, {"Text34", 1220.907}, {"Text20", 213.9387},
-    {"Text35", 1461.728}, {"Text21", 2.156247}, {"Text26", 311.9472}, {"Text36", 2245.796},
-    {"Text29", 3304.288}, {"Text7", 5404.472}, {"Text30", 7504.655}, {"Text31", 16801.47},
-    {"Text32", 24362.13}, {"Text33", 28002.44}};
+const std::vector<Expected> kWorkedExample = {{"Text4", 0.6}, {"Text5", 13.30515}, {"Text15", 4.48}, {"Text11", 5},
+    {"Text10", 1.155168}, {"Text6", 19.30117}, {"Text28", 9.241344}, {"Text12", 12.321792}, {"Text8", 17.39130},
+    {"Text13", 837.8573}, {"Text18", 442.4386}, {"Text34", 1220.907}, {"Text20", 213.9387}, {"Text35", 1461.728},
+    {"Text21", 2.156247}, {"Text26", 311.9472}, {"Text36", 2245.796}, {"Text29", 3304.288}, {"Text7", 5404.472},
+    {"Text30", 7504.655}, {"Text31", 16801.47}, {"Text32", 24362.13}, {"Text33", 28002.44}};
 
 TEST(CalculationRun, WorkedExampleFillsAllFieldsWithPublishedValues)
 {
@@ -71,9 +67,9 @@ TEST(CalculationRun, WorkedExampleFillsAllFieldsWithPublishedValues)
 
 TEST(CalculationRun, WorkedExampleExactTextsUnderCommaAndPoint)
 {
-    const std::vector<std::pair<const char*, const char*>> exact = {
-        {"Text4", "0,6"}, {"Text11", "5"}, {"Text15", "4,48"}, {"Text10", "1,155168"},
-        {"Text28", "9,241344"}, {"Text12", "12,321792"}, {"Text8", "17,3913043478261"}};
+    const std::vector<std::pair<const char*, const char*>> exact = {{"Text4", "0,6"}, {"Text11", "5"},
+        {"Text15", "4,48"}, {"Text10", "1,155168"}, {"Text28", "9,241344"}, {"Text12", "12,321792"},
+        {"Text8", "17,3913043478261"}};
     for (const char* separator : {",", "."}) {
         MemoryFields fields = inputs("200", "1000", "5.6", "640", "480");
         MessageLog messages;
@@ -95,8 +91,7 @@ TEST(CalculationRun, SmallApertureLongFocusUsesResolvingPowerForCcdMagnitude)
     MessageLog messages;
     runCalculation(fields, messages, ".");
     const std::vector<Expected> expected = {{"Text4", 1.5}, {"Text10", 0.577584}, {"Text6", 18.73394},
-                                            {"Text5", 11.31545}, {"Text11", 25}, {"Text28", 4.620672},
-                                            {"Text12", 6.160896}};
+        {"Text5", 11.31545}, {"Text11", 25}, {"Text28", 4.620672}, {"Text12", 6.160896}};
     for (const Expected& e : expected)
         EXPECT_NEAR(valueOf(fields.text(e.field)), e.value, e.value * 5e-7) << e.field;
 }
@@ -162,14 +157,17 @@ struct FailureRow {
     const char* d;
     const char* f;
     const char* p;
-    int completed;          // steps that wrote their field before the failure
+    int completed; // steps that wrote their field before the failure
     const char* failingField;
     FailureCause cause;
 };
 
-void PrintTo(const FailureRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const FailureRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
-class CalculationFailure : public ::testing::TestWithParam<FailureRow> {};
+class CalculationFailure : public ::testing::TestWithParam<FailureRow> { };
 
 TEST_P(CalculationFailure, EarlierFieldsUpdatedFailingAndLaterKeepOldText)
 {
@@ -199,20 +197,18 @@ TEST_P(CalculationFailure, EarlierFieldsUpdatedFailingAndLaterKeepOldText)
     EXPECT_NE(notice.text.find(causeText(row.cause)), std::string::npos) << notice.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CalculationFailure,
-    ::testing::Values(
-        FailureRow{"ApertureEmpty", "", "1000", "5.6", 0, "Text4", FailureCause::DivisionByZero},
-        FailureRow{"ApertureZero", "0", "1000", "5.6", 0, "Text4", FailureCause::DivisionByZero},
-        FailureRow{"ApertureBlank", " ", "1000", "5.6", 0, "Text4", FailureCause::DivisionByZero},
-        FailureRow{"ApertureNegative", "-200", "1000", "5.6", 1, "Text5", FailureCause::LogarithmOfNonPositive},
-        FailureRow{"FocalEmpty", "200", "", "5.6", 4, "Text10", FailureCause::DivisionByZero},
-        FailureRow{"FocalZero", "200", "0", "5.6", 4, "Text10", FailureCause::DivisionByZero},
-        FailureRow{"PixelEmpty", "200", "1000", "", 8, "Text13", FailureCause::DivisionByZero},
-        FailureRow{"PixelZero", "200", "1000", "0", 8, "Text13", FailureCause::DivisionByZero},
-        FailureRow{"ApertureBeyondDoubleRange", "1e400", "1000", "5.6", 0, "Text4", FailureCause::Overflow},
-        FailureRow{"TinyPixelOverflowsSizeInPixels", "200", "1000", "1e-305", 8, "Text13", FailureCause::Overflow},
-        FailureRow{"HugeTubeOverflowsWeight", "1e150", "1e160", "5.6", 22, "Text8", FailureCause::Overflow}),
+INSTANTIATE_TEST_SUITE_P(Table, CalculationFailure,
+    ::testing::Values(FailureRow {"ApertureEmpty", "", "1000", "5.6", 0, "Text4", FailureCause::DivisionByZero},
+        FailureRow {"ApertureZero", "0", "1000", "5.6", 0, "Text4", FailureCause::DivisionByZero},
+        FailureRow {"ApertureBlank", " ", "1000", "5.6", 0, "Text4", FailureCause::DivisionByZero},
+        FailureRow {"ApertureNegative", "-200", "1000", "5.6", 1, "Text5", FailureCause::LogarithmOfNonPositive},
+        FailureRow {"FocalEmpty", "200", "", "5.6", 4, "Text10", FailureCause::DivisionByZero},
+        FailureRow {"FocalZero", "200", "0", "5.6", 4, "Text10", FailureCause::DivisionByZero},
+        FailureRow {"PixelEmpty", "200", "1000", "", 8, "Text13", FailureCause::DivisionByZero},
+        FailureRow {"PixelZero", "200", "1000", "0", 8, "Text13", FailureCause::DivisionByZero},
+        FailureRow {"ApertureBeyondDoubleRange", "1e400", "1000", "5.6", 0, "Text4", FailureCause::Overflow},
+        FailureRow {"TinyPixelOverflowsSizeInPixels", "200", "1000", "1e-305", 8, "Text13", FailureCause::Overflow},
+        FailureRow {"HugeTubeOverflowsWeight", "1e150", "1e160", "5.6", 22, "Text8", FailureCause::Overflow}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CalculationRun, FocalZeroStillShowsZeroFocalRatio)
@@ -251,7 +247,7 @@ TEST(EmptyInputCheck, BothEmptyShowsTheMessageTwiceThenStopsAtTheFirstStep)
     fields.setText("Text4", "kept");
     MessageLog messages;
     const auto outcome = runCalculation(fields, messages, ",");
-    const ShownMessage empty{std::string(kEmptyInputMessage), "VELMORA", MessageIcon::None};
+    const ShownMessage empty {std::string(kEmptyInputMessage), "VELMORA", MessageIcon::None};
     ASSERT_EQ(messages.shown().size(), 3u);
     EXPECT_EQ(messages.shown()[0], empty);
     EXPECT_EQ(messages.shown()[1], empty);
@@ -272,7 +268,7 @@ TEST(EmptyInputCheck, OnlyFocalEmptyShowsOneMessageAndTheRunGoesOn)
 TEST(EmptyInputCheck, MessageTextIsExact)
 {
     EXPECT_EQ(kEmptyInputMessage,
-              "Il programma và in errore, la prossima volta inserisci sempre un valore sui (Parametri da inserire).");
+        "Il programma và in errore, la prossima volta inserisci sempre un valore sui (Parametri da inserire).");
 }
 
 TEST(EmptyInputCheck, CameraFieldsAreNotChecked)

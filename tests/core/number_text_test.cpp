@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <limits>
-#include <random>
 #include <ostream>
+#include <random>
 #include <string>
 
 namespace velmora {
@@ -19,9 +19,12 @@ struct ReadRow {
     double value;
 };
 
-void PrintTo(const ReadRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const ReadRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
-class FieldReading : public ::testing::TestWithParam<ReadRow> {};
+class FieldReading : public ::testing::TestWithParam<ReadRow> { };
 
 TEST_P(FieldReading, ReadsTheExpectedValue)
 {
@@ -30,26 +33,24 @@ TEST_P(FieldReading, ReadsTheExpectedValue)
     EXPECT_EQ(*value, GetParam().value) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, FieldReading,
-    ::testing::Values(
-        ReadRow{"Plain", "200", 200}, ReadRow{"Decimal", "5.6", 5.6},
-        ReadRow{"CommaEndsTheNumber", "6,8", 6}, ReadRow{"BlanksInside", " 1 250", 1250},
-        ReadRow{"TabsAndLineFeeds", "\t1\n2", 12}, ReadRow{"UnitAfterNumber", "120mm", 120},
-        ReadRow{"SecondPointStops", "1.2.3", 1.2}, ReadRow{"LowerExponent", "2e2", 200},
-        ReadRow{"DExponent", "1D3", 1000}, ReadRow{"NegativeExponent", "25E-1", 2.5},
-        ReadRow{"ExponentWithoutDigits", "3e", 3}, ReadRow{"ExponentSignWithoutDigits", "3e+x", 3},
-        ReadRow{"Hexadecimal", "&H1F", 31}, ReadRow{"HexadecimalLowerCase", "&hff", 255},
-        ReadRow{"HexadecimalStopsAtMisfit", "&H1G", 1}, ReadRow{"Octal", "&O17", 15},
-        ReadRow{"OctalStopsAtEight", "&o78", 7}, ReadRow{"AmpersandAlone", "&", 0},
-        ReadRow{"LeadingPoint", ".5", 0.5}, ReadRow{"TrailingPoint", "5.", 5},
-        ReadRow{"NegativeLeadingPoint", "-.5", -0.5}, ReadRow{"PlusSign", "+7", 7},
-        ReadRow{"LoneMinus", "-", 0}, ReadRow{"LonePoint", ".", 0}, ReadRow{"Empty", "", 0},
-        ReadRow{"Blank", " ", 0}, ReadRow{"Word", "abc", 0}, ReadRow{"SignThenBlankThenDigit", "- 4", -4},
-        ReadRow{"LeadingZeros", "0007", 7}, ReadRow{"UnderflowReadsAsZero", "1e-400", 0},
-        ReadRow{"SmallestNormal", "2.2250738585072014e-308", 2.2250738585072014e-308},
-        ReadRow{"Subnormal", "5e-324", 5e-324}, ReadRow{"Largest", "1.7976931348623157e308", 1.7976931348623157e308},
-        ReadRow{"LongFractionRounds", "0.1000000000000000000000000001", 0.1}),
+INSTANTIATE_TEST_SUITE_P(Table, FieldReading,
+    ::testing::Values(ReadRow {"Plain", "200", 200}, ReadRow {"Decimal", "5.6", 5.6},
+        ReadRow {"CommaEndsTheNumber", "6,8", 6}, ReadRow {"BlanksInside", " 1 250", 1250},
+        ReadRow {"TabsAndLineFeeds", "\t1\n2", 12}, ReadRow {"UnitAfterNumber", "120mm", 120},
+        ReadRow {"SecondPointStops", "1.2.3", 1.2}, ReadRow {"LowerExponent", "2e2", 200},
+        ReadRow {"DExponent", "1D3", 1000}, ReadRow {"NegativeExponent", "25E-1", 2.5},
+        ReadRow {"ExponentWithoutDigits", "3e", 3}, ReadRow {"ExponentSignWithoutDigits", "3e+x", 3},
+        ReadRow {"Hexadecimal", "&H1F", 31}, ReadRow {"HexadecimalLowerCase", "&hff", 255},
+        ReadRow {"HexadecimalStopsAtMisfit", "&H1G", 1}, ReadRow {"Octal", "&O17", 15},
+        ReadRow {"OctalStopsAtEight", "&o78", 7}, ReadRow {"AmpersandAlone", "&", 0},
+        ReadRow {"LeadingPoint", ".5", 0.5}, ReadRow {"TrailingPoint", "5.", 5},
+        ReadRow {"NegativeLeadingPoint", "-.5", -0.5}, ReadRow {"PlusSign", "+7", 7}, ReadRow {"LoneMinus", "-", 0},
+        ReadRow {"LonePoint", ".", 0}, ReadRow {"Empty", "", 0}, ReadRow {"Blank", " ", 0}, ReadRow {"Word", "abc", 0},
+        ReadRow {"SignThenBlankThenDigit", "- 4", -4}, ReadRow {"LeadingZeros", "0007", 7},
+        ReadRow {"UnderflowReadsAsZero", "1e-400", 0},
+        ReadRow {"SmallestNormal", "2.2250738585072014e-308", 2.2250738585072014e-308},
+        ReadRow {"Subnormal", "5e-324", 5e-324}, ReadRow {"Largest", "1.7976931348623157e308", 1.7976931348623157e308},
+        ReadRow {"LongFractionRounds", "0.1000000000000000000000000001", 0.1}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(FieldReading, NumbersBeyondTheDoubleRangeAreReported)
@@ -70,25 +71,27 @@ struct FormatRow {
     const char* comma;
 };
 
-void PrintTo(const FormatRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const FormatRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
-class ResultText : public ::testing::TestWithParam<FormatRow> {};
+class ResultText : public ::testing::TestWithParam<FormatRow> { };
 
 TEST_P(ResultText, WritesTheExpectedText)
 {
     EXPECT_EQ(formatResult(GetParam().value, ","), GetParam().comma);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ResultText,
-    ::testing::Values(
-        FormatRow{"Zero", 0.0, "0"}, FormatRow{"NegativeZero", -0.0, "0"}, FormatRow{"Whole", 5, "5"},
-        FormatRow{"Fraction", 0.6, "0,6"}, FormatRow{"Negative", -2.5, "-2,5"},
-        FormatRow{"FifteenDigits", 17.391304347826086, "17,3913043478261"},
-        FormatRow{"SmallestPlain", 0.0001, "0,0001"}, FormatRow{"FirstExponentBelow", 0.00001, "1E-05"},
-        FormatRow{"ExponentWithFraction", 1.5e16, "1,5E+16"}, FormatRow{"LargestPlain", 999999999999999.0, "999999999999999"},
-        FormatRow{"RoundsUpToExponent", 999999999999999.9, "1E+15"}, FormatRow{"ThreeDigitExponent", 1e300, "1E+300"},
-        FormatRow{"TinyNegative", -1.25e-7, "-1,25E-07"}, FormatRow{"Subnormal", 5e-324, "4,94065645841247E-324"}),
+INSTANTIATE_TEST_SUITE_P(Table, ResultText,
+    ::testing::Values(FormatRow {"Zero", 0.0, "0"}, FormatRow {"NegativeZero", -0.0, "0"}, FormatRow {"Whole", 5, "5"},
+        FormatRow {"Fraction", 0.6, "0,6"}, FormatRow {"Negative", -2.5, "-2,5"},
+        FormatRow {"FifteenDigits", 17.391304347826086, "17,3913043478261"},
+        FormatRow {"SmallestPlain", 0.0001, "0,0001"}, FormatRow {"FirstExponentBelow", 0.00001, "1E-05"},
+        FormatRow {"ExponentWithFraction", 1.5e16, "1,5E+16"},
+        FormatRow {"LargestPlain", 999999999999999.0, "999999999999999"},
+        FormatRow {"RoundsUpToExponent", 999999999999999.9, "1E+15"}, FormatRow {"ThreeDigitExponent", 1e300, "1E+300"},
+        FormatRow {"TinyNegative", -1.25e-7, "-1,25E-07"}, FormatRow {"Subnormal", 5e-324, "4,94065645841247E-324"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // printf's %.15G is the classic form of this rule: the same digits, "E",

@@ -6,9 +6,9 @@
 
 #include <cmath>
 #include <map>
-#include <vector>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -20,14 +20,11 @@ struct TelescopeRow {
 };
 
 // The catalogue as published, in menu order.
-const TelescopeRow kTelescopeTable[] = {
-    {"mnukonusMAX150HM", "150", "1800"}, {"mnukonusMAX130HM", "130", "2000"},
-    {"mnuintesmicroALTERM715", "180", "2700"}, {"mnuCelestronC5", "127", "1250"},
-    {"mnuCelestronOTC8", "203", "2032"}, {"mnuCelestronOTC9", "235", "2350"},
-    {"mnuCelestronOTC11", "279", "2800"}, {"mnuCelestronOTC14", "356", "3910"},
-    {"mnuTakahashiFS60C", "60", "355"}, {"mnuTakahashiFS78", "78", "630"},
-    {"mnuTakahashiFS102", "102", "820"}, {"mnuTakahashiFS128", "128", "1040"},
-    {"mnuTakahashiFS152", "152", "1216"}, {"mnuvixenR135DG", "135", "720"},
+const TelescopeRow kTelescopeTable[] = {{"mnukonusMAX150HM", "150", "1800"}, {"mnukonusMAX130HM", "130", "2000"},
+    {"mnuintesmicroALTERM715", "180", "2700"}, {"mnuCelestronC5", "127", "1250"}, {"mnuCelestronOTC8", "203", "2032"},
+    {"mnuCelestronOTC9", "235", "2350"}, {"mnuCelestronOTC11", "279", "2800"}, {"mnuCelestronOTC14", "356", "3910"},
+    {"mnuTakahashiFS60C", "60", "355"}, {"mnuTakahashiFS78", "78", "630"}, {"mnuTakahashiFS102", "102", "820"},
+    {"mnuTakahashiFS128", "128", "1040"}, {"mnuTakahashiFS152", "152", "1216"}, {"mnuvixenR135DG", "135", "720"},
     {"mnutalmvixenR150SDG", "150", "750"}, {"mnutal1vixenR200SSDG", "200", "800"},
     {"mnuCelestroFIRSTSCOPE114", "114", "900"}};
 
@@ -38,14 +35,13 @@ struct CameraRow {
     const char* height;
 };
 
-const CameraRow kCameraTable[] = {
-    {"mnuStarlightxpressSXVH5", "7.4", "660", "494"}, {"mnuStarlightXpressSXVM9", "11.2", "752", "580"},
-    {"mnuStarlightXpressSXVM7", "8.2", "752", "580"}, {"mnuStarlightXpressSXVH9", "6.45", "1392", "1040"},
-    {"mnuApogeeAP1ME", "9", "768", "512"}, {"mnuApogeeAP260E", "20", "512", "512"},
-    {"mnuApogeeAP2E", "9", "1536", "1024"}, {"mnuApogee32ME", "6.8", "2184", "1472"},
-    {"mnuApogeeAP6E", "24", "1024", "1024"}, {"mnuApogeeAP9E", "9", "3072", "2048"},
-    {"mnuApogeeAP10", "14", "2048", "2048"}, {"mnuApogeeAP16E", "9", "4096", "4096"},
-    {"mnuPhilipsVesta", "5.6", "640", "480"}};
+const CameraRow kCameraTable[] = {{"mnuStarlightxpressSXVH5", "7.4", "660", "494"},
+    {"mnuStarlightXpressSXVM9", "11.2", "752", "580"}, {"mnuStarlightXpressSXVM7", "8.2", "752", "580"},
+    {"mnuStarlightXpressSXVH9", "6.45", "1392", "1040"}, {"mnuApogeeAP1ME", "9", "768", "512"},
+    {"mnuApogeeAP260E", "20", "512", "512"}, {"mnuApogeeAP2E", "9", "1536", "1024"},
+    {"mnuApogee32ME", "6.8", "2184", "1472"}, {"mnuApogeeAP6E", "24", "1024", "1024"},
+    {"mnuApogeeAP9E", "9", "3072", "2048"}, {"mnuApogeeAP10", "14", "2048", "2048"},
+    {"mnuApogeeAP16E", "9", "4096", "4096"}, {"mnuPhilipsVesta", "5.6", "640", "480"}};
 
 const char* const kOtherFields[] = {"Text4", "Text5", "Text6", "Text7", "Text8", "Text10", "NomeFile", "Text13"};
 
@@ -97,8 +93,7 @@ TEST(TelescopeCatalogue, GroupsCaptionsAndOrder)
 TEST(TelescopeCatalogue, CaptionsFollowNamesExceptTheThreeThatNeverDid)
 {
     const std::map<std::string, std::string> odd = {{"mnuCelestroFIRSTSCOPE114", "&CelestronFIRSTSCOPE114"},
-                                                    {"mnutalmvixenR150SDG", "&vixenR150SDG"},
-                                                    {"mnutal1vixenR200SSDG", "&vixenR200SSDG"}};
+        {"mnutalmvixenR150SDG", "&vixenR150SDG"}, {"mnutal1vixenR200SSDG", "&vixenR200SSDG"}};
     for (const Telescope& t : kTelescopes) {
         const std::string name(t.name);
         const std::string expected = odd.contains(name) ? odd.at(name) : "&" + name.substr(3);

@@ -15,8 +15,8 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <thread>
 #include <string>
+#include <thread>
 
 namespace velmora {
 namespace {
@@ -32,13 +32,11 @@ const std::string kExampleLine =
 MemoryFields freshWindow()
 {
     MemoryFields fields;
-    const std::pair<const char*, const char*> captions[] = {
-        {"Label1", "Diametro ottica"}, {"Label4", "mm"}, {"Label2", "Focale ottica"}, {"Label5", "mm"},
-        {"Label3", "Dimensione pixel"}, {"Label6", "mM"}, {"Label19", "Dimensione sensore"},
-        {"Label21", "Lunghezza"}, {"Label20", "Altezza"}, {"Label22", "pixel"},
-        {"Label11", "POTERE RISOLUTIVO  (\")"}, {"Label17", "CAMPO X PIXEL  (\")"},
-        {"Label13", "MAGNITUDINE CCD"}, {"Label18", "RAPPORTO FOCALE  f/"},
-        {"Label14", "DIAGONALE SENSORE CCD mm"}, {"Label23", "CAMPO SENSORE (')"},
+    const std::pair<const char*, const char*> captions[] = {{"Label1", "Diametro ottica"}, {"Label4", "mm"},
+        {"Label2", "Focale ottica"}, {"Label5", "mm"}, {"Label3", "Dimensione pixel"}, {"Label6", "mM"},
+        {"Label19", "Dimensione sensore"}, {"Label21", "Lunghezza"}, {"Label20", "Altezza"}, {"Label22", "pixel"},
+        {"Label11", "POTERE RISOLUTIVO  (\")"}, {"Label17", "CAMPO X PIXEL  (\")"}, {"Label13", "MAGNITUDINE CCD"},
+        {"Label18", "RAPPORTO FOCALE  f/"}, {"Label14", "DIAGONALE SENSORE CCD mm"}, {"Label23", "CAMPO SENSORE (')"},
         {"Label25", "Lunghezza"}, {"Label24", "Altezza"}};
     for (auto [label, caption] : captions)
         fields.setCaption(label, caption);
@@ -66,7 +64,7 @@ class ReportFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("velmora-report-" + std::to_string(std::random_device{}()));
+        dir_ = fs::temp_directory_path() / ("velmora-report-" + std::to_string(std::random_device {}()));
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -102,7 +100,7 @@ TEST(ReportLine, AfterACalculationCarriesTheDisplayedResults)
     EXPECT_NE(line.find("POTERE RISOLUTIVO  (\")0,6CAMPO X PIXEL  (\")1,155168MAGNITUDINE CCDedited by hand"
                         "RAPPORTO FOCALE  f/5DIAGONALE SENSORE CCD mm4,48CAMPO SENSORE (')Lunghezza12,321792"
                         "CAMPO SENSORE (')Altezza9,241344"),
-              std::string::npos)
+        std::string::npos)
         << line;
     EXPECT_EQ(line.find("13,30515"), std::string::npos) << "the visual magnitude is not reported";
 }
@@ -121,9 +119,11 @@ TEST(Windows1252, MapsLatinAndTheHighBlockAndMarksTheRest)
     EXPECT_EQ(toWindows1252("\u20AC\u2019\u0178"), "\x80\x92\x9F");
     EXPECT_EQ(toWindows1252("\u03BC\u4E2D\U0001F52D"), "???");
     EXPECT_EQ(toWindows1252("\u0081"), "?"); // a C1 control has no place in the code page
-    EXPECT_EQ(toWindows1252("a\xFF" "b\xC3"), "a?b?");     // broken UTF-8
-    EXPECT_EQ(toWindows1252("\xC0\x80"), "??");            // overlong form
-    EXPECT_EQ(toWindows1252("\xED\xA0\x80"), "???");       // a lone surrogate
+    EXPECT_EQ(toWindows1252("a\xFF"
+                            "b\xC3"),
+        "a?b?"); // broken UTF-8
+    EXPECT_EQ(toWindows1252("\xC0\x80"), "??"); // overlong form
+    EXPECT_EQ(toWindows1252("\xED\xA0\x80"), "???"); // a lone surrogate
 }
 
 TEST_F(ReportFile, ExampleSaveWritesTheLineAndCrLf278Bytes)
@@ -133,7 +133,7 @@ TEST_F(ReportFile, ExampleSaveWritesTheLineAndCrLf278Bytes)
     EXPECT_TRUE(save(fields, path));
     EXPECT_EQ(contentsOf(path), kExampleLine + "\r\n");
     EXPECT_EQ(fs::file_size(path), 278u);
-    const ShownMessage success{"Salvataggio effettuato!", "Salva", MessageIcon::Information};
+    const ShownMessage success {"Salvataggio effettuato!", "Salva", MessageIcon::Information};
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0], success);
     EXPECT_EQ(filesInDir(), 1u) << "no temporary file left";
@@ -147,7 +147,7 @@ TEST_F(ReportFile, EmptyPathFailsAndCreatesNothing)
     fields.setText("NomeFile", "");
     EXPECT_FALSE(saveReport(fields, messages_));
     fs::current_path(before);
-    const ShownMessage failure{"Si è verificato un errore nel salvataggio.", "Salva", MessageIcon::Stop};
+    const ShownMessage failure {"Si è verificato un errore nel salvataggio.", "Salva", MessageIcon::Stop};
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0], failure);
     EXPECT_EQ(filesInDir(), 0u);
@@ -223,7 +223,7 @@ TEST_F(ReportFile, FailedWriteKeepsTheOldReport)
     std::ofstream(path) << "old report\r\n";
 
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
+    rlimit previous {};
     getrlimit(RLIMIT_FSIZE, &previous);
     rlimit small = previous;
     small.rlim_cur = 100;

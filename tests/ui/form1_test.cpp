@@ -25,8 +25,7 @@ private:
     MessageLog* log_ = nullptr;
     std::unique_ptr<Form1> window_;
 
-    template <typename T = QWidget>
-    T* control(const char* name) const
+    template <typename T = QWidget> T* control(const char* name) const
     {
         T* widget = window_->findChild<T*>(QString::fromLatin1(name));
         if (!widget)
@@ -98,10 +97,9 @@ private slots:
 
     void picturesHaveTheirNaturalSizes()
     {
-        const std::pair<const char*, QSize> sizes[] = {
-            {"Image1", {30, 29}}, {"Image2", {29, 30}}, {"Image3", {29, 30}}, {"Image4", {29, 30}},
-            {"Image5", {30, 28}}, {"Image6", {30, 29}}, {"Image7", {30, 28}}, {"Image8", {30, 28}},
-            {"Image9", {30, 30}}, {"Image10", {30, 30}}};
+        const std::pair<const char*, QSize> sizes[] = {{"Image1", {30, 29}}, {"Image2", {29, 30}}, {"Image3", {29, 30}},
+            {"Image4", {29, 30}}, {"Image5", {30, 28}}, {"Image6", {30, 29}}, {"Image7", {30, 28}},
+            {"Image8", {30, 28}}, {"Image9", {30, 30}}, {"Image10", {30, 30}}};
         for (const auto& [name, size] : sizes) {
             QCOMPARE(control<QLabel>(name)->pixmap().size(), size);
             QCOMPARE(control(name)->size(), size);
@@ -134,11 +132,10 @@ private slots:
 
     void tabGoesThroughFieldsAndButtonsInOrder()
     {
-        const QStringList expected = {
-            "Text1",  "Text2",  "Text3",  "Command1", "Text4",  "Text5",    "Text6",  "Text10",   "Text11",
-            "Text15", "Command2", "Text14", "Text22", "Text28", "Text12",   "Text13", "Text18",   "Text20",
-            "Text21", "Text26", "Text29", "Text30",   "Text31", "Text32",   "Text33", "Text34",   "Text35",
-            "Text36", "Command3", "Text8",  "Text7",  "Command4", "NomeFile"};
+        const QStringList expected = {"Text1", "Text2", "Text3", "Command1", "Text4", "Text5", "Text6", "Text10",
+            "Text11", "Text15", "Command2", "Text14", "Text22", "Text28", "Text12", "Text13", "Text18", "Text20",
+            "Text21", "Text26", "Text29", "Text30", "Text31", "Text32", "Text33", "Text34", "Text35", "Text36",
+            "Command3", "Text8", "Text7", "Command4", "NomeFile"};
         QStringList chain;
         QWidget* widget = control("Text1");
         do {
@@ -165,19 +162,18 @@ private slots:
             top << action->menu()->objectName() + "=" + action->text();
         QCOMPARE(top, QStringList({"mnuFile=&File", "mnuinformazzioni=&informazzioni"}));
         QCOMPARE(captions(control<QMenu>("mnuFile")),
-                 QStringList({"mnuApriTelescopio=&ApriTelescopio", "mnuApriCamera=&ApriCamera",
-                              "mnuStampa=&Stampa", "mnuChiudi=&Chiudi"}));
+            QStringList({"mnuApriTelescopio=&ApriTelescopio", "mnuApriCamera=&ApriCamera", "mnuStampa=&Stampa",
+                "mnuChiudi=&Chiudi"}));
         QCOMPARE(captions(control<QMenu>("mnuApriTelescopio")),
-                 QStringList({"mnumaksutovcassegrain=&maksutovcassegrain", "mnuschmidtcassegrain=&schmidtcassegrain",
-                              "mnurifrattori=&rifrattori", "mnunewton=&newton"}));
+            QStringList({"mnumaksutovcassegrain=&maksutovcassegrain", "mnuschmidtcassegrain=&schmidtcassegrain",
+                "mnurifrattori=&rifrattori", "mnunewton=&newton"}));
         QCOMPARE(captions(control<QMenu>("mnunewton")),
-                 QStringList({"mnuvixenR135DG=&vixenR135DG", "mnutalmvixenR150SDG=&vixenR150SDG",
-                              "mnutal1vixenR200SSDG=&vixenR200SSDG",
-                              "mnuCelestroFIRSTSCOPE114=&CelestronFIRSTSCOPE114"}));
+            QStringList({"mnuvixenR135DG=&vixenR135DG", "mnutalmvixenR150SDG=&vixenR150SDG",
+                "mnutal1vixenR200SSDG=&vixenR200SSDG", "mnuCelestroFIRSTSCOPE114=&CelestronFIRSTSCOPE114"}));
         QCOMPARE(control<QMenu>("mnuApriCamera")->actions().size(), 13);
         QCOMPARE(control<QMenu>("mnuApriCamera")->actions().first()->text(), QStringLiteral("&StarlightXpressSXVH5"));
-        QCOMPARE(captions(control<QMenu>("mnuinformazzioni")),
-                 QStringList({"mnuProdotto=&Prodotto", "mnuAiuto=&Aiuto"}));
+        QCOMPARE(
+            captions(control<QMenu>("mnuinformazzioni")), QStringList({"mnuProdotto=&Prodotto", "mnuAiuto=&Aiuto"}));
     }
 
     void presetsAndResetOnRealWidgets()

@@ -42,7 +42,7 @@ public:
         return 0;
     }
     long queryValue(RegistryKey key, const std::string& name, std::uint32_t& type, unsigned char* data,
-                    std::uint32_t& size) override
+        std::uint32_t& size) override
     {
         const auto& values = keys.at(handles_.at(key));
         const auto it = values.find(name);
@@ -85,7 +85,10 @@ public:
     }
 };
 
-std::string withZero(const std::string& text) { return text + std::string(1, '\0'); }
+std::string withZero(const std::string& text)
+{
+    return text + std::string(1, '\0');
+}
 
 class SystemInformation : public ::testing::Test {
 protected:
@@ -97,8 +100,8 @@ protected:
     {
         ASSERT_EQ(messages.shown().size(), 1u);
         EXPECT_EQ(messages.shown()[0],
-                  (ShownMessage{"Le informazioni sul sistema non sono attualmente disponibili.", "VELMORA",
-                                MessageIcon::None}));
+            (ShownMessage {
+                "Le informazioni sul sistema non sono attualmente disponibili.", "VELMORA", MessageIcon::None}));
     }
     void expectEveryKeyClosed() { EXPECT_TRUE(registry.open.empty()); }
 };
@@ -108,7 +111,7 @@ TEST_F(SystemInformation, PathWithTerminatingZeroIsStartedWithoutIt)
     registry.keys[kLocation1]["PATH"] = {kTextValue, withZero("C:\\Tools\\msinfo32.exe")};
     launcher.startable = {"C:\\Tools\\msinfo32.exe"};
     StartSysInfo(registry, launcher, messages);
-    EXPECT_EQ(launcher.started, std::vector<std::string>{"C:\\Tools\\msinfo32.exe"});
+    EXPECT_EQ(launcher.started, std::vector<std::string> {"C:\\Tools\\msinfo32.exe"});
     EXPECT_TRUE(launcher.tested.empty()) << "location 1 is started without a file test";
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(registry.lastAccess, kKeyRead) << "read access only";
@@ -120,7 +123,7 @@ TEST_F(SystemInformation, PathWithoutTerminatingZeroIsUsedWhole)
     registry.keys[kLocation1]["PATH"] = {kTextValue, "C:\\msinfo32.exe"};
     launcher.startable = {"C:\\msinfo32.exe"};
     StartSysInfo(registry, launcher, messages);
-    EXPECT_EQ(launcher.started, std::vector<std::string>{"C:\\msinfo32.exe"});
+    EXPECT_EQ(launcher.started, std::vector<std::string> {"C:\\msinfo32.exe"});
 }
 
 TEST_F(SystemInformation, MissingProgramAtLocation1FailsWithoutTryingLocation2)
@@ -129,7 +132,7 @@ TEST_F(SystemInformation, MissingProgramAtLocation1FailsWithoutTryingLocation2)
     registry.keys[kLocation2]["MSINFO"] = {kTextValue, withZero("C:\\Folder")};
     launcher.files = {"C:\\Folder\\MSINFO32.EXE"};
     StartSysInfo(registry, launcher, messages);
-    EXPECT_EQ(registry.opened, std::vector<std::string>{kLocation1});
+    EXPECT_EQ(registry.opened, std::vector<std::string> {kLocation1});
     expectUnavailable();
     expectEveryKeyClosed();
 }
@@ -140,8 +143,8 @@ TEST_F(SystemInformation, Location2FolderWithTheProgram)
     launcher.files = {"C:\\Folder\\MSINFO32.EXE"};
     launcher.startable = launcher.files;
     StartSysInfo(registry, launcher, messages);
-    EXPECT_EQ(registry.opened, (std::vector<std::string>{kLocation1, kLocation2}));
-    EXPECT_EQ(launcher.started, std::vector<std::string>{"C:\\Folder\\MSINFO32.EXE"});
+    EXPECT_EQ(registry.opened, (std::vector<std::string> {kLocation1, kLocation2}));
+    EXPECT_EQ(launcher.started, std::vector<std::string> {"C:\\Folder\\MSINFO32.EXE"});
     EXPECT_TRUE(messages.shown().empty());
     expectEveryKeyClosed();
 }
@@ -152,14 +155,14 @@ TEST_F(SystemInformation, Location2FolderEndingInBackslashIsStartedUnchanged)
     launcher.files = {"C:\\Folder\\\\MSINFO32.EXE"};
     launcher.startable = launcher.files;
     StartSysInfo(registry, launcher, messages);
-    EXPECT_EQ(launcher.started, std::vector<std::string>{"C:\\Folder\\\\MSINFO32.EXE"});
+    EXPECT_EQ(launcher.started, std::vector<std::string> {"C:\\Folder\\\\MSINFO32.EXE"});
 }
 
 TEST_F(SystemInformation, Location2FolderWithoutTheProgram)
 {
     registry.keys[kLocation2]["MSINFO"] = {kTextValue, withZero("C:\\Folder")};
     StartSysInfo(registry, launcher, messages);
-    EXPECT_EQ(launcher.tested, std::vector<std::string>{"C:\\Folder\\MSINFO32.EXE"});
+    EXPECT_EQ(launcher.tested, std::vector<std::string> {"C:\\Folder\\MSINFO32.EXE"});
     EXPECT_TRUE(launcher.started.empty());
     expectUnavailable();
 }
@@ -168,14 +171,14 @@ TEST_F(SystemInformation, NeitherLocation)
 {
     StartSysInfo(registry, launcher, messages);
     expectUnavailable();
-    EXPECT_EQ(registry.closed, (std::vector<RegistryKey>{0, 0})) << "closed even when the open failed";
+    EXPECT_EQ(registry.closed, (std::vector<RegistryKey> {0, 0})) << "closed even when the open failed";
 }
 
 TEST_F(SystemInformation, ValueOfAnotherTypeStartsAnEmptyPathAndFails)
 {
     registry.keys[kLocation1]["PATH"] = {2 /* REG_EXPAND_SZ */, withZero("%SystemRoot%\\msinfo32.exe")};
     StartSysInfo(registry, launcher, messages);
-    EXPECT_EQ(launcher.started, std::vector<std::string>{""});
+    EXPECT_EQ(launcher.started, std::vector<std::string> {""});
     expectUnavailable();
 }
 
@@ -185,7 +188,7 @@ TEST_F(SystemInformation, ValueOfNoBytesTakesTheFailurePathAtOnce)
     registry.keys[kLocation2]["MSINFO"] = {kTextValue, withZero("C:\\Folder")};
     launcher.files = {"C:\\Folder\\MSINFO32.EXE"};
     StartSysInfo(registry, launcher, messages);
-    EXPECT_EQ(registry.opened, std::vector<std::string>{kLocation1}) << "location 2 is not tried";
+    EXPECT_EQ(registry.opened, std::vector<std::string> {kLocation1}) << "location 2 is not tried";
     expectUnavailable();
     expectEveryKeyClosed();
 }

@@ -28,8 +28,7 @@ frmAbout* aboutWithLog(MessageLog*& log)
     return new frmAbout({sysinfo::systemRegistry(), std::make_unique<ui::QtLauncher>(), std::move(messages)});
 }
 
-template <typename Window>
-QList<Window*> openWindows()
+template <typename Window> QList<Window*> openWindows()
 {
     QList<Window*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -65,17 +64,20 @@ private slots:
         QCOMPARE(help->palette().color(QPalette::Window), QColor(Qt::white));
         const auto text = [help](const char* name) { return help->findChild<QLabel*>(name)->text(); };
         QCOMPARE(text("Label1"),
-                 QStringLiteral("Nei \"parametri da inserire\" vanno digitate le carateristiche richieste sulle caselle "
-                                "rosse. Attenzione i valori da inserire sono numerici in forma decimale, e se bisogna "
-                                "inserire la virgola bisogna digitare il punto \".\""));
-        QCOMPARE(text("Label2"), QStringLiteral("Con il tasto \"calcola\" il programma esegue una serie di calcoli "
-                                                "sulle caratteristiche  da esaminare."));
-        QCOMPARE(text("Label3"), QStringLiteral("Le dimensioni dei pixel sono espresse in micron,  ad esempio i pixel "
-                                                "della camera hx 516  sono da 7,4 micron."));
-        QCOMPARE(text("Label4"), QStringLiteral("La stima del peso del tubo,viene eseguita con un calcolo in funzione "
-                                                "del diametro dell'ottica e della lunghezza focale.Ia stima è "
-                                                "approssimativa perchè non tiene conto dei diversi materiali "
-                                                "costruttivi dei telescopi."));
+            QStringLiteral("Nei \"parametri da inserire\" vanno digitate le carateristiche richieste sulle caselle "
+                           "rosse. Attenzione i valori da inserire sono numerici in forma decimale, e se bisogna "
+                           "inserire la virgola bisogna digitare il punto \".\""));
+        QCOMPARE(text("Label2"),
+            QStringLiteral("Con il tasto \"calcola\" il programma esegue una serie di calcoli "
+                           "sulle caratteristiche  da esaminare."));
+        QCOMPARE(text("Label3"),
+            QStringLiteral("Le dimensioni dei pixel sono espresse in micron,  ad esempio i pixel "
+                           "della camera hx 516  sono da 7,4 micron."));
+        QCOMPARE(text("Label4"),
+            QStringLiteral("La stima del peso del tubo,viene eseguita con un calcolo in funzione "
+                           "del diametro dell'ottica e della lunghezza focale.Ia stima è "
+                           "approssimativa perchè non tiene conto dei diversi materiali "
+                           "costruttivi dei telescopi."));
         QCOMPARE(help->findChild<QLabel*>("Label4")->geometry(), QRect(16, 272, 369, 113));
     }
 
@@ -182,7 +184,7 @@ private slots:
         about->show();
         QTest::mouseClick(about->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
         qputenv("PATH", oldPath);
-        QCOMPARE(log->shown().size(), std::size_t{1});
+        QCOMPARE(log->shown().size(), std::size_t {1});
         QCOMPARE(log->shown()[0].text, std::string("Le informazioni sul sistema non sono attualmente disponibili."));
         QCOMPARE(log->shown()[0].title, std::string("VELMORA"));
         QVERIFY(about->isVisible());
