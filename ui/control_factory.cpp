@@ -49,10 +49,10 @@ QString installedFamily(Face face)
     return chosen[face] = installed != families.cend() ? *installed : families.front();
 }
 
-QRect pixelsOf(const ControlSpec& spec)
+QRect pixelsOf(const ControlSpec& row)
 {
-    return {spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
-        spec.height / kTwipsPerPixel};
+    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
+        row.height / kTwipsPerPixel};
 }
 
 Qt::Alignment alignmentOf(Align align)
@@ -70,16 +70,16 @@ Qt::Alignment alignmentOf(Align align)
 
 // Each widget gets its font before its text, so that no text is ever laid
 // out in a font it will not keep.
-QWidget* createWidget(const ControlSpec& spec, QWidget* container)
+QWidget* createWidget(const ControlSpec& row, QWidget* container)
 {
-    const QString caption = toQString(spec.caption);
-    const QFont font = fontFor(spec.font);
-    switch (spec.kind) {
+    const QString caption = toQString(row.caption);
+    const QFont font = fontFor(row.font);
+    switch (row.kind) {
     case ControlKind::Frame: {
         auto* frame = new QGroupBox(container);
         frame->setFont(font);
         frame->setTitle(caption);
-        if (spec.look & RedCaption) {
+        if (row.look & RedCaption) {
             QPalette palette = frame->palette();
             palette.setColor(QPalette::WindowText, Qt::red);
             frame->setPalette(palette);
@@ -89,7 +89,7 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* container)
     case ControlKind::Label: {
         auto* label = new QLabel(container);
         label->setFont(font);
-        if (spec.font.face == Face::Symbol) {
+        if (row.font.face == Face::Symbol) {
             label->setText(symbolFontText(caption));
             label->setProperty(kDesignCaption, caption);
         } else {
@@ -97,21 +97,21 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* container)
         }
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setAlignment(alignmentOf(spec.align));
+        label->setAlignment(alignmentOf(row.align));
         QPalette palette = label->palette();
         palette.setColor(
-            QPalette::WindowText, (spec.look & BlackText) ? QColor(Qt::black) : palette.color(QPalette::ButtonText));
+            QPalette::WindowText, (row.look & BlackText) ? QColor(Qt::black) : palette.color(QPalette::ButtonText));
         label->setPalette(palette);
         return label;
     }
     case ControlKind::TextField: {
         auto* field = new QLineEdit(container);
         field->setFont(font);
-        if (spec.look & (RedGround | BlackText)) {
+        if (row.look & (RedGround | BlackText)) {
             QPalette palette = field->palette();
-            if (spec.look & RedGround)
+            if (row.look & RedGround)
                 palette.setColor(QPalette::Base, Qt::red);
-            if (spec.look & BlackText)
+            if (row.look & BlackText)
                 palette.setColor(QPalette::Text, Qt::black);
             field->setPalette(palette);
         }
@@ -134,11 +134,11 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* container)
 
 } // namespace
 
-QFont fontFor(const FontSpec& spec)
+QFont fontFor(const FontSpec& row)
 {
-    QFont font(installedFamily(spec.face));
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold(spec.bold);
+    QFont font(installedFamily(row.face));
+    font.setPixelSize(static_cast<int>(std::lround(row.points * 96.0 / 72.0)));
+    font.setBold(row.bold);
     return font;
 }
 
@@ -163,14 +163,14 @@ QHash<QString, QWidget*> buildControls(std::span<const ControlSpec> controls, QW
 {
     QHash<QString, QWidget*> byName;
     for (const bool frames : {true, false}) {
-        for (const ControlSpec& spec : controls) {
-            if ((spec.kind == ControlKind::Frame) != frames)
+        for (const ControlSpec& row : controls) {
+            if ((row.kind == ControlKind::Frame) != frames)
                 continue;
-            QWidget* container = spec.container.empty() ? clientArea : byName.value(toQString(spec.container));
-            QWidget* widget = createWidget(spec, container);
-            widget->setObjectName(toQString(spec.name));
-            QRect geometry = pixelsOf(spec);
-            if (spec.kind == ControlKind::Picture) // shown at its natural size
+            QWidget* container = row.container.empty() ? clientArea : byName.value(toQString(row.container));
+            QWidget* widget = createWidget(row, container);
+            widget->setObjectName(toQString(row.name));
+            QRect geometry = pixelsOf(row);
+            if (row.kind == ControlKind::Picture) // shown at its natural size
                 geometry.setSize(static_cast<QLabel*>(widget)->pixmap().size());
             widget->setGeometry(geometry);
             byName.insert(widget->objectName(), widget);

@@ -58,14 +58,14 @@ private slots:
 
     void everyControlStandsWhereTheTableSays()
     {
-        for (const ControlSpec& spec : kForm1Controls) {
-            const QString name = QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
+        for (const ControlSpec& row : kForm1Controls) {
+            const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
             QWidget* widget = window_->findChild<QWidget*>(name);
             QVERIFY2(widget, qPrintable(name));
             const QWidget* expectedParent =
-                spec.container.empty() ? window_->clientArea() : control(spec.container.data());
+                row.container.empty() ? window_->clientArea() : control(row.container.data());
             QCOMPARE(widget->parentWidget(), expectedParent);
-            const QRect expected(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15);
+            const QRect expected(row.left / 15, row.top / 15, row.width / 15, row.height / 15);
             QVERIFY2(widget->geometry() == expected, qPrintable(name));
         }
     }
