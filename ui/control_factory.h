@@ -16,9 +16,9 @@ namespace velmora::ui {
 // it otherwise (the Symbol font's letters drawn as Greek ones).
 inline constexpr char kDesignCaption[] = "designCaption";
 
-// The font of a spec, with free faces standing in where the named one is
+// The font a layout row asks for, with free faces standing in where the named one is
 // missing; sized in pixels at 96 dpi, as the layout is.
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontSpec& font);
 
 // What the Symbol font shows for a text in Latin letters: "mM" is "μΜ".
 QString symbolFontText(QStringView latin);
