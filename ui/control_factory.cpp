@@ -134,11 +134,11 @@ QWidget* createWidget(const ControlSpec& row, QWidget* container)
 
 } // namespace
 
-QFont fontFor(const FontSpec& row)
+QFont fontFor(const FontSpec& wanted)
 {
-    QFont font(installedFamily(row.face));
-    font.setPixelSize(static_cast<int>(std::lround(row.points * 96.0 / 72.0)));
-    font.setBold(row.bold);
+    QFont font(installedFamily(wanted.face));
+    font.setPixelSize(static_cast<int>(std::lround(wanted.points * 96.0 / 72.0)));
+    font.setBold(wanted.bold);
     return font;
 }
 

@@ -18,7 +18,7 @@ inline constexpr char kDesignCaption[] = "designCaption";
 
 // The font a layout row asks for, with free faces standing in where the named one is
 // missing; sized in pixels at 96 dpi, as the layout is.
-QFont fontFor(const FontSpec& font);
+QFont fontFor(const FontSpec& wanted);
 
 // What the Symbol font shows for a text in Latin letters: "mM" is "μΜ".
 QString symbolFontText(QStringView latin);
