@@ -14,9 +14,9 @@ if [[ $mode != run && $mode != test ]]; then
 fi
 
 packages=(
-  cmake ninja-build g++ pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  cmake ninja-build g++
+  libgtest-dev libbenchmark-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool
   clang libclang-rt-14-dev
