@@ -33,7 +33,9 @@ std::string WidgetFields::text(std::string_view control) const
 
 void WidgetFields::setText(std::string_view control, std::string_view text)
 {
-    field(control)->setText(toQString(text));
+    QLineEdit* widget = field(control);
+    widget->setText(toQString(text));
+    widget->setCursorPosition(0); // a value too long for its field shows its first digits
 }
 
 std::string WidgetFields::caption(std::string_view label) const

@@ -218,6 +218,8 @@ private slots:
         QCOMPARE(text("Text12"), QStringLiteral("12,321792"));
         QCOMPARE(text("Text8"), QStringLiteral("17,3913043478261"));
         QVERIFY(text("Text33").startsWith(QStringLiteral("28002,4")));
+        // Too long for its narrow field, a value shows its first digits.
+        QCOMPARE(control<QLineEdit>("Text18")->cursorPosition(), 0);
     }
 
     void decimalPointUnderAnEnglishLocale()
