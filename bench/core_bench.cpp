@@ -18,11 +18,7 @@ using namespace velmora;
 void CalculationRun(benchmark::State& state)
 {
     MemoryFields fields;
-    fields.setText("Text1", "203");
-    fields.setText("Text2", "2032");
-    fields.setText("Text3", "5.6");
-    fields.setText("Text14", "640");
-    fields.setText("Text22", "480");
+    setInputs(fields, "203", "2032", "5.6", "640", "480");
     MessageLog messages;
     for (auto _ : state) {
         const CalculationOutcome outcome = runCalculation(fields, messages, ",");

@@ -35,6 +35,16 @@ void MemoryFields::setCaption(std::string_view label, std::string_view caption)
     captions_.insert_or_assign(std::string(label), std::string(caption));
 }
 
+void setInputs(Fields& fields, std::string_view aperture, std::string_view focalLength, std::string_view pixelSize,
+    std::string_view width, std::string_view height)
+{
+    fields.setText("Text1", aperture);
+    fields.setText("Text2", focalLength);
+    fields.setText("Text3", pixelSize);
+    fields.setText("Text14", width);
+    fields.setText("Text22", height);
+}
+
 void MessageLog::show(std::string_view text, std::string_view title, MessageIcon icon)
 {
     shown_.push_back({std::string(text), std::string(title), icon});

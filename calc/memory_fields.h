@@ -38,6 +38,11 @@ private:
     int writes_ = 0;
 };
 
+// Fills the five input fields: aperture, focal length, pixel size, sensor
+// width and height.
+void setInputs(Fields& fields, std::string_view aperture, std::string_view focalLength, std::string_view pixelSize,
+    std::string_view width, std::string_view height);
+
 struct ShownMessage {
     std::string text;
     std::string title;

@@ -51,7 +51,6 @@ Dialog::Dialog()
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(fontFor({Face::MsSansSerif, 12}));
-        label->setGeometry(help.left / kTwipsPerPixel, help.top / kTwipsPerPixel, help.width / kTwipsPerPixel,
-            help.height / kTwipsPerPixel);
+        label->setGeometry(pixelRect(help.left, help.top, help.width, help.height));
     }
 }

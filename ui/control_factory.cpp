@@ -49,12 +49,6 @@ QString installedFamily(Face face)
     return chosen[face] = installed != families.cend() ? *installed : families.front();
 }
 
-QRect pixelsOf(const ControlSpec& row)
-{
-    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
-        row.height / kTwipsPerPixel};
-}
-
 Qt::Alignment alignmentOf(Align align)
 {
     switch (align) {
@@ -134,6 +128,11 @@ QWidget* createWidget(const ControlSpec& row, QWidget* container)
 
 } // namespace
 
+QRect pixelRect(int left, int top, int width, int height)
+{
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
+}
+
 QFont fontFor(const FontSpec& wanted)
 {
     QFont font(installedFamily(wanted.face));
@@ -169,7 +168,7 @@ QHash<QString, QWidget*> buildControls(std::span<const ControlSpec> controls, QW
             QWidget* container = row.container.empty() ? clientArea : byName.value(toQString(row.container));
             QWidget* widget = createWidget(row, container);
             widget->setObjectName(toQString(row.name));
-            QRect geometry = pixelsOf(row);
+            QRect geometry = pixelRect(row.left, row.top, row.width, row.height);
             if (row.kind == ControlKind::Picture) // shown at its natural size
                 geometry.setSize(static_cast<QLabel*>(widget)->pixmap().size());
             widget->setGeometry(geometry);

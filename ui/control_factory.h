@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QRect>
 #include <QString>
 
 #include <span>
@@ -15,6 +16,9 @@ namespace velmora::ui {
 // Property that keeps a label's caption as designed when the screen shows
 // it otherwise (the Symbol font's letters drawn as Greek ones).
 inline constexpr char kDesignCaption[] = "designCaption";
+
+// A rectangle given in twips, in pixels at 96 dpi.
+QRect pixelRect(int left, int top, int width, int height);
 
 // The font a layout row asks for, with free faces standing in where the named one is
 // missing; sized in pixels at 96 dpi, as the layout is.

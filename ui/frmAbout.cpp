@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "calc/app_identity.h"
+#include "control_factory.h"
 #include "fixed_dialog.h"
 #include "qt_launcher.h"
 #include "qt_messages.h"
@@ -14,11 +15,6 @@
 using namespace velmora;
 
 namespace {
-QRect pixels(int left, int top, int width, int height) // from twips
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
 QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, bool blackText)
 {
     auto* label = new QLabel(parent);
@@ -49,23 +45,23 @@ frmAbout::frmAbout(Services services) : services_(std::move(services))
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(pixels(480, 120, 540, 540));
+    picIcon->setGeometry(ui::pixelRect(480, 120, 540, 540));
     picIcon->setFrameShape(QFrame::Box);
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/icon.png")));
 
-    addLabel(this, "lblTitle", pixels(1050, 240, 3885, 480), true);
-    addLabel(this, "lblVersion", pixels(1050, 780, 3885, 465), false);
-    addLabel(this, "lblDescription", pixels(1050, 1485, 3885, 810), true);
-    addLabel(this, "lblDisclaimer", pixels(255, 2625, 3870, 825), true);
+    addLabel(this, "lblTitle", ui::pixelRect(1050, 240, 3885, 480), true);
+    addLabel(this, "lblVersion", ui::pixelRect(1050, 780, 3885, 465), false);
+    addLabel(this, "lblDescription", ui::pixelRect(1050, 1485, 3885, 810), true);
+    addLabel(this, "lblDisclaimer", ui::pixelRect(255, 2625, 3870, 825), true);
 
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(pixels(4245, 2625, 1260, 345));
+    cmdOK->setGeometry(ui::pixelRect(4245, 2625, 1260, 345));
     cmdOK->setDefault(true); // Enter; Esc rejects the dialog, which closes it
     auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(pixels(4260, 3075, 1245, 345));
+    cmdSysInfo->setGeometry(ui::pixelRect(4260, 3075, 1245, 345));
     cmdSysInfo->setAutoDefault(false);
     setTabOrder(cmdOK, cmdSysInfo);
 

@@ -20,11 +20,7 @@ const std::vector<std::string> kRunOrder = {"Text4", "Text5", "Text15", "Text11"
 MemoryFields inputs(std::string d, std::string f, std::string p, std::string w, std::string h)
 {
     MemoryFields fields;
-    fields.setText("Text1", d);
-    fields.setText("Text2", f);
-    fields.setText("Text3", p);
-    fields.setText("Text14", w);
-    fields.setText("Text22", h);
+    setInputs(fields, d, f, p, w, h);
     return fields;
 }
 

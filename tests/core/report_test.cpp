@@ -46,11 +46,7 @@ MemoryFields freshWindow()
 MemoryFields exampleInputs()
 {
     MemoryFields fields = freshWindow();
-    fields.setText("Text1", "200");
-    fields.setText("Text2", "1000");
-    fields.setText("Text3", "7.4");
-    fields.setText("Text14", "640");
-    fields.setText("Text22", "480");
+    setInputs(fields, "200", "1000", "7.4", "640", "480");
     return fields;
 }
 
