@@ -1,7 +1,6 @@
-// Speed of the core: a whole calculation run over in-memory fields, and the
+// Speed of the core: a whole calculation run from the five input texts, and the
 // result text rule against printf's %.15G on the same values.
 #include "calc/calculation.h"
-#include "calc/memory_fields.h"
 #include "calc/number_text.h"
 
 #include <benchmark/benchmark.h>
@@ -17,11 +16,9 @@ using namespace velmora;
 
 void CalculationRun(benchmark::State& state)
 {
-    MemoryFields fields;
-    setInputs(fields, "203", "2032", "5.6", "640", "480");
-    MessageLog messages;
+    const InputTexts inputs {"203", "2032", "5.6", "640", "480"};
     for (auto _ : state) {
-        const CalculationOutcome outcome = runCalculation(fields, messages, ",");
+        const Outcome outcome = calculate(inputs, ",");
         benchmark::DoNotOptimize(outcome);
     }
 }
@@ -42,9 +39,8 @@ void ResultTextRule(benchmark::State& state)
 {
     const std::vector<double> values = sampleValues();
     std::size_t i = 0;
-    ResultBuffer buffer;
     for (auto _ : state) {
-        std::string_view text = formatResult(values[i++ % values.size()], ",", buffer);
+        std::string text = formatResult(values[i++ % values.size()], ",");
         benchmark::DoNotOptimize(text);
     }
 }

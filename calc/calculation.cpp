@@ -1,33 +1,58 @@
 #include "calculation.h"
 
-#include "app_identity.h"
-#include "calculation_steps.h"
 #include "number_text.h"
 
 namespace velmora {
 
-CalculationOutcome runCalculation(Fields& fields, Messages& messages, std::string_view decimalSeparator)
+Outcome calculate(const InputTexts& texts, std::string_view decimalSeparator)
 {
-    for (const std::string_view required : {"Text1", "Text2"}) {
-        if (fields.text(required).empty())
-            messages.show(kEmptyInputMessage, kAppTitle, MessageIcon::None);
-    }
+    const int emptyInputs = int(texts.aperture.empty()) + int(texts.focalLength.empty());
+    const ReadNumber focalLength = readFieldNumber(texts.focalLength);
+    Outcome outcome = calculate(Inputs {readFieldNumber(texts.aperture), focalLength,
+                                    readFieldNumber(texts.pixelSize), readFieldNumber(texts.sensorWidth),
+                                    readFieldNumber(texts.sensorHeight), focalLength},
+        decimalSeparator);
+    outcome.emptyInputMessages = emptyInputs;
+    return outcome;
+}
 
-    CalculationOutcome outcome;
-    const Inputs inputs(fields);
-    ResultBuffer text;
-    for (const CalculationStep& step : kCalculationSteps) {
+Outcome calculate(const Inputs& inputs, std::string_view decimalSeparator)
+{
+    Outcome outcome;
+    outcome.results.reserve(kQuantities.size());
+    for (const Quantity& quantity : kQuantities) {
         try {
-            const Checked value = step.formula(inputs);
-            fields.setText(step.field, formatResult(value.value(), decimalSeparator, text));
-            ++outcome.stepsCompleted;
+            const double value = quantity.formula(inputs).value();
+            outcome.results.push_back({&quantity, value, formatResult(value, decimalSeparator)});
         } catch (const ArithmeticFailure& failure) {
-            outcome.failure = StepFailure {step.field, step.quantity, failure.cause};
-            messages.show(failureMessage(*outcome.failure), kAppTitle, MessageIcon::Stop);
+            outcome.failure = StepFailure {&quantity, failure.cause};
             break;
         }
     }
     return outcome;
+}
+
+std::string_view causeText(FailureCause cause)
+{
+    switch (cause) {
+    case FailureCause::DivisionByZero:
+        return "divisione per zero";
+    case FailureCause::Overflow:
+        return "un valore esce dall'intervallo dei numeri rappresentabili";
+    case FailureCause::LogarithmOfNonPositive:
+        return "logaritmo di zero o di un numero negativo";
+    }
+    return {};
+}
+
+std::string failureMessage(const StepFailure& failure)
+{
+    std::string text = "Impossibile calcolare ";
+    text.append(failure.quantity->italianName);
+    text.append(": ");
+    text.append(causeText(failure.cause));
+    text.append(".\nIl calcolo si è fermato qui: questo risultato e i successivi non sono stati aggiornati.");
+    return text;
 }
 
 } // namespace velmora

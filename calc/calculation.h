@@ -1,22 +1,62 @@
 #pragma once
 
-#include "calculation_failure.h"
-#include "fields.h"
+#include "checked_number.h"
+#include "quantities.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
-struct CalculationOutcome {
-    int stepsCompleted = 0;
+// Every message the calculation run can give, in one place.
+
+// Shown once for each of the aperture and focal-length texts that is exactly empty.
+inline constexpr std::string_view kEmptyInputMessage =
+    "Il programma và in errore, la prossima volta inserisci sempre un valore sui (Parametri da inserire).";
+
+// The five input texts, as typed.
+struct InputTexts {
+    std::string_view aperture;
+    std::string_view focalLength;
+    std::string_view pixelSize;
+    std::string_view sensorWidth;
+    std::string_view sensorHeight;
+};
+
+struct Result {
+    const Quantity* quantity;
+    double value;
+    std::string text; // by the result text rule
+};
+
+// What stopped a run: the step's quantity and why.
+struct StepFailure {
+    const Quantity* quantity;
+    FailureCause cause;
+};
+
+// What one run produced, to be shown in this order: the empty-input messages,
+// each result, then the failure notice if a step failed.
+struct Outcome {
+    int emptyInputMessages = 0; // 0, 1 or 2: the aperture's first
+    std::vector<Result> results; // in step order, up to the failing step
     std::optional<StepFailure> failure; // empty when all 23 steps completed
 };
 
-// One press of "CALCOLA": the empty-input check of Text1 then Text2, then the
-// 23 steps in order, each writing its result field before the next starts.
-// A step whose arithmetic fails writes nothing, stops the run and is reported
-// in one stop-icon message; fields of later steps keep their text.
-CalculationOutcome runCalculation(Fields& fields, Messages& messages, std::string_view decimalSeparator);
+// One press of "CALCOLA": the empty-input check of the aperture then the
+// focal length, then the inputs read with the field reading rule, then the
+// 23 steps in order. A step whose arithmetic fails stops the run.
+Outcome calculate(const InputTexts& texts, std::string_view decimalSeparator);
+
+// The 23 steps on inputs already read; no empty-input check.
+Outcome calculate(const Inputs& inputs, std::string_view decimalSeparator);
+
+// The Italian text of a cause: "divisione per zero", ...
+std::string_view causeText(FailureCause cause);
+
+// The stop-icon notice shown when a step fails, naming the quantity and the cause.
+std::string failureMessage(const StepFailure& failure);
 
 } // namespace velmora

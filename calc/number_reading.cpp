@@ -2,10 +2,8 @@
 #include "number_text.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 
 namespace velmora {
 
@@ -62,25 +60,6 @@ bool isBeyondRange(std::string_view whole, std::string_view fraction, std::strin
     return (negative ? position - exp : position + exp) > 0;
 }
 
-// Most fields hold a few digits and no exponent. When all digits fit in 15
-// and the power of ten is exact, one division is correctly rounded, so the
-// value is the same as the general parser's.
-std::optional<double> quicklyRead(std::string_view whole, std::string_view fraction, std::string_view exponent,
-                                  bool negative)
-{
-    if (!exponent.empty() || whole.size() + fraction.size() > 15)
-        return std::nullopt;
-    std::uint64_t digits = 0;
-    for (char c : whole)
-        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-    for (char c : fraction)
-        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-    static constexpr std::array<double, 16> powers{1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
-                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const double value = static_cast<double>(digits) / powers[fraction.size()];
-    return negative ? -value : value;
-}
-
 std::optional<double> readDecimal(std::string_view s)
 {
     std::size_t i = 0;
@@ -127,9 +106,6 @@ std::optional<double> readDecimal(std::string_view s)
         copy[i - numberStart] = 'e';
         number = copy;
     }
-
-    if (const auto quick = quicklyRead(whole, fraction, exponent, negative))
-        return *quick;
 
     double value = 0;
     const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,15 +15,10 @@ namespace velmora {
 std::optional<double> readFieldNumber(std::string_view text);
 
 // A result as shown in a result field: up to 15 significant digits, trailing
-// zeros dropped, `decimalSeparator` (up to kMaxSeparatorSize bytes) between
-// the whole part and the fraction, exponent form ("1,5E+16", "1E-05") below
-// 1E-04 and from 1E+15 on. `value` must be finite.
+// zeros dropped, `decimalSeparator` between the whole part and the fraction,
+// exponent form ("1,5E+16", "1E-05") below 1E-04 and from 1E+15 on.
+// `value` must be finite.
 std::string formatResult(double value, std::string_view decimalSeparator);
-
-// The same, written into `buffer` without allocating; the text lives there.
-inline constexpr std::size_t kMaxSeparatorSize = 8;
-using ResultBuffer = std::array<char, 32 + kMaxSeparatorSize>;
-std::string_view formatResult(double value, std::string_view decimalSeparator, ResultBuffer& buffer);
 
 // A number as the presets write it into an input field: whole numbers as
 // plain digits, fractions as formatResult does but always with ".", so that

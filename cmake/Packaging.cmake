@@ -3,7 +3,10 @@ include(GNUInstallDirs)
 
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES packaging/org.velmora.velmora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES packaging/org.velmora.velmora.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The metainfo carries the release version, from project(VERSION).
+set(VELMORA_METAINFO ${PROJECT_BINARY_DIR}/org.velmora.velmora.metainfo.xml)
+configure_file(packaging/org.velmora.velmora.metainfo.xml.in ${VELMORA_METAINFO} @ONLY)
+install(FILES ${VELMORA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY assets/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 set(CPACK_GENERATOR DEB)

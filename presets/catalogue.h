@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -17,25 +18,35 @@ struct Telescope {
     std::string_view group; // name of the TelescopeGroup it is listed under
     std::string_view name;
     std::string_view caption;
-    int aperture; // mm, written into Text1
-    int focalLength; // mm, written into Text2
-    bool clearsText7;
+    int aperture; // mm
+    int focalLength; // mm
+    std::string_view emptiedResult = {}; // id of a result the entry empties, or none
 };
-
-// Whether a pixel size is held as a whole number or as a decimal value.
-enum class PixelKind { Integer, Decimal };
 
 struct Camera {
     std::string_view name;
     std::string_view caption;
-    double pixelSize; // micrometres, written into Text3
-    PixelKind pixelKind;
-    int width; // pixels, written into Text14
-    int height; // pixels, written into Text22
+    double pixelSize; // micrometres
+    int width; // pixels
+    int height; // pixels
 };
 
 extern const std::array<TelescopeGroup, 4> kTelescopeGroups;
 extern const std::array<Telescope, 17> kTelescopes;
 extern const std::array<Camera, 13> kCameras;
+
+// The input texts an entry writes, by the input text rule, so that the field
+// reading rule gives the catalogue's values back exactly.
+struct TelescopeTexts {
+    std::string aperture;
+    std::string focalLength;
+};
+struct CameraTexts {
+    std::string pixelSize;
+    std::string sensorWidth;
+    std::string sensorHeight;
+};
+TelescopeTexts inputTexts(const Telescope& telescope);
+CameraTexts inputTexts(const Camera& camera);
 
 } // namespace velmora

@@ -37,19 +37,22 @@ fi
 werror=OFF
 [[ -n ${CI:-} ]] && werror=ON
 build() {
-  cmake --preset "$1" -DVELMORA_WERROR="$werror"
-  cmake --build --preset "$1"
+  local preset=$1
+  shift
+  cmake --preset "$preset" -DVELMORA_WERROR="$werror" "$@"
+  cmake --build --preset "$preset"
 }
 
 case $mode in
   run)
-    build default
+    build default -DVELMORA_BUILD_BENCH=OFF
     exec build/ui/velmora
     ;;
   test)
     for preset in default asan fuzz; do
       echo "== $preset =="
-      build "$preset"
+      # The normal build also compiles the benchmarks, so that they keep building.
+      if [[ $preset == default ]]; then build "$preset" -DVELMORA_BUILD_BENCH=ON; else build "$preset"; fi
       ctest --preset "$preset"
     done
     ;;

@@ -5,21 +5,26 @@
 #include "calc/calculation.h"
 #include "control_factory.h"
 #include "form1_layout.h"
+#include "form1_report.h"
 #include "frmAbout.h"
-#include "presets/apply_preset.h"
+#include "presets/catalogue.h"
 #include "qt_messages.h"
-#include "report/save_report.h"
+#include "report/report_file.h"
+#include "report_writer.h"
 #include "utf8.h"
-#include "widget_fields.h"
 #include "window_lifetime.h"
 #include "window_printer.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+
+#include <algorithm>
+#include <array>
 
 using namespace velmora;
 using namespace velmora::ui;
@@ -35,7 +40,7 @@ Form1::Form1(std::unique_ptr<Messages> messages, QWidget* parent) :
       messages_(messages ? std::move(messages) : std::make_unique<QtMessages>(this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velmora 2.2"));
+    setWindowTitle(QStringLiteral("Velmora %1.%2").arg(kVersionMajor).arg(kVersionMinor));
     setWindowIcon(QIcon(QStringLiteral(":/icons/icon.png")));
 
     // Labels and frames stand on the system's button face.
@@ -47,7 +52,6 @@ Form1::Form1(std::unique_ptr<Messages> messages, QWidget* parent) :
     setCentralWidget(clientArea_);
 
     controls_ = buildControls(kForm1Controls, clientArea_);
-    fields_ = std::make_unique<WidgetFields>(controls_);
     buildMenus();
     setTabOrder();
 
@@ -78,7 +82,7 @@ void Form1::buildMenus()
                 continue;
             QAction* entry = groupMenu->addAction(toQString(telescope.caption));
             entry->setObjectName(toQString(telescope.name));
-            connect(entry, &QAction::triggered, this, [this, &telescope] { applyTelescope(telescope, *fields_); });
+            connect(entry, &QAction::triggered, this, [this, &telescope] { applyTelescope(telescope); });
         }
     }
 
@@ -87,7 +91,7 @@ void Form1::buildMenus()
     for (const Camera& camera : kCameras) {
         QAction* entry = cameras->addAction(toQString(camera.caption));
         entry->setObjectName(toQString(camera.name));
-        connect(entry, &QAction::triggered, this, [this, &camera] { applyCamera(camera, *fields_); });
+        connect(entry, &QAction::triggered, this, [this, &camera] { applyCamera(camera); });
     }
 
     QAction* print = file->addAction(QStringLiteral("&Stampa"));
@@ -115,14 +119,62 @@ void Form1::setTabOrder()
     }
 }
 
-void Form1::Command1_Click()
+QLineEdit* Form1::field(std::string_view name) const
 {
-    runCalculation(*fields_, *messages_, QLocale().decimalPoint().toStdString());
+    auto* field = qobject_cast<QLineEdit*>(controls_.value(toQString(name)));
+    Q_ASSERT_X(field, "Form1", "no text field of that name");
+    return field;
 }
 
+std::string Form1::fieldText(std::string_view name) const
+{
+    return field(name)->text().toStdString();
+}
+
+void Form1::setFieldText(std::string_view name, std::string_view text)
+{
+    QLineEdit* widget = field(name);
+    widget->setText(toQString(text));
+    widget->setCursorPosition(0); // a value too long for its field shows its first digits
+}
+
+void Form1::applyTelescope(const Telescope& telescope)
+{
+    const TelescopeTexts texts = inputTexts(telescope);
+    setFieldText(kInputFields[0], texts.aperture);
+    setFieldText(kInputFields[1], texts.focalLength);
+    if (!telescope.emptiedResult.empty())
+        setFieldText(findQuantity(telescope.emptiedResult)->control, "");
+}
+
+void Form1::applyCamera(const Camera& camera)
+{
+    const CameraTexts texts = inputTexts(camera);
+    setFieldText(kInputFields[2], texts.pixelSize);
+    setFieldText(kInputFields[3], texts.sensorWidth);
+    setFieldText(kInputFields[4], texts.sensorHeight);
+}
+
+void Form1::Command1_Click()
+{
+    std::array<std::string, kInputFields.size()> texts;
+    std::ranges::transform(kInputFields, texts.begin(), [this](std::string_view name) { return fieldText(name); });
+    const Outcome outcome =
+        calculate(InputTexts {texts[0], texts[1], texts[2], texts[3], texts[4]}, QLocale().decimalPoint().toStdString());
+
+    for (int i = 0; i < outcome.emptyInputMessages; ++i)
+        messages_->show(kEmptyInputMessage, kAppTitle, MessageIcon::None);
+    for (const Result& result : outcome.results)
+        setFieldText(result.quantity->control, result.text);
+    if (outcome.failure)
+        messages_->show(failureMessage(*outcome.failure), kAppTitle, MessageIcon::Stop);
+}
+
+// "RESET": empties the five input fields; results and the file name stay.
 void Form1::Command2_Click()
 {
-    resetInputs(*fields_);
+    for (const std::string_view input : kInputFields)
+        setFieldText(input, "");
 }
 
 // Ends the program at once: every window goes, nothing is asked.
@@ -133,7 +185,11 @@ void Form1::Command3_Click()
 
 void Form1::Command4_Click()
 {
-    saveReport(*fields_, *messages_);
+    const std::string bytes = reportFileBytes(form1ReportPieces([this](std::string_view name) { return fieldText(name); }));
+    if (writeReportFile(field("NomeFile")->text(), QByteArray::fromStdString(bytes)))
+        messages_->show(kSaveSucceeded, kSaveTitle, MessageIcon::Information);
+    else
+        messages_->show(kSaveFailed, kSaveTitle, MessageIcon::Stop);
 }
 
 void Form1::mnuStampa_Click()

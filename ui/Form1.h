@@ -1,18 +1,24 @@
 #pragma once
 
-#include "calc/fields.h"
+#include "calc/messages.h"
 
 #include <QHash>
 #include <QMainWindow>
 
 #include <memory>
+#include <string>
+#include <string_view>
 
-namespace velmora::ui {
-class WidgetFields;
-}
+class QLineEdit;
+
+namespace velmora {
+struct Camera;
+struct Telescope;
+} // namespace velmora
 
 // The main window: the input and result fields, the buttons and the menus.
-// It wires user actions to the core; it computes nothing itself.
+// It wires user actions to the core and shows what the core returns; it
+// computes nothing itself.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -26,6 +32,12 @@ private:
     void buildMenus();
     void setTabOrder();
 
+    QLineEdit* field(std::string_view name) const;
+    std::string fieldText(std::string_view name) const;
+    void setFieldText(std::string_view name, std::string_view text);
+    void applyTelescope(const velmora::Telescope& telescope);
+    void applyCamera(const velmora::Camera& camera);
+
     void Command1_Click(); // CALCOLA
     void Command2_Click(); // RESET
     void Command3_Click(); // ESCI
@@ -37,6 +49,5 @@ private:
 
     QWidget* clientArea_;
     QHash<QString, QWidget*> controls_;
-    std::unique_ptr<velmora::ui::WidgetFields> fields_;
     std::unique_ptr<velmora::Messages> messages_;
 };

@@ -83,12 +83,7 @@ QWidget* createWidget(const ControlSpec& row, QWidget* container)
     case ControlKind::Label: {
         auto* label = new QLabel(container);
         label->setFont(font);
-        if (row.font.face == Face::Symbol) {
-            label->setText(symbolFontText(caption));
-            label->setProperty(kDesignCaption, caption);
-        } else {
-            label->setText(caption);
-        }
+        label->setText(row.font.face == Face::Symbol ? symbolFontText(caption) : caption);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(alignmentOf(row.align));

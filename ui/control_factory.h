@@ -13,10 +13,6 @@ class QWidget;
 
 namespace velmora::ui {
 
-// Property that keeps a label's caption as designed when the screen shows
-// it otherwise (the Symbol font's letters drawn as Greek ones).
-inline constexpr char kDesignCaption[] = "designCaption";
-
 // A rectangle given in twips, in pixels at 96 dpi.
 QRect pixelRect(int left, int top, int width, int height);
 

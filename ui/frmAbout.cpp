@@ -3,9 +3,9 @@
 #include "calc/app_identity.h"
 #include "control_factory.h"
 #include "fixed_dialog.h"
-#include "qt_launcher.h"
 #include "qt_messages.h"
-#include "registry_backend.h"
+#include "sysinfo/qt_launcher.h"
+#include "sysinfo/registry_backend.h"
 #include "utf8.h"
 
 #include <QLabel>
@@ -33,7 +33,7 @@ QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, bool blackTe
 
 frmAbout::Services frmAbout::systemServices()
 {
-    return {sysinfo::systemRegistry(), std::make_unique<ui::QtLauncher>(), nullptr};
+    return {sysinfo::systemRegistry(), std::make_unique<sysinfo::QtLauncher>(), nullptr};
 }
 
 frmAbout::frmAbout(Services services) : services_(std::move(services))

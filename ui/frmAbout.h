@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/fields.h"
-#include "sys_info.h"
+#include "calc/messages.h"
+#include "sysinfo/sys_info.h"
 
 #include <QDialog>
 

@@ -10,10 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(velmora::ui::toQString(velmora::kAppTitle));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(velmora::kVersionMajor)
-                                            .arg(velmora::kVersionMinor)
-                                            .arg(velmora::kVersionRevision));
+    QApplication::setApplicationVersion(velmora::ui::toQString(velmora::kVersionText));
     auto* window = new Form1();
     velmora::ui::keepProgramAliveWhileOpen(*window);
     window->show();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/fields.h"
+#include "calc/messages.h"
 
 class QWidget;
 

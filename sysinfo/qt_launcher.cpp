@@ -1,21 +1,19 @@
 #include "qt_launcher.h"
 
-#include "utf8.h"
-
 #include <QFileInfo>
 #include <QProcess>
 
-namespace velmora::ui {
+namespace velmora::sysinfo {
 
 bool QtLauncher::isNormalFile(const std::string& path)
 {
-    const QFileInfo file(toQString(path));
+    const QFileInfo file(QString::fromStdString(path));
     return file.isFile() && !file.isHidden();
 }
 
 bool QtLauncher::start(const std::string& path)
 {
-    return !path.empty() && QProcess::startDetached(toQString(path), {});
+    return !path.empty() && QProcess::startDetached(QString::fromStdString(path), {});
 }
 
-} // namespace velmora::ui
+} // namespace velmora::sysinfo

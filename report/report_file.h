@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/fields.h"
-
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -10,8 +10,8 @@ inline constexpr std::string_view kSaveTitle = "Salva";
 inline constexpr std::string_view kSaveSucceeded = "Salvataggio effettuato!";
 inline constexpr std::string_view kSaveFailed = "Si è verificato un errore nel salvataggio.";
 
-// The save button: writes the report line plus CR LF, in Windows-1252, to the
-// path typed in NomeFile, then shows exactly one message. Returns success.
-bool saveReport(const Fields& fields, Messages& messages);
+// The report file's bytes: the pieces (UTF-8 captions and field texts) joined
+// with nothing between them, in Windows-1252, then CR LF.
+std::string reportFileBytes(std::span<const std::string> pieces);
 
 } // namespace velmora

@@ -1,0 +1,218 @@
+#include "calc/calculation.h"
+#include "calc/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+const InputTexts kWorkedExample {"200", "1000", "5.6", "640", "480"};
+
+// The value a run gave for a quantity, by id; NaN when it gave none.
+double valueOf(const Outcome& outcome, std::string_view id)
+{
+    for (const Result& result : outcome.results) {
+        if (result.quantity->id == id)
+            return result.value;
+    }
+    return std::nan("");
+}
+
+std::string textOf(const Outcome& outcome, std::string_view id)
+{
+    for (const Result& result : outcome.results) {
+        if (result.quantity->id == id)
+            return result.text;
+    }
+    return "(none)";
+}
+
+struct Published {
+    const char* id;
+    double value; // as published, rounded to 7 digits
+};
+
+TEST(Calculation, WorkedExampleGivesThePublishedValues)
+{
+    // D = 200, F = 1000, p = 5.6, 640 x 480, and D = 80, F = 2000 with the same camera.
+    const std::vector<Published> first = {{"resolving_power", 0.6}, {"visual_limiting_magnitude", 13.30515},
+        {"sensor_diagonal", 4.48}, {"focal_ratio", 5}, {"pixel_field", 1.155168}, {"ccd_limiting_magnitude", 19.30117},
+        {"sensor_field_height", 9.241344}, {"sensor_field_width", 12.321792}, {"tube_weight", 17.39130},
+        {"km_per_pixel_sun", 837.8573}, {"km_per_pixel_mercury_near", 442.4386}, {"km_per_pixel_mercury_far", 1220.907},
+        {"km_per_pixel_venus_near", 213.9387}, {"km_per_pixel_venus_far", 1461.728}, {"km_per_pixel_moon", 2.156247},
+        {"km_per_pixel_mars_near", 311.9472}, {"km_per_pixel_mars_far", 2245.796},
+        {"km_per_pixel_jupiter_near", 3304.288}, {"km_per_pixel_jupiter_far", 5404.472},
+        {"km_per_pixel_saturn", 7504.655}, {"km_per_pixel_uranus", 16801.47}, {"km_per_pixel_neptune", 24362.13},
+        {"km_per_pixel_pluto", 28002.44}};
+    const std::vector<Published> second = {{"resolving_power", 1.5}, {"pixel_field", 0.577584},
+        {"ccd_limiting_magnitude", 18.73394}, {"visual_limiting_magnitude", 11.31545}, {"focal_ratio", 25},
+        {"sensor_field_height", 4.620672}, {"sensor_field_width", 6.160896}};
+    const std::pair<InputTexts, const std::vector<Published>&> cases[] = {
+        {kWorkedExample, first}, {{"80", "2000", "5.6", "640", "480"}, second}};
+    for (const auto& [inputs, published] : cases) {
+        const Outcome outcome = calculate(inputs, ",");
+        EXPECT_EQ(outcome.emptyInputMessages, 0);
+        EXPECT_FALSE(outcome.failure);
+        for (const Published& p : published)
+            EXPECT_NEAR(valueOf(outcome, p.id), p.value, p.value * 5e-7) << p.id;
+    }
+}
+
+TEST(Calculation, ResultsComeInStepOrderWithTheirTexts)
+{
+    const Outcome outcome = calculate(kWorkedExample, ",");
+    ASSERT_EQ(outcome.results.size(), kQuantities.size());
+    for (std::size_t i = 0; i < kQuantities.size(); ++i)
+        EXPECT_EQ(outcome.results[i].quantity, &kQuantities[i]);
+    // The theoretical characteristics first, then the bodies, the tube weight last.
+    EXPECT_EQ(outcome.results.front().quantity->control, "Text4");
+    EXPECT_EQ(outcome.results[8].quantity->control, "Text13");
+    EXPECT_EQ(outcome.results.back().quantity->control, "Text8");
+}
+
+TEST(Calculation, WorkedExampleExactTextsUnderCommaAndPoint)
+{
+    const std::pair<const char*, const char*> exact[] = {{"resolving_power", "0,6"}, {"focal_ratio", "5"},
+        {"sensor_diagonal", "4,48"}, {"pixel_field", "1,155168"}, {"sensor_field_height", "9,241344"},
+        {"sensor_field_width", "12,321792"}, {"tube_weight", "17,3913043478261"}};
+    for (const char* separator : {",", "."}) {
+        const Outcome outcome = calculate(kWorkedExample, separator);
+        for (auto [id, text] : exact) {
+            std::string expected = text;
+            std::ranges::replace(expected, ',', *separator);
+            EXPECT_EQ(textOf(outcome, id), expected) << id << " with separator " << separator;
+        }
+    }
+}
+
+struct EdgeRow {
+    const char* name;
+    InputTexts inputs;
+    const char* id;
+    const char* text; // under ","
+};
+
+void PrintTo(const EdgeRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class CalculationEdge : public ::testing::TestWithParam<EdgeRow> { };
+
+TEST_P(CalculationEdge, ShowsTheExpectedText)
+{
+    EXPECT_EQ(textOf(calculate(GetParam().inputs, ","), GetParam().id), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CalculationEdge,
+    ::testing::Values(EdgeRow {"TenMillimetresSeeMagnitudeSixPointEight", {"10", "1000", "5.6", "640", "480"},
+                          "visual_limiting_magnitude", "6,8"},
+        EdgeRow {"PixelFieldEqualToResolvingPower", {"1", "1719", "1000", "1", "1"}, "pixel_field", "120"},
+        EdgeRow {"ZeroSensorZeroDiagonal", {"200", "1000", "5.6", "0", "0"}, "sensor_diagonal", "0"},
+        EdgeRow {"ZeroSensorZeroField", {"200", "1000", "5.6", "0", "0"}, "sensor_field_width", "0"},
+        EdgeRow {"FocalZeroStillShowsZeroFocalRatio", {"200", "0", "5.6", "640", "480"}, "focal_ratio", "0"},
+        EdgeRow {"PixelZeroZeroPixelField", {"200", "1000", "0", "640", "480"}, "pixel_field", "0"},
+        EdgeRow {"NegativeFocalNegativeRatio", {"200", "-1000", "-5.6", "640", "480"}, "focal_ratio", "-5"},
+        EdgeRow {"TwoNegativesPositiveField", {"200", "-1000", "-5.6", "640", "480"}, "pixel_field", "1,155168"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(Calculation, CcdMagnitudeUsesTheLargerOfPixelFieldAndResolvingPower)
+{
+    // s = r = 120 gives 27 - 5 log10(3600); p = 0 leaves r = 0.6, so 27 - 2.5 log10(18^2).
+    EXPECT_NEAR(valueOf(calculate({"1", "1719", "1000", "1", "1"}, "."), "ccd_limiting_magnitude"),
+        27 - 5 * std::log10(3600.0), 1e-12);
+    EXPECT_NEAR(valueOf(calculate({"200", "1000", "0", "640", "480"}, "."), "ccd_limiting_magnitude"),
+        27 - 2.5 * std::log10(18.0 * 18.0), 1e-12);
+}
+
+TEST(Calculation, DoublingFocalLengthHalvesEveryKmPerPixelValue)
+{
+    const Outcome near = calculate(kWorkedExample, ".");
+    const Outcome far = calculate({"200", "2000", "5.6", "640", "480"}, ".");
+    for (const Quantity& q : kQuantities) {
+        if (q.id.starts_with("km_per_pixel")) {
+            EXPECT_NEAR(valueOf(far, q.id) * 2, valueOf(near, q.id), valueOf(near, q.id) * 1e-13) << q.id;
+        }
+    }
+}
+
+TEST(Calculation, InputsAreReadWithTheFieldReadingRule)
+{
+    const Outcome typed = calculate({"2e2", " 1 000", "5.6mm", "640", "480"}, ",");
+    const Outcome plain = calculate(kWorkedExample, ",");
+    ASSERT_EQ(typed.results.size(), plain.results.size());
+    for (std::size_t i = 0; i < plain.results.size(); ++i)
+        EXPECT_EQ(typed.results[i].text, plain.results[i].text) << plain.results[i].quantity->id;
+}
+
+TEST(Calculation, TubeWeightTakesTheTubesOwnFocalLength)
+{
+    const Inputs behindABarlow {200.0, 2000.0, 5.6, 640.0, 480.0, 1000.0};
+    const Outcome outcome = calculate(behindABarlow, ".");
+    EXPECT_EQ(textOf(outcome, "tube_weight"), textOf(calculate(kWorkedExample, "."), "tube_weight"));
+    EXPECT_EQ(textOf(outcome, "focal_ratio"), "10");
+}
+
+// --- failures -------------------------------------------------------------
+
+struct FailureRow {
+    const char* name;
+    const char* d;
+    const char* f;
+    const char* p;
+    std::size_t completed; // steps that gave their result before the failure
+    FailureCause cause;
+};
+
+void PrintTo(const FailureRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class CalculationFailure : public ::testing::TestWithParam<FailureRow> { };
+
+TEST_P(CalculationFailure, StopsAtTheFailingStepAndNamesIt)
+{
+    const FailureRow& row = GetParam();
+    const Outcome outcome = calculate({row.d, row.f, row.p, "640", "480"}, ",");
+
+    EXPECT_EQ(outcome.results.size(), row.completed);
+    ASSERT_TRUE(outcome.failure);
+    EXPECT_EQ(outcome.failure->quantity, &kQuantities[row.completed]);
+    EXPECT_EQ(outcome.failure->cause, row.cause);
+    EXPECT_EQ(outcome.emptyInputMessages, int(*row.d == '\0') + int(*row.f == '\0'));
+    const std::string notice = failureMessage(*outcome.failure);
+    EXPECT_NE(notice.find(outcome.failure->quantity->italianName), std::string::npos) << notice;
+    EXPECT_NE(notice.find(causeText(row.cause)), std::string::npos) << notice;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CalculationFailure,
+    ::testing::Values(FailureRow {"ApertureEmpty", "", "1000", "5.6", 0, FailureCause::DivisionByZero},
+        FailureRow {"BothEmpty", "", "", "5.6", 0, FailureCause::DivisionByZero},
+        FailureRow {"ApertureZero", "0", "1000", "5.6", 0, FailureCause::DivisionByZero},
+        FailureRow {"ApertureBlank", " ", "1000", "5.6", 0, FailureCause::DivisionByZero},
+        FailureRow {"ApertureNegative", "-200", "1000", "5.6", 1, FailureCause::LogarithmOfNonPositive},
+        FailureRow {"FocalEmpty", "200", "", "5.6", 4, FailureCause::DivisionByZero},
+        FailureRow {"FocalZero", "200", "0", "5.6", 4, FailureCause::DivisionByZero},
+        FailureRow {"PixelEmpty", "200", "1000", "", 8, FailureCause::DivisionByZero},
+        FailureRow {"PixelZero", "200", "1000", "0", 8, FailureCause::DivisionByZero},
+        FailureRow {"ApertureBeyondDoubleRange", "1e400", "1000", "5.6", 0, FailureCause::Overflow},
+        FailureRow {"FocalBeyondRangeFailsItsFirstUse", "200", "1e400", "5.6", 3, FailureCause::Overflow},
+        FailureRow {"TinyPixelOverflowsSizeInPixels", "200", "1000", "1e-305", 8, FailureCause::Overflow},
+        FailureRow {"HugeTubeOverflowsWeight", "1e150", "1e160", "5.6", 22, FailureCause::Overflow}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(EmptyInputCheck, OnlyApertureAndFocalLengthAreChecked)
+{
+    EXPECT_EQ(calculate({"200", "", "5.6", "640", "480"}, ",").emptyInputMessages, 1);
+    EXPECT_EQ(calculate({" ", "1000", "", "", ""}, ",").emptyInputMessages, 0);
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,76 @@
+#include "calc/number_text.h"
+#include "calc/quantities.h"
+#include "presets/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+namespace velmora {
+namespace {
+
+template <typename Entry> const Entry& entry(const auto& catalogue, std::string_view name)
+{
+    const auto found = std::ranges::find(catalogue, name, &Entry::name);
+    if (found == catalogue.end())
+        throw std::out_of_range(std::string(name));
+    return *found;
+}
+
+TEST(Catalogues, EntriesWriteTheirValuesAsInputTexts)
+{
+    const TelescopeTexts takahashi = inputTexts(entry<Telescope>(kTelescopes, "mnuTakahashiFS102"));
+    EXPECT_EQ(takahashi.aperture, "102");
+    EXPECT_EQ(takahashi.focalLength, "820");
+    const CameraTexts apogee = inputTexts(entry<Camera>(kCameras, "mnuApogeeAP16E"));
+    EXPECT_EQ(apogee.pixelSize, "9");
+    EXPECT_EQ(apogee.sensorWidth, "4096");
+    EXPECT_EQ(apogee.sensorHeight, "4096");
+    EXPECT_EQ(inputTexts(entry<Camera>(kCameras, "mnuStarlightxpressSXVH5")).pixelSize, "7.4");
+    EXPECT_EQ(inputTexts(entry<Camera>(kCameras, "mnuApogeeAP10")).pixelSize, "14");
+}
+
+TEST(Catalogues, EveryValueReadsBackExactly)
+{
+    for (const Telescope& t : kTelescopes) {
+        const TelescopeTexts texts = inputTexts(t);
+        EXPECT_EQ(readFieldNumber(texts.aperture), t.aperture) << t.name;
+        EXPECT_EQ(readFieldNumber(texts.focalLength), t.focalLength) << t.name;
+    }
+    for (const Camera& c : kCameras) {
+        const CameraTexts texts = inputTexts(c);
+        EXPECT_EQ(readFieldNumber(texts.pixelSize), c.pixelSize) << c.name;
+        EXPECT_EQ(readFieldNumber(texts.sensorWidth), c.width) << c.name;
+        EXPECT_EQ(readFieldNumber(texts.sensorHeight), c.height) << c.name;
+    }
+}
+
+TEST(Catalogues, OnlyTheCelestronC5EmptiesAResultAndItIsJupiterFarthest)
+{
+    for (const Telescope& t : kTelescopes) {
+        const bool c5 = t.name == "mnuCelestronC5";
+        EXPECT_EQ(!t.emptiedResult.empty(), c5) << t.name;
+        if (c5) {
+            EXPECT_EQ(findQuantity(t.emptiedResult)->control, "Text7");
+        }
+    }
+}
+
+TEST(Catalogues, MenuNamesAreUniqueAndEveryTelescopeHasItsGroup)
+{
+    std::set<std::string_view> names;
+    for (const TelescopeGroup& g : kTelescopeGroups)
+        EXPECT_TRUE(names.insert(g.name).second) << g.name;
+    for (const Telescope& t : kTelescopes) {
+        EXPECT_TRUE(names.insert(t.name).second) << t.name;
+        EXPECT_TRUE(std::ranges::count(kTelescopeGroups, t.group, &TelescopeGroup::name) == 1) << t.name;
+    }
+    for (const Camera& c : kCameras)
+        EXPECT_TRUE(names.insert(c.name).second) << c.name;
+}
+
+} // namespace
+} // namespace velmora

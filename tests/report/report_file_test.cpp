@@ -1,0 +1,47 @@
+#include "report/report_file.h"
+#include "report/windows1252.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+TEST(ReportFile, PiecesAreJoinedWithNothingBetweenAndEndWithCrLf)
+{
+    const std::vector<std::string> pieces = {"Diametro ottica", "200", "mm", "", "POTERE RISOLUTIVO  (\")", "0,6"};
+    EXPECT_EQ(reportFileBytes(pieces), "Diametro ottica200mmPOTERE RISOLUTIVO  (\")0,6\r\n");
+    EXPECT_EQ(reportFileBytes({}), "\r\n");
+}
+
+TEST(ReportFile, TypedCharactersGoOutOneByteEachInTheCodePage)
+{
+    const std::vector<std::string> pieces = {"200\u00E8\u20AC\u03BC", "mm"};
+    EXPECT_EQ(reportFileBytes(pieces), "200\xE8\x80?mm\r\n");
+}
+
+struct EncodingRow {
+    const char* name;
+    std::string utf8;
+    std::string bytes;
+};
+
+class Windows1252 : public ::testing::TestWithParam<EncodingRow> { };
+
+TEST_P(Windows1252, EncodesOneByteACharacter)
+{
+    EXPECT_EQ(toWindows1252(GetParam().utf8), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Windows1252,
+    ::testing::Values(EncodingRow {"Ascii", "abc", "abc"}, EncodingRow {"Latin1", "\u00E8\u00B5\u00FF", "\xE8\xB5\xFF"},
+        EncodingRow {"HighBlock", "\u20AC\u2019\u0178", "\x80\x92\x9F"},
+        EncodingRow {"OutsideTheCodePage", "\u03BC\u4E2D\U0001F52D", "???"},
+        EncodingRow {"C1Control", "\u0081", "?"}, EncodingRow {"BrokenUtf8", "a\xFF" "b\xC3", "a?b?"},
+        EncodingRow {"OverlongForm", "\xC0\x80", "??"}, EncodingRow {"LoneSurrogate", "\xED\xA0\x80", "???"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,256 @@
+#include "support/message_log.h"
+#include "sysinfo/qt_launcher.h"
+#include "sysinfo/registry_backend.h"
+#include "sysinfo/sys_info.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstring>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace velmora::sysinfo {
+namespace {
+
+const std::string kLocation1 = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kLocation2 = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+struct Value {
+    std::uint32_t type;
+    std::string bytes;
+};
+
+// A registry in memory that remembers which keys were opened and closed.
+class FakeRegistry final : public Registry {
+public:
+    std::map<std::string, std::map<std::string, Value>> keys; // under HKEY_LOCAL_MACHINE
+    std::vector<std::string> opened;
+    std::set<RegistryKey> open;
+    std::uint32_t lastAccess = 0;
+
+    long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access, RegistryKey& key) override
+    {
+        lastAccess = access;
+        opened.push_back(subKey);
+        if (root != kLocalMachine || !keys.contains(subKey))
+            return 2;
+        key = next_++;
+        handles_[key] = subKey;
+        open.insert(key);
+        return 0;
+    }
+    long queryValue(RegistryKey key, const std::string& name, std::uint32_t& type, unsigned char* data,
+        std::uint32_t& size) override
+    {
+        const auto& values = keys.at(handles_.at(key));
+        const auto it = values.find(name);
+        if (it == values.end())
+            return 2;
+        if (it->second.bytes.size() > size)
+            return 234;
+        type = it->second.type;
+        size = static_cast<std::uint32_t>(it->second.bytes.size());
+        std::memcpy(data, it->second.bytes.data(), size);
+        return 0;
+    }
+    void closeKey(RegistryKey key) override { open.erase(key); }
+
+private:
+    RegistryKey next_ = 100;
+    std::map<RegistryKey, std::string> handles_;
+};
+
+class FakeLauncher final : public Launcher {
+public:
+    std::set<std::string> files;
+    std::vector<std::string> started;
+    std::vector<std::string> tested;
+
+    bool isNormalFile(const std::string& path) override
+    {
+        tested.push_back(path);
+        return files.contains(path);
+    }
+    bool start(const std::string& path) override
+    {
+        started.push_back(path);
+        return files.contains(path);
+    }
+};
+
+std::string withZero(const std::string& text)
+{
+    return text + std::string(1, '\0');
+}
+
+struct LookupRow {
+    const char* name;
+    std::optional<Value> location1; // PATH
+    std::optional<Value> location2; // MSINFO
+    std::set<std::string> files; // existing, startable programs
+    std::vector<std::string> opened;
+    std::vector<std::string> started;
+    bool unavailable;
+};
+
+void PrintTo(const LookupRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class StartSysInfoLookup : public ::testing::TestWithParam<LookupRow> { };
+
+TEST_P(StartSysInfoLookup, StartsTheToolOrSaysItIsUnavailable)
+{
+    const LookupRow& row = GetParam();
+    FakeRegistry registry;
+    if (row.location1)
+        registry.keys[kLocation1]["PATH"] = *row.location1;
+    if (row.location2)
+        registry.keys[kLocation2]["MSINFO"] = *row.location2;
+    FakeLauncher launcher;
+    launcher.files = row.files;
+    MessageLog messages;
+
+    StartSysInfo(registry, launcher, messages);
+
+    EXPECT_EQ(registry.opened, row.opened);
+    EXPECT_EQ(launcher.started, row.started);
+    EXPECT_TRUE(registry.open.empty()) << "every key is closed";
+    EXPECT_EQ(registry.lastAccess, kKeyRead) << "read access only";
+    if (row.unavailable) {
+        const ShownMessage unavailable {
+            "Le informazioni sul sistema non sono attualmente disponibili.", "VELMORA", MessageIcon::None};
+        EXPECT_EQ(messages.shown(), std::vector<ShownMessage> {unavailable});
+    } else {
+        EXPECT_TRUE(messages.shown().empty());
+    }
+}
+
+const std::string kTool = "C:\\Tools\\msinfo32.exe";
+const std::string kInFolder = "C:\\Folder\\MSINFO32.EXE";
+
+INSTANTIATE_TEST_SUITE_P(Table, StartSysInfoLookup,
+    ::testing::Values(
+        LookupRow {"PathWithTerminatingZeroIsStartedWithoutIt", Value {kTextValue, withZero(kTool)}, {}, {kTool},
+            {kLocation1}, {kTool}, false},
+        LookupRow {"PathWithoutTerminatingZeroIsUsedWhole", Value {kTextValue, kTool}, {}, {kTool}, {kLocation1},
+            {kTool}, false},
+        LookupRow {"MissingProgramAtLocation1DoesNotTryLocation2", Value {kTextValue, withZero("C:\\gone.exe")},
+            Value {kTextValue, withZero("C:\\Folder")}, {kInFolder}, {kLocation1}, {"C:\\gone.exe"}, true},
+        LookupRow {"Location2FolderWithTheProgram", {}, Value {kTextValue, withZero("C:\\Folder")}, {kInFolder},
+            {kLocation1, kLocation2}, {kInFolder}, false},
+        LookupRow {"Location2FolderEndingInBackslashIsStartedUnchanged", {},
+            Value {kTextValue, withZero("C:\\Folder\\")}, {"C:\\Folder\\\\MSINFO32.EXE"}, {kLocation1, kLocation2},
+            {"C:\\Folder\\\\MSINFO32.EXE"}, false},
+        LookupRow {"Location2FolderWithoutTheProgram", {}, Value {kTextValue, withZero("C:\\Folder")}, {},
+            {kLocation1, kLocation2}, {}, true},
+        LookupRow {"NeitherLocation", {}, {}, {}, {kLocation1, kLocation2}, {}, true},
+        LookupRow {"ValueOfAnotherTypeStartsAnEmptyPath", Value {2 /* REG_EXPAND_SZ */, withZero("%SystemRoot%")}, {},
+            {}, {kLocation1}, {""}, true},
+        LookupRow {"ValueOfNoBytesTakesTheFailurePathAtOnce", Value {kTextValue, ""},
+            Value {kTextValue, withZero("C:\\Folder")}, {kInFolder}, {kLocation1}, {}, true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct ValueRow {
+    const char* name;
+    std::optional<Value> stored;
+    bool read;
+    std::string text;
+};
+
+void PrintTo(const ValueRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class GetKeyValueReading : public ::testing::TestWithParam<ValueRow> { };
+
+TEST_P(GetKeyValueReading, GivesTheValueAsText)
+{
+    FakeRegistry registry;
+    registry.keys[kLocation1];
+    if (GetParam().stored)
+        registry.keys[kLocation1]["PATH"] = *GetParam().stored;
+    std::string value = "before";
+    EXPECT_EQ(GetKeyValue(registry, kLocalMachine, kLocation1, "PATH", value), GetParam().read);
+    EXPECT_EQ(value, GetParam().text);
+    EXPECT_TRUE(registry.open.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GetKeyValueReading,
+    ::testing::Values(ValueRow {"MissingValueEmptiesTheText", {}, false, ""},
+        ValueRow {"LongerThanTheBufferIsAFailedRead", Value {kTextValue, std::string(1500, 'x')}, false, ""},
+        ValueRow {"NumberLosesItsTopZeroByte", Value {kNumberValue, std::string("\x02\x01\x00\x00", 4)}, true,
+            "&hbefore012"},
+        ValueRow {"NumberBytesFromLastToFirst", Value {kNumberValue, std::string("\xFF\x0A\x00\x01", 4)}, true,
+            "&hbefore10AFF"},
+        ValueRow {"OtherTypeLeavesTheText", Value {7, withZero("x")}, true, "before"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(GetKeyValue, ValueOfNoBytesThrowsAndStillClosesTheKey)
+{
+    FakeRegistry registry;
+    registry.keys[kLocation1]["PATH"] = {kTextValue, ""};
+    std::string value;
+    EXPECT_THROW(GetKeyValue(registry, kLocalMachine, kLocation1, "PATH", value), std::invalid_argument);
+    EXPECT_TRUE(registry.open.empty());
+}
+
+// The platform's own registry and launcher: elsewhere than Windows, the
+// first system-information program on PATH stands in for MSINFO32.
+class SystemBackends : public ::testing::Test {
+protected:
+    void SetUp() override { oldPath_ = qgetenv("PATH"); }
+    void TearDown() override { qputenv("PATH", oldPath_); }
+    QByteArray oldPath_;
+};
+
+TEST_F(SystemBackends, StartsTheFirstToolFoundOnPath)
+{
+    QTemporaryDir dir;
+    const QString marker = dir.filePath(QStringLiteral("started"));
+    for (const char* name : {"kinfocenter", "hardinfo"}) {
+        QFile tool(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+        tool.write(QStringLiteral("#!/bin/sh\necho %1 > '%2'\n").arg(QString::fromLatin1(name), marker).toUtf8());
+        tool.close();
+        tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    qputenv("PATH", QFile::encodeName(dir.path()));
+    const auto registry = systemRegistry();
+    QtLauncher launcher;
+    MessageLog messages;
+    StartSysInfo(*registry, launcher, messages);
+    EXPECT_TRUE(messages.shown().empty());
+    for (int i = 0; i < 100 && !QFile::exists(marker); ++i)
+        QThread::msleep(50);
+    QFile started(marker);
+    ASSERT_TRUE(started.open(QIODevice::ReadOnly));
+    EXPECT_EQ(started.readAll().trimmed(), "hardinfo") << "hardinfo comes before kinfocenter";
+}
+
+TEST_F(SystemBackends, NoToolOnPathIsUnavailable)
+{
+    QTemporaryDir empty;
+    qputenv("PATH", QFile::encodeName(empty.path()));
+    const auto registry = systemRegistry();
+    QtLauncher launcher;
+    MessageLog messages;
+    StartSysInfo(*registry, launcher, messages);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "Le informazioni sul sistema non sono attualmente disponibili.");
+}
+
+} // namespace
+} // namespace velmora::sysinfo
