@@ -18,7 +18,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth xdotool
+  xvfb xauth xdotool openbox imagemagick
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64
   desktop-file-utils appstream dpkg-dev

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "Dialog.h"
+#include "background_print.h"
 #include "calc/app_identity.h"
 #include "calc/calculation.h"
 #include "control_factory.h"
@@ -13,14 +14,11 @@
 #include "report_writer.h"
 #include "utf8.h"
 #include "window_lifetime.h"
-#include "window_printer.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 
 #include <algorithm>
@@ -33,6 +31,21 @@ namespace {
 constexpr std::string_view kPrintTitle = "Stampa";
 constexpr std::string_view kNoPrinter = "Nessuna stampante predefinita: la finestra non è stata stampata.";
 constexpr std::string_view kPrintFailed = "La stampa non è riuscita.";
+constexpr std::string_view kNoAnswer = "La stampante non risponde: la finestra non è stata stampata.";
+
+std::string_view printFailureMessage(PrintResult result)
+{
+    switch (result) {
+    case PrintResult::NoPrinter:
+        return kNoPrinter;
+    case PrintResult::NoAnswer:
+        return kNoAnswer;
+    case PrintResult::Printed:
+    case PrintResult::Failed:
+        break;
+    }
+    return kPrintFailed;
+}
 } // namespace
 
 Form1::Form1(std::unique_ptr<Messages> messages, QWidget* parent) :
@@ -192,16 +205,17 @@ void Form1::Command4_Click()
         messages_->show(kSaveFailed, kSaveTitle, MessageIcon::Stop);
 }
 
+// The print runs away from the window's thread, which stays responsive while
+// the print system is asked; the outcome is shown when it is known.
 void Form1::mnuStampa_Click()
 {
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull()) {
-        messages_->show(kNoPrinter, kPrintTitle, MessageIcon::Stop);
-        return;
-    }
-    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    if (!printWidget(*clientArea_, printer))
-        messages_->show(kPrintFailed, kPrintTitle, MessageIcon::Stop);
+    auto* print = new BackgroundPrint(*clientArea_, this);
+    connect(print, &BackgroundPrint::finished, this, [this, print](PrintResult result) {
+        print->deleteLater();
+        if (result != PrintResult::Printed)
+            messages_->show(printFailureMessage(result), kPrintTitle, MessageIcon::Stop);
+    });
+    print->start();
 }
 
 void Form1::mnuChiudi_Click()

@@ -14,5 +14,7 @@ int main(int argc, char* argv[])
     auto* window = new Form1();
     velmora::ui::keepProgramAliveWhileOpen(*window);
     window->show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    velmora::ui::deleteOpenWindows();
+    return status;
 }

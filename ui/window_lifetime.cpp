@@ -8,9 +8,9 @@
 namespace velmora::ui {
 
 namespace {
-QSet<const QObject*>& openWindows()
+QSet<QWidget*>& openWindows()
 {
-    static QSet<const QObject*> windows;
+    static QSet<QWidget*> windows;
     return windows;
 }
 } // namespace
@@ -25,6 +25,12 @@ void keepProgramAliveWhileOpen(QWidget& window)
         if (openWindows().isEmpty())
             QCoreApplication::quit();
     });
+}
+
+void deleteOpenWindows()
+{
+    const QSet<QWidget*> windows = openWindows(); // each deletion changes the set
+    qDeleteAll(windows);
 }
 
 } // namespace velmora::ui

@@ -10,4 +10,8 @@ namespace velmora::ui {
 // keeps it running until that window is closed, and is deleted on closing.
 void keepProgramAliveWhileOpen(QWidget& window);
 
+// Deletes every window still registered above, for a clean end of the
+// program after "ESCI" or "Chiudi" left them open.
+void deleteOpenWindows();
+
 } // namespace velmora::ui

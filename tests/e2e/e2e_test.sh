@@ -10,9 +10,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"; [[ -n ${app:-} ]] && kill "$app" 2>/dev/null || true' EXIT
 cd "$work"
 
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 # "." as the decimal separator
+# "." as the decimal separator; the X server this test runs in, whatever
+# platform the environment names.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+# Waits at most 10 s for a visible window whose title matches.
+window() {
+  timeout 10 xdotool search --sync --onlyvisible --name "$1" > /dev/null ||
+    { echo "no window titled '$1' appeared within 10 s" >&2; exit 1; }
+}
 "$velmora" & app=$!
-xdotool search --sync --onlyvisible --name '^Velmora 2\.2$' > /dev/null
+window '^Velmora 2\.2$'
 xdotool mousemove 300 200 # no window manager here: the keyboard follows the pointer
 sleep 0.5
 
@@ -27,7 +34,7 @@ tabs 4                                  # -> Text1, Text2, Text3, Command1
 xdotool key space                       # CALCOLA
 tabs 28                                 # -> Text4 ... Text7 -> Command4
 xdotool key space                       # Salva Calcolo
-xdotool search --sync --onlyvisible --name '^Salva$' > /dev/null
+window '^Salva$'
 xdotool key Return                      # OK on "Salvataggio effettuato!"
 sleep 0.5
 

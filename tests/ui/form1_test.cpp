@@ -1,8 +1,10 @@
 #include "support/message_log.h"
 #include "ui/Form1.h"
+#include "ui/background_print.h"
 #include "ui/window_printer.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,10 +13,12 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace velmora;
+using velmora::ui::kPrintAnswerMs;
 using velmora::ui::printWidget;
 
 class Form1Test : public QObject {
@@ -247,6 +251,24 @@ private slots:
         // 647 x 520 screen pixels are 6.74 x 5.42 inches: 2022 x 1625 dots at 300 dpi.
         QVERIFY(pdf.contains("/Width 2022"));
         QVERIFY(pdf.contains("/Height 1625"));
+    }
+
+    // A print server that accepts connections and never answers must hold up
+    // neither the window nor the user: the "Stampa" message comes in time.
+    void silentPrintServerHoldsUpNothing()
+    {
+        QTcpServer silent; // listens, accepts, never answers; closed with the test
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(silent.serverPort()));
+        QElapsedTimer clock;
+        clock.start();
+        control<QAction>("mnuStampa")->trigger();
+        QVERIFY2(clock.elapsed() < 1000, "the window's thread waited for the print server");
+        QTRY_VERIFY_WITH_TIMEOUT(!log_->shown().empty(), kPrintAnswerMs + 5000);
+        QVERIFY(clock.elapsed() <= kPrintAnswerMs + 1000);
+        QCOMPARE(log_->shown().back().title, std::string("Stampa"));
+        QCOMPARE(log_->shown().back().icon, MessageIcon::Stop);
+        qunsetenv("CUPS_SERVER");
     }
 };
 
