@@ -22,6 +22,7 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64
   desktop-file-utils appstream dpkg-dev
+  libcli11-dev nlohmann-json3-dev libcfitsio-dev help2man
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "cli/run.h"
+
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+// What one velmora-calc invocation gave.
+struct Invocation {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline Invocation invoke(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "velmora-calc");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args)
+        argv.push_back(arg.c_str());
+    std::ostringstream out, err;
+    const int status = run(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace velmora::cli
