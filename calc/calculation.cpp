@@ -18,12 +18,19 @@ Outcome calculate(const InputTexts& texts, std::string_view decimalSeparator)
 
 Outcome calculate(const Inputs& inputs, std::string_view decimalSeparator)
 {
+    Outcome outcome = calculateValues(inputs);
+    for (Result& result : outcome.results)
+        result.text = formatResult(result.value, decimalSeparator);
+    return outcome;
+}
+
+Outcome calculateValues(const Inputs& inputs)
+{
     Outcome outcome;
     outcome.results.reserve(kQuantities.size());
     for (const Quantity& quantity : kQuantities) {
         try {
-            const double value = quantity.formula(inputs).value();
-            outcome.results.push_back({&quantity, value, formatResult(value, decimalSeparator)});
+            outcome.results.push_back({&quantity, quantity.formula(inputs).value(), {}});
         } catch (const ArithmeticFailure& failure) {
             outcome.failure = StepFailure {&quantity, failure.cause};
             break;

@@ -53,6 +53,9 @@ Outcome calculate(const InputTexts& texts, std::string_view decimalSeparator);
 // The 23 steps on inputs already read; no empty-input check.
 Outcome calculate(const Inputs& inputs, std::string_view decimalSeparator);
 
+// The same without the result texts, for callers that only want numbers.
+Outcome calculateValues(const Inputs& inputs);
+
 // The Italian text of a cause: "divisione per zero", ...
 std::string_view causeText(FailureCause cause);
 

@@ -34,13 +34,22 @@ SamplingRequest samplingRequestOf(const Request& request)
     return sampling;
 }
 
-Computation compute(const OpticalTrain& train, const SamplingRequest& sampling)
+namespace {
+
+Computation computeOutcome(const OpticalTrain& train, Outcome outcome, const SamplingRequest& sampling)
 {
-    Computation computation {{}, {}, train, calculate(engineInputs(train), "."), std::nullopt};
+    Computation computation {{}, {}, train, std::move(outcome), std::nullopt};
     const auto pixelField = resultValue(computation, "pixel_field");
     if (sampling.seeing && pixelField && *pixelField > 0)
         computation.sampling = adviseSampling(train, *pixelField, *sampling.seeing, sampling.wavelength, *sampling.rule);
     return computation;
+}
+
+} // namespace
+
+Computation compute(const OpticalTrain& train, const SamplingRequest& sampling)
+{
+    return computeOutcome(train, calculate(engineInputs(train), "."), sampling);
 }
 
 std::vector<Computation> sweep(const EquipmentCatalogue& catalogue, const Request& request)
@@ -57,7 +66,8 @@ std::vector<Computation> sweep(const EquipmentCatalogue& catalogue, const Reques
         for (const CameraEntry& camera : catalogue.cameras) {
             const OpticalTrain train {telescope.aperture, telescope.focalLength, camera.pixelSize, camera.width,
                 camera.height, barlow, binning};
-            rows.push_back(compute(train, sampling));
+            // The table shows numbers only: no result texts.
+            rows.push_back(computeOutcome(train, calculateValues(engineInputs(train)), sampling));
             rows.back().telescope = telescope.name;
             rows.back().camera = camera.name;
         }

@@ -17,7 +17,7 @@ struct Computation {
     std::string telescope; // catalogue names, empty when not from the catalogue
     std::string camera;
     OpticalTrain train;
-    Outcome outcome; // texts with "." as the separator
+    Outcome outcome; // texts with "." as the separator, except in a sweep
     std::optional<SamplingAdvice> sampling; // with --seeing, when the pixel field was computed
 };
 

@@ -21,4 +21,10 @@ struct FitsSetup {
 // naming the file and the keyword.
 FitsSetup readFitsSetup(const std::string& path);
 
+// The reading itself. CFITSIO comes with libcurl and its TLS and Kerberos
+// libraries, thirty of them, whose loading would triple the start-up time of
+// every run; so on POSIX systems it lives in a module of its own, loaded by
+// readFitsSetup only when a FITS file is asked for.
+FitsSetup readFitsSetupWithCfitsio(const std::string& path);
+
 } // namespace velmora::cli

@@ -27,7 +27,7 @@ std::vector<Column> flatRow(const Computation& computation, bool withSampling)
         {"binning", double(train.binning)},
     };
     for (const Quantity& quantity : kQuantities)
-        row.push_back({std::string(quantity.id), {}});
+        row.push_back({quantity.id, {}});
     for (const Result& result : computation.outcome.results)
         row[9 + static_cast<std::size_t>(result.quantity - kQuantities.data())].value = result.value;
     if (withSampling) {

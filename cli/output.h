@@ -6,6 +6,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -16,7 +17,7 @@ namespace velmora::cli {
 // sampling verdict. A value not computed is empty.
 using Cell = std::variant<std::monostate, std::string, double>;
 struct Column {
-    std::string name;
+    std::string_view name; // a literal or a quantity's id
     Cell value;
 };
 std::vector<Column> flatRow(const Computation& computation, bool withSampling);

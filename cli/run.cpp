@@ -7,7 +7,6 @@
 #include "usage_error.h"
 
 #include <ostream>
-#include <sstream>
 
 namespace velmora::cli {
 
@@ -36,7 +35,9 @@ std::string_view englishCause(FailureCause cause)
     return {};
 }
 
-// Writes the request's answer into `out`; returns the exit status.
+// Writes the request's answer into `out`; returns the exit status. Every
+// check that can refuse the request comes before the first write, so that a
+// usage error leaves `out` untouched.
 int answer(const Request& request, std::ostream& out, std::ostream& err)
 {
     EquipmentCatalogue catalogue = builtInCatalogue();
@@ -81,11 +82,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         const auto parsed = parseCommandLine(argc, argv, out);
         if (const int* status = std::get_if<int>(&parsed))
             return *status;
-        // Nothing reaches `out` until the whole answer stands.
-        std::ostringstream answered;
-        const int status = answer(std::get<Request>(parsed), answered, err);
-        out << answered.str();
-        return status;
+        return answer(std::get<Request>(parsed), out, err);
     } catch (const UsageError& error) {
         err << "velmora-calc: " << error.what() << '\n';
         return 2;

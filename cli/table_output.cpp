@@ -1,4 +1,5 @@
-// The formats a table of rows can take: JSON (an array of objects) and CSV.
+// The formats a table of rows can take: JSON (an array of objects, one to a
+// line) and CSV.
 #include "output.h"
 
 #include <nlohmann/json.hpp>
@@ -9,13 +10,17 @@ namespace velmora::cli {
 
 namespace {
 
-nlohmann::ordered_json toJson(const Cell& cell)
+// A cell as a JSON value. Numbers are the shortest text that reads back as
+// the same double, which std::to_chars gives faster than building a JSON
+// value for each; texts, the user's names among them, are escaped by the
+// library.
+std::string jsonValue(const Cell& cell)
 {
-    if (const auto* text = std::get_if<std::string>(&cell))
-        return *text;
     if (const auto* number = std::get_if<double>(&cell))
-        return *number;
-    return nullptr;
+        return exactNumber(*number);
+    if (const auto* text = std::get_if<std::string>(&cell))
+        return nlohmann::json(*text).dump();
+    return "null";
 }
 
 // A field is quoted when it holds a comma, a quote or a line end (RFC 4180).
@@ -36,8 +41,13 @@ std::string csvField(const Cell& cell)
 
 void writeCsvLine(std::ostream& out, const std::vector<Column>& row, bool names)
 {
-    for (std::size_t i = 0; i < row.size(); ++i)
-        out << (i ? "," : "") << (names ? row[i].name : csvField(row[i].value));
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        out << (i ? "," : "");
+        if (names)
+            out << row[i].name;
+        else
+            out << csvField(row[i].value);
+    }
     out << '\n';
 }
 
@@ -46,14 +56,15 @@ void writeCsvLine(std::ostream& out, const std::vector<Column>& row, bool names)
 void writeTable(std::ostream& out, const std::vector<std::vector<Column>>& rows, Format format)
 {
     if (format == Format::Json) {
-        nlohmann::ordered_json table = nlohmann::ordered_json::array();
-        for (const auto& row : rows) {
-            nlohmann::ordered_json object = nlohmann::ordered_json::object();
-            for (const Column& column : row)
-                object[column.name] = toJson(column.value);
-            table.push_back(std::move(object));
+        // Column names are plain identifiers and need no escaping.
+        std::string line; // one row at a time, its buffer reused
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            line.assign(i ? ",\n {" : "[\n {");
+            for (std::size_t j = 0; j < rows[i].size(); ++j)
+                line.append(j ? ",\"" : "\"").append(rows[i][j].name).append("\":").append(jsonValue(rows[i][j].value));
+            out << line << '}';
         }
-        out << table.dump(2) << '\n';
+        out << (rows.empty() ? "[]\n" : "\n]\n");
         return;
     }
     if (!rows.empty())

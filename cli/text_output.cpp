@@ -123,7 +123,7 @@ void writeTextTable(std::ostream& out, const std::vector<std::vector<Column>>& r
         if (lines.empty()) {
             lines.emplace_back();
             for (const Column& column : row)
-                lines.back().push_back(column.name);
+                lines.back().emplace_back(column.name);
         }
         lines.emplace_back();
         for (const Column& column : row) {

@@ -1,3 +1,4 @@
+// Reading a FITS image header with CFITSIO.
 #include "fits_header.h"
 
 #include "usage_error.h"
@@ -59,7 +60,7 @@ private:
 
 } // namespace
 
-FitsSetup readFitsSetup(const std::string& path)
+FitsSetup readFitsSetupWithCfitsio(const std::string& path)
 {
     fitsfile* opened = nullptr;
     int status = 0;
@@ -98,3 +99,17 @@ FitsSetup readFitsSetup(const std::string& path)
 }
 
 } // namespace velmora::cli
+
+// The module's entry point, looked up by name once the module is loaded:
+// true with `setup` filled, or false with the one-line reason in `error`.
+extern "C" __attribute__((visibility("default"))) bool velmora_read_fits_setup(
+    const std::string& path, velmora::cli::FitsSetup& setup, std::string& error)
+{
+    try {
+        setup = velmora::cli::readFitsSetupWithCfitsio(path);
+        return true;
+    } catch (const std::exception& failure) {
+        error = failure.what();
+        return false;
+    }
+}
