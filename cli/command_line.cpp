@@ -21,30 +21,30 @@ constexpr const char* kDescription =
     "options, from the built-in catalogue, from a user catalogue or from a FITS image's header; an explicit "
     "option overrides the others.";
 
-std::string samplingRulesText()
-{
-    std::string text = "Sampling rules (--sampling-rule):\n";
-    for (const SamplingRule& rule : kSamplingRules) {
-        text += "  " + std::string(rule.id) + ": " + std::string(rule.statement) + ".\n      Source: " +
-            std::string(rule.source) + ".\n";
-    }
-    return text;
-}
-
+// The end of --help, laid out so that help2man makes each heading a
+// section of the man page.
 std::string footer()
 {
-    return samplingRulesText() +
-        "FITS headers: FOCALLEN (mm), XPIXSZ and YPIXSZ (micrometres, as stored), XBINNING (1 when absent), "
-        "NAXIS1, NAXIS2 and, when present, APTDIA (mm).\n"
-        "User catalogue (--catalogue): a CSV file with the header "
-        "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px; kind is telescope or camera, "
-        "and a kind's unused columns stay empty.\n"
-        "Exit status: 0 done, 1 a result could not be computed (the results before it are printed), "
-        "2 bad usage or input.\n"
+    std::string text = "\nSampling rules:\n";
+    for (const SamplingRule& rule : kSamplingRules) {
+        text += "  " + std::string(rule.id) + ": " + std::string(rule.statement) + ".\n  Source: " +
+            std::string(rule.source) + ".\n\n";
+    }
+    return text +
+        "FITS headers:\n"
+        "  FOCALLEN (mm), XPIXSZ and YPIXSZ (micrometres, as stored, that is binned), XBINNING (1 when absent),\n"
+        "  NAXIS1, NAXIS2 and, when present, APTDIA (mm). Compressed (.fz) images are read too.\n\n"
+        "User catalogue:\n"
+        "  A CSV file with the header kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px;\n"
+        "  kind is telescope or camera, and a kind's unused columns stay empty.\n\n"
+        "Exit status:\n"
+        "  0 done; 1 a result could not be computed (the results before it are printed);\n"
+        "  2 bad usage or input (nothing is printed on standard output).\n\n"
         "Examples:\n"
-        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta\n"
-        "  velmora-calc --telescope TakahashiFS102 --camera ApogeeAP1ME --barlow 0.8 --seeing 2.5\n"
-        "  velmora-calc --sweep --seeing 2 --format csv --sort-by pixel_field";
+        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta\n\n"
+        "  velmora-calc --telescope TakahashiFS102 --camera ApogeeAP1ME --barlow 0.8 --seeing 2.5\n\n"
+        "  velmora-calc --sweep --seeing 2 --format csv --sort-by pixel_field\n\n"
+        "  velmora-calc --fits light.fits --seeing 3 --format json\n";
 }
 
 void keep(CLI::Option* option, const std::string& text, std::optional<std::string>& target)
