@@ -6,6 +6,8 @@
 #include "calc/calculation.h"
 #include "control_factory.h"
 #include "form1_layout.h"
+#include "fixed_dialog.h"
+#include "form1_accessibility.h"
 #include "form1_report.h"
 #include "frmAbout.h"
 #include "presets/catalogue.h"
@@ -65,6 +67,7 @@ Form1::Form1(std::unique_ptr<Messages> messages, QWidget* parent) :
     setCentralWidget(clientArea_);
 
     controls_ = buildControls(kForm1Controls, clientArea_);
+    describeForScreenReaders(controls_);
     buildMenus();
     setTabOrder();
 
@@ -228,12 +231,12 @@ void Form1::mnuProdotto_Click()
 {
     auto* about = new frmAbout();
     keepProgramAliveWhileOpen(*about);
-    about->show();
+    showActive(*about);
 }
 
 void Form1::mnuAiuto_Click()
 {
     auto* help = new Dialog();
     keepProgramAliveWhileOpen(*help);
-    help->show();
+    showActive(*help);
 }

@@ -1,5 +1,7 @@
 #include "fixed_dialog.h"
 
+#include "x11_window_state.h"
+
 #include <QWidget>
 
 namespace velmora::ui {
@@ -12,6 +14,14 @@ void makeFixedDialog(QWidget& window, QSize clientSize, QPoint clientTopLeft)
     window.setAttribute(Qt::WA_DeleteOnClose);
     window.setFixedSize(clientSize);
     window.setGeometry(QRect(clientTopLeft, clientSize));
+    skipTaskbarAndPager(window);
+}
+
+void showActive(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 } // namespace velmora::ui

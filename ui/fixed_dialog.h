@@ -13,4 +13,9 @@ namespace velmora::ui {
 // closed.
 void makeFixedDialog(QWidget& window, QSize clientSize, QPoint clientTopLeft);
 
+// Shows `window` as the active window, with the keyboard focus, under any
+// window manager that follows the freedesktop hints: a new utility window
+// is not given the focus by every manager on its own.
+void showActive(QWidget& window);
+
 } // namespace velmora::ui

@@ -42,6 +42,8 @@ frmAbout::frmAbout(Services services) : services_(std::move(services))
     ui::makeFixedDialog(*this, QSize(401, 253), QPoint(156, 129));
     if (!services_.messages)
         services_.messages = std::make_unique<ui::QtMessages>(this);
+    // The classic 8-point dialog font the window was laid out for.
+    setFont(ui::fontFor({ui::Face::MsSansSerif, 8}));
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -58,11 +60,10 @@ frmAbout::frmAbout(Services services) : services_(std::move(services))
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(ui::pixelRect(4245, 2625, 1260, 345));
-    cmdOK->setDefault(true); // Enter; Esc rejects the dialog, which closes it
+    cmdOK->setDefault(true); // Enter, unless another button has the focus; Esc rejects the dialog, which closes it
     auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(ui::pixelRect(4260, 3075, 1245, 345));
-    cmdSysInfo->setAutoDefault(false);
     setTabOrder(cmdOK, cmdSysInfo);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -2,6 +2,7 @@
 
 #include "utf8.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace velmora::ui {
@@ -26,6 +27,7 @@ void QtMessages::show(std::string_view text, std::string_view title, MessageIcon
 {
     QMessageBox box(toQt(icon), toQString(title), toQString(text), QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setIcon(QIcon()); // a plain OK, whatever the style adds
     box.exec();
 }
 

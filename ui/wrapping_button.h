@@ -5,7 +5,8 @@
 namespace velmora::ui {
 
 // A push button whose caption wraps onto several lines when it does not fit
-// on one, centred, as captions longer than their button always have.
+// on one, centred, as captions longer than their button always have; Enter
+// presses it when it has the focus, as Space does.
 class WrappingButton : public QPushButton {
     Q_OBJECT
 public:
@@ -13,6 +14,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace velmora::ui

@@ -6,24 +6,16 @@
 #   e2e_test.sh PATH/TO/velmora   (run inside xvfb-run)
 set -euo pipefail
 velmora=$(realpath "$1")
+source "$(dirname "$(realpath "$0")")/common.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"; [[ -n ${app:-} ]] && kill "$app" 2>/dev/null || true' EXIT
 cd "$work"
 
-# "." as the decimal separator; the X server this test runs in, whatever
-# platform the environment names.
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
-# Waits at most 10 s for a visible window whose title matches.
-window() {
-  timeout 10 xdotool search --sync --onlyvisible --name "$1" > /dev/null ||
-    { echo "no window titled '$1' appeared within 10 s" >&2; exit 1; }
-}
 "$velmora" & app=$!
-window '^Velmora 2\.2$'
+window '^Velmora 2\.2$' > /dev/null
 xdotool mousemove 300 200 # no window manager here: the keyboard follows the pointer
 sleep 0.5
 
-tabs() { for ((i = 0; i < $1; i++)); do xdotool key Tab; done; }
 xdotool type --delay 20 '200';  tabs 1  # Text1 -> Text2
 xdotool type --delay 20 '1000'; tabs 1  # -> Text3
 xdotool type --delay 20 '7.4';  tabs 9  # -> Command1 ... Command2 -> Text14
@@ -34,7 +26,7 @@ tabs 4                                  # -> Text1, Text2, Text3, Command1
 xdotool key space                       # CALCOLA
 tabs 28                                 # -> Text4 ... Text7 -> Command4
 xdotool key space                       # Salva Calcolo
-window '^Salva$'
+window '^Salva$' > /dev/null
 xdotool key Return                      # OK on "Salvataggio effettuato!"
 sleep 0.5
 
@@ -50,14 +42,4 @@ echo "report: $(wc -c < prova.TXT) bytes as expected"
 
 xdotool key shift+Tab shift+Tab shift+Tab # Command4 -> Text7 -> Text8 -> Command3
 xdotool key space                         # ESCI
-for ((i = 0; i < 50; i++)); do
-  if ! kill -0 "$app" 2>/dev/null; then
-    wait "$app" && status=0 || status=$?
-    app=
-    echo "ESCI ended the program with status $status"
-    exit "$status"
-  fi
-  sleep 0.1
-done
-echo "ESCI did not end the program"
-exit 1
+ended ESCI

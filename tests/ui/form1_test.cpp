@@ -3,6 +3,7 @@
 #include "ui/background_print.h"
 #include "ui/window_printer.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
@@ -157,7 +158,8 @@ private slots:
         QCOMPARE(log_->shown().back().text, std::string("Salvataggio effettuato!"));
     }
 
-    void enterAndEscapeInAFieldPressNothing()
+    // Enter presses a focused button, as Space does; in a field it presses nothing.
+    void enterPressesTheFocusedButtonOnly()
     {
         type("Text1", "200");
         type("Text2", "1000");
@@ -165,10 +167,44 @@ private slots:
         QTest::keyClick(control("Text2"), Qt::Key_Return);
         QTest::keyClick(control("Text2"), Qt::Key_Escape);
         QCOMPARE(text("Text4"), QString());
-        QVERIFY(log_->shown().empty());
         QVERIFY(window_->isVisible());
         for (QPushButton* button : window_->findChildren<QPushButton*>())
-            QVERIFY(!button->isDefault() && !button->autoDefault());
+            QVERIFY(!button->isDefault());
+        control("Command2")->setFocus();
+        QTest::keyClick(control("Command2"), Qt::Key_Enter);
+        QTRY_COMPARE(text("Text1"), QString()); // RESET
+    }
+
+    // What a screen reader says: a distinct name for every field and
+    // picture, the frame as description, and each button's caption.
+    void everyFieldPictureAndButtonHasASpokenName()
+    {
+        const auto spoken = [](QWidget* widget, QAccessible::Text text) {
+            return QAccessible::queryAccessibleInterface(widget)->text(text);
+        };
+        QSet<QString> names;
+        QList<QWidget*> described;
+        for (QLineEdit* field : window_->findChildren<QLineEdit*>())
+            described << field;
+        for (QLabel* label : window_->findChildren<QLabel*>()) {
+            if (!label->pixmap().isNull())
+                described << label;
+        }
+        QCOMPARE(described.size(), 29 + 10); // the fields with NomeFile, the pictures
+        for (QWidget* widget : described) {
+            names.insert(spoken(widget, QAccessible::Name));
+            QVERIFY2(widget->objectName() == "NomeFile" || !spoken(widget, QAccessible::Description).isEmpty(),
+                qPrintable(widget->objectName()));
+        }
+        QVERIFY(!names.contains(QString()));
+        QCOMPARE(names.size(), described.size());
+        QCOMPARE(spoken(control("Text1"), QAccessible::Name), QStringLiteral("Diametro ottica, mm"));
+        QCOMPARE(spoken(control("Text18"), QAccessible::Name), QStringLiteral("Mercurio, distanza minima, km per pixel"));
+        QCOMPARE(spoken(control("Text12"), QAccessible::Name), QStringLiteral("Campo sensore, Lunghezza, primi d'arco"));
+        QCOMPARE(spoken(control("Image6"), QAccessible::Name), QStringLiteral("Giove"));
+        QCOMPARE(spoken(control("Text7"), QAccessible::Description), QStringLiteral("KM/Pixel"));
+        for (QPushButton* button : window_->findChildren<QPushButton*>())
+            QCOMPARE(spoken(button, QAccessible::Name), button->text().remove(u'&'));
     }
 
     void resizingMovesNothing()

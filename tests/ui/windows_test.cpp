@@ -2,6 +2,7 @@
 #include "ui/Dialog.h"
 #include "ui/Form1.h"
 #include "ui/frmAbout.h"
+#include "ui/qt_messages.h"
 #include "sysinfo/qt_launcher.h"
 #include "sysinfo/registry_backend.h"
 #include "ui/window_lifetime.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -142,7 +144,9 @@ private slots:
     }
 
 
-    void systemInfoButtonShowsTheUnavailableMessageWhenNoToolIsFound()
+    // Enter on a focused "System Info..." runs it, not OK; with no tool to be
+    // found that shows the unavailable message and the window stays.
+    void enterOnAFocusedSystemInfoRunsIt()
     {
         QTemporaryDir empty;
         const QByteArray oldPath = qgetenv("PATH");
@@ -150,11 +154,40 @@ private slots:
         MessageLog* log = nullptr;
         frmAbout* about = aboutWithLog(log);
         about->show();
-        QTest::mouseClick(about->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        auto* sysInfo = about->findChild<QPushButton*>("cmdSysInfo");
+        sysInfo->setFocus();
+        QTest::keyClick(sysInfo, Qt::Key_Return);
         qputenv("PATH", oldPath);
         QCOMPARE(log->shown().size(), std::size_t {1});
         QCOMPARE(log->shown()[0].text, std::string("Le informazioni sul sistema non sono attualmente disponibili."));
         QVERIFY(about->isVisible());
+    }
+
+    // The classic 8-point dialog font (11 px), and every caption inside its button with room to spare.
+    void aboutCaptionsFitTheirButtons()
+    {
+        MessageLog* log = nullptr;
+        frmAbout* about = aboutWithLog(log);
+        for (const QPushButton* button : about->findChildren<QPushButton*>()) {
+            QCOMPARE(button->font().pixelSize(), 11);
+            const int caption = button->fontMetrics().horizontalAdvance(button->text().remove(u'&'));
+            QVERIFY2(caption + 16 <= button->width(), qPrintable(button->text()));
+        }
+        QCOMPARE(about->findChild<QLabel*>("lblVersion")->font().pixelSize(), 11);
+    }
+
+    void messageBoxesHaveAPlainOkButton()
+    {
+        bool plain = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            plain = box->buttons().size() == 1 && box->button(QMessageBox::Ok)->icon().isNull();
+            box->accept();
+        });
+        ui::QtMessages(nullptr).show("Salvataggio effettuato!", "Salva", MessageIcon::Information);
+        QVERIFY(plain);
     }
 };
 
