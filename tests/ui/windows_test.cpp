@@ -107,21 +107,6 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
-    void enterAndEscapeCloseOnlyThatAboutWindow()
-    {
-        MessageLog* log = nullptr;
-        QPointer<frmAbout> first = aboutWithLog(log);
-        QPointer<frmAbout> second = aboutWithLog(log);
-        first->show();
-        second->show();
-        QVERIFY(QTest::qWaitForWindowExposed(second));
-        QTest::keyClick(first, Qt::Key_Return);
-        QTRY_VERIFY(first.isNull());
-        QVERIFY(second->isVisible());
-        QTest::keyClick(second, Qt::Key_Escape);
-        QTRY_VERIFY(second.isNull());
-    }
-
     // The program's own event loop decides when it ends, so it runs here.
     void closingTheMainWindowKeepsAHelpWindowAlive()
     {
