@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
-#include <ranges>
 
 namespace velmora::cli {
 
@@ -31,9 +30,13 @@ bool sameName(std::string_view a, std::string_view b)
 std::vector<std::string_view> splitFields(std::string_view line)
 {
     std::vector<std::string_view> fields;
-    for (const auto field : std::views::split(line, ','))
-        fields.emplace_back(field.begin(), field.end());
-    return fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma - start));
+        if (comma == std::string_view::npos)
+            return fields;
+        start = comma + 1;
+    }
 }
 
 // One data line; a fault throws UsageError without the line number, which
