@@ -2,6 +2,8 @@
 // a C++ program that only prints "hello", in the same run. Each benchmark
 // reports wall time per process and the process's own CPU time (user plus
 // system, from wait4) as "cpu_ms".
+#include "cli/sky.h"
+
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -58,6 +60,18 @@ BENCHMARK_CAPTURE(Process, OneComputation,
 BENCHMARK_CAPTURE(Process, SweepJson,
     std::vector<std::string> {kCalc, "--sweep", "--seeing", "2", "--format", "json", "--sort-by", "pixel_field"})
     ->Unit(benchmark::kMillisecond);
+
+// In the process: the ten bodies on a date, ephemeris and framing.
+void TenBodies(benchmark::State& state)
+{
+    const velmora::cli::OpticalTrain train {203, 2032, 5.6, 640, 480};
+    const velmora::cli::SkyDate date {2026, 12, 6, 21, 0, 0, "2026-12-06T21:00:00Z"};
+    for (auto _ : state) {
+        auto sky = velmora::cli::viewSky(train, 0.568488188976378, date);
+        benchmark::DoNotOptimize(sky);
+    }
+}
+BENCHMARK(TenBodies)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -37,6 +37,13 @@ std::string footer()
         "User catalogue:\n"
         "  A CSV file with the header kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px;\n"
         "  kind is telescope or camera, and a kind's unused columns stay empty.\n\n"
+        "Bodies (--date):\n"
+        "  For each of the Sun, the Moon and the planets to Pluto: the geocentric distance (libnova: VSOP87,\n"
+        "  ELP 2000-82B), the apparent diameter 2 atan(R/distance) with IAU equatorial radii, the km one pixel\n"
+        "  covers, the disk in pixels, whether it fits the sensor, the frames of a full-disk mosaic with 10%\n"
+        "  overlap, the illuminated fraction and, for Mars, Jupiter and Saturn, the longest capture before the\n"
+        "  rotation moves the disk's centre by one pixel, P s / (pi theta). With --format csv the bodies are\n"
+        "  the table. Pluto's series holds from 1885 to 2099 only.\n\n"
         "Exit status:\n"
         "  0 done; 1 a result could not be computed (the results before it are printed);\n"
         "  2 bad usage or input (nothing is printed on standard output).\n\n"
@@ -44,7 +51,9 @@ std::string footer()
         "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta\n\n"
         "  velmora-calc --telescope TakahashiFS102 --camera ApogeeAP1ME --barlow 0.8 --seeing 2.5\n\n"
         "  velmora-calc --sweep --seeing 2 --format csv --sort-by pixel_field\n\n"
-        "  velmora-calc --fits light.fits --seeing 3 --format json\n";
+        "  velmora-calc --fits light.fits --seeing 3 --format json\n\n"
+        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date 2026-12-06T21:00Z\n\n"
+        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date now --frame jupiter --svg jupiter.svg\n";
 }
 
 void keep(CLI::Option* option, const std::string& text, std::optional<std::string>& target)
@@ -94,6 +103,14 @@ std::variant<Request, int> parseCommandLine(int argc, const char* const* argv, s
         ->type_name("WHAT")
         ->check(CLI::IsMember({"telescopes", "cameras"}));
     app.add_flag("--sweep", request.sweep, "Compute every telescope with every camera");
+    app.add_option("--date", request.date,
+           "The Sun, the Moon and the planets on this UTC date: YYYY-MM-DD, YYYY-MM-DDTHH:MMZ or now")
+        ->type_name("WHEN");
+    app.add_option("--frame", request.frame, "Picture this body on the sensor on --date (with --svg)")
+        ->type_name("BODY")
+        ->check(CLI::IsMember({"sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune",
+            "pluto"}));
+    app.add_option("--svg", request.svg, "Where --frame writes its SVG picture")->type_name("FILE");
     app.add_option("--sort-by", request.sortBy, "Sort the sweep by this result, ascending")->type_name("ID");
 
     try {

@@ -38,7 +38,7 @@ namespace {
 
 Computation computeOutcome(const OpticalTrain& train, Outcome outcome, const SamplingRequest& sampling)
 {
-    Computation computation {{}, {}, train, std::move(outcome), std::nullopt};
+    Computation computation {{}, {}, train, std::move(outcome), std::nullopt, std::nullopt};
     const auto pixelField = resultValue(computation, "pixel_field");
     if (sampling.seeing && pixelField && *pixelField > 0)
         computation.sampling = adviseSampling(train, *pixelField, *sampling.seeing, sampling.wavelength, *sampling.rule);
@@ -46,6 +46,11 @@ Computation computeOutcome(const OpticalTrain& train, Outcome outcome, const Sam
 }
 
 } // namespace
+
+std::optional<double> pixelFieldOf(const Computation& computation)
+{
+    return resultValue(computation, "pixel_field");
+}
 
 Computation compute(const OpticalTrain& train, const SamplingRequest& sampling)
 {

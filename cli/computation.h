@@ -5,6 +5,7 @@
 #include "optical_train.h"
 #include "request.h"
 #include "sampling.h"
+#include "sky.h"
 
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ struct Computation {
     OpticalTrain train;
     Outcome outcome; // texts with "." as the separator, except in a sweep
     std::optional<SamplingAdvice> sampling; // with --seeing, when the pixel field was computed
+    std::optional<SkyView> sky; // with --date, when the pixel field was computed
 };
 
 // What a request asks about sampling: the seeing, the wavelength and the
@@ -31,6 +33,9 @@ struct SamplingRequest {
 SamplingRequest samplingRequestOf(const Request& request);
 
 Computation compute(const OpticalTrain& train, const SamplingRequest& sampling);
+
+// The engine's pixel field of a computation, when it got that far.
+std::optional<double> pixelFieldOf(const Computation& computation);
 
 // Every telescope with every camera of the catalogue, with the request's
 // barlow and binning, in catalogue order or sorted by a result id

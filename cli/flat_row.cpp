@@ -39,4 +39,18 @@ std::vector<Column> flatRow(const Computation& computation, bool withSampling)
     return row;
 }
 
+std::vector<std::vector<Column>> skyTable(const SkyView& sky)
+{
+    std::vector<std::vector<Column>> table;
+    for (const BodyView& b : sky.bodies) {
+        table.push_back({{"date", sky.date.text}, {"body", std::string(b.facts->name)}, {"distance_km", b.distanceKm},
+            {"apparent_diameter_arcsec", b.apparentDiameterArcsec}, {"km_per_pixel", b.kmPerPixel},
+            {"disk_px", b.diskPixels}, {"fits_sensor", std::string(b.fitsSensor ? "true" : "false")},
+            {"mosaic_frames", double(b.mosaicColumns * b.mosaicRows)},
+            {"illuminated_fraction", b.illuminatedFraction},
+            {"max_capture_s", b.maxCaptureSeconds ? Cell(*b.maxCaptureSeconds) : Cell()}});
+    }
+    return table;
+}
+
 } // namespace velmora::cli

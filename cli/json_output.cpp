@@ -56,6 +56,21 @@ Json samplingOf(const SamplingAdvice& advice)
     };
 }
 
+Json bodiesOf(const SkyView& sky)
+{
+    Json bodies = Json::array();
+    for (const BodyView& b : sky.bodies) {
+        Json body {{"body", b.facts->name}, {"distance_km", b.distanceKm},
+            {"apparent_diameter_arcsec", b.apparentDiameterArcsec}, {"km_per_pixel", b.kmPerPixel},
+            {"disk_px", b.diskPixels}, {"fits_sensor", b.fitsSensor}, {"mosaic_frames", b.mosaicColumns * b.mosaicRows},
+            {"illuminated_fraction", b.illuminatedFraction}};
+        if (b.maxCaptureSeconds)
+            body["max_capture_s"] = *b.maxCaptureSeconds;
+        bodies.push_back(std::move(body));
+    }
+    return bodies;
+}
+
 } // namespace
 
 void writeJson(std::ostream& out, const Computation& computation)
@@ -70,6 +85,10 @@ void writeJson(std::ostream& out, const Computation& computation)
     document["results"] = std::move(results);
     if (computation.sampling)
         document["sampling"] = samplingOf(*computation.sampling);
+    if (computation.sky) {
+        document["date"] = computation.sky->date.text;
+        document["bodies"] = bodiesOf(*computation.sky);
+    }
     out << document.dump(2) << '\n';
 }
 

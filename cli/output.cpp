@@ -11,8 +11,11 @@ void writeComputation(std::ostream& out, const Computation& computation, Format 
         return writeText(out, computation);
     case Format::Json:
         return writeJson(out, computation);
-    case Format::Csv:
-        return writeTable(out, {flatRow(computation, computation.sampling.has_value())}, format);
+    case Format::Csv: // the bodies, when they were asked for, are the table
+        return writeTable(out,
+            computation.sky ? skyTable(*computation.sky)
+                            : std::vector<std::vector<Column>> {flatRow(computation, computation.sampling.has_value())},
+            format);
     }
 }
 

@@ -22,6 +22,9 @@ struct Column {
 };
 std::vector<Column> flatRow(const Computation& computation, bool withSampling);
 
+// The bodies on a date, a row each.
+std::vector<std::vector<Column>> skyTable(const SkyView& sky);
+
 // The shortest text that reads back as the same double.
 std::string exactNumber(double value);
 

@@ -29,6 +29,9 @@ struct Request {
     bool sweep = false;
     std::string sortBy;
     std::string catalogue;
+    std::string date; // --date: the bodies on that date
+    std::string frame; // --frame: the body to picture
+    std::string svg; // --svg: where the picture goes
 };
 
 } // namespace velmora::cli

@@ -2,10 +2,12 @@
 
 #include "command_line.h"
 #include "computation.h"
+#include "framing_svg.h"
 #include "output.h"
 #include "train_from_request.h"
 #include "usage_error.h"
 
+#include <fstream>
 #include <ostream>
 
 namespace velmora::cli {
@@ -17,7 +19,8 @@ namespace {
 void rejectEquipment(const Request& request, const char* mode)
 {
     const bool named = request.aperture || request.focalLength || request.pixelSize || request.width ||
-        request.height || !request.telescope.empty() || !request.camera.empty() || !request.fits.empty();
+        request.height || !request.telescope.empty() || !request.camera.empty() || !request.fits.empty() ||
+        !request.date.empty() || !request.frame.empty();
     if (named)
         throw UsageError(std::string(mode) + " covers the whole catalogue; leave out the equipment options");
 }
@@ -33,6 +36,24 @@ std::string_view englishCause(FailureCause cause)
         return "logarithm of zero or of a negative number";
     }
     return {};
+}
+
+const std::vector<BodyView> kNoBodies;
+
+// The --frame picture, written before anything else is printed.
+void writeFraming(const Computation& computation, const std::string& body, const std::string& path)
+{
+    const BodyView* view = nullptr;
+    for (const BodyView& candidate : computation.sky ? computation.sky->bodies : kNoBodies) {
+        if (candidate.facts->name == body)
+            view = &candidate;
+    }
+    if (!view)
+        throw UsageError("--frame: " + body + " cannot be placed on that date with this equipment");
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << framingSvg(*view, computation.train, computation.sky->date);
+    if (!file.flush())
+        throw UsageError("--svg: cannot write '" + path + "'");
 }
 
 // Writes the request's answer into `out`; returns the exit status. Every
@@ -60,7 +81,18 @@ int answer(const Request& request, std::ostream& out, std::ostream& err)
     if (!request.sortBy.empty())
         throw UsageError("--sort-by: goes with --sweep");
 
+    if (request.frame.empty() != request.svg.empty())
+        throw UsageError(request.frame.empty() ? "--svg: goes with --frame" : "--frame: needs --svg FILE");
+    if (!request.frame.empty() && request.date.empty())
+        throw UsageError("--frame: needs --date");
+    const std::optional<SkyDate> date =
+        request.date.empty() ? std::nullopt : std::optional<SkyDate>(parseSkyDate(request.date));
+
     Computation computation = compute(trainFromRequest(request, catalogue), samplingRequestOf(request));
+    if (const auto pixelField = pixelFieldOf(computation); date && pixelField && *pixelField > 0)
+        computation.sky = SkyView {*date, viewSky(computation.train, *pixelField, *date)};
+    if (!request.frame.empty())
+        writeFraming(computation, request.frame, request.svg);
     if (const TelescopeEntry* telescope = findTelescope(catalogue, request.telescope))
         computation.telescope = telescope->name;
     if (const CameraEntry* camera = findCamera(catalogue, request.camera))

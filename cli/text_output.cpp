@@ -19,6 +19,16 @@ std::string rounded(double value, int digits = 4)
     return std::string(buffer.data(), end);
 }
 
+// A figure with a fixed number of decimals, for quantities read as whole
+// kilometres or seconds.
+std::string fixed(double value, int decimals)
+{
+    std::array<char, 48> buffer {};
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals).ptr;
+    return std::string(buffer.data(), end);
+}
+
 void writeAligned(std::ostream& out, const std::vector<std::vector<std::string>>& lines)
 {
     std::vector<std::size_t> widths;
@@ -80,6 +90,22 @@ void writeSampling(std::ostream& out, const SamplingAdvice& a)
         });
 }
 
+void writeSky(std::ostream& out, const SkyView& sky)
+{
+    out << "\nBodies on " << sky.date.text << "\n";
+    std::vector<std::vector<std::string>> lines = {{"  Body", "Distance (km)", "Diameter (\")", "km/px", "Disk (px)",
+        "Framing", "Lit", "Longest capture"}};
+    for (const BodyView& b : sky.bodies) {
+        const std::string framing = b.fitsSensor ? "fits"
+                                                  : "mosaic " + std::to_string(b.mosaicColumns) + " x " +
+                std::to_string(b.mosaicRows);
+        lines.push_back({"  " + std::string(b.facts->name), fixed(b.distanceKm, 0), rounded(b.apparentDiameterArcsec),
+            rounded(b.kmPerPixel), rounded(b.diskPixels), framing, rounded(b.illuminatedFraction * 100, 3) + "%",
+            b.maxCaptureSeconds ? fixed(*b.maxCaptureSeconds, 0) + " s" : ""});
+    }
+    writeAligned(out, lines);
+}
+
 } // namespace
 
 void writeText(std::ostream& out, const Computation& computation)
@@ -95,6 +121,8 @@ void writeText(std::ostream& out, const Computation& computation)
     writeAligned(out, lines);
     if (computation.sampling)
         writeSampling(out, *computation.sampling);
+    if (computation.sky)
+        writeSky(out, *computation.sky);
 }
 
 void writeTextSweep(std::ostream& out, const std::vector<Computation>& rows, bool withSampling)

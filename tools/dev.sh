@@ -22,7 +22,7 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64
   desktop-file-utils appstream dpkg-dev
-  libcli11-dev nlohmann-json3-dev libcfitsio-dev help2man
+  libcli11-dev nlohmann-json3-dev libcfitsio-dev libnova-dev help2man librsvg2-bin libxml2-utils
 )
 missing=()
 for package in "${packages[@]}"; do
