@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ostream>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -14,23 +15,19 @@ namespace {
 
 const InputTexts kWorkedExample {"200", "1000", "5.6", "640", "480"};
 
-// The value a run gave for a quantity, by id; NaN when it gave none.
+// The result a run gave for a quantity, by id; NaN and "(none)" when it gave none.
+Result resultOf(const Outcome& outcome, std::string_view id)
+{
+    const auto found = std::ranges::find(outcome.results, id, [](const Result& r) { return r.quantity->id; });
+    return found != outcome.results.end() ? *found : Result {nullptr, std::nan(""), "(none)"};
+}
 double valueOf(const Outcome& outcome, std::string_view id)
 {
-    for (const Result& result : outcome.results) {
-        if (result.quantity->id == id)
-            return result.value;
-    }
-    return std::nan("");
+    return resultOf(outcome, id).value;
 }
-
 std::string textOf(const Outcome& outcome, std::string_view id)
 {
-    for (const Result& result : outcome.results) {
-        if (result.quantity->id == id)
-            return result.text;
-    }
-    return "(none)";
+    return resultOf(outcome, id).text;
 }
 
 struct Published {
@@ -64,18 +61,6 @@ TEST(Calculation, WorkedExampleGivesThePublishedValues)
     }
 }
 
-TEST(Calculation, ResultsComeInStepOrderWithTheirTexts)
-{
-    const Outcome outcome = calculate(kWorkedExample, ",");
-    ASSERT_EQ(outcome.results.size(), kQuantities.size());
-    for (std::size_t i = 0; i < kQuantities.size(); ++i)
-        EXPECT_EQ(outcome.results[i].quantity, &kQuantities[i]);
-    // The theoretical characteristics first, then the bodies, the tube weight last.
-    EXPECT_EQ(outcome.results.front().quantity->control, "Text4");
-    EXPECT_EQ(outcome.results[8].quantity->control, "Text13");
-    EXPECT_EQ(outcome.results.back().quantity->control, "Text8");
-}
-
 TEST(Calculation, WorkedExampleExactTextsUnderCommaAndPoint)
 {
     const std::pair<const char*, const char*> exact[] = {{"resolving_power", "0,6"}, {"focal_ratio", "5"},
@@ -91,36 +76,20 @@ TEST(Calculation, WorkedExampleExactTextsUnderCommaAndPoint)
     }
 }
 
-struct EdgeRow {
-    const char* name;
-    InputTexts inputs;
-    const char* id;
-    const char* text; // under ","
-};
-
-void PrintTo(const EdgeRow& row, std::ostream* out)
+TEST(Calculation, EdgeCasesShowTheExpectedTexts)
 {
-    *out << row.name;
+    const std::tuple<InputTexts, const char*, const char*> cases[] = {
+        {{"10", "1000", "5.6", "640", "480"}, "visual_limiting_magnitude", "6,8"},
+        {{"1", "1719", "1000", "1", "1"}, "pixel_field", "120"}, // equal to the resolving power
+        {{"200", "1000", "5.6", "0", "0"}, "sensor_diagonal", "0"},
+        {{"200", "1000", "5.6", "0", "0"}, "sensor_field_width", "0"},
+        {{"200", "0", "5.6", "640", "480"}, "focal_ratio", "0"}, // shown before the run stops
+        {{"200", "1000", "0", "640", "480"}, "pixel_field", "0"},
+        {{"200", "-1000", "-5.6", "640", "480"}, "focal_ratio", "-5"},
+        {{"200", "-1000", "-5.6", "640", "480"}, "pixel_field", "1,155168"}}; // two negatives
+    for (const auto& [inputs, id, text] : cases)
+        EXPECT_EQ(textOf(calculate(inputs, ","), id), text) << id;
 }
-
-class CalculationEdge : public ::testing::TestWithParam<EdgeRow> { };
-
-TEST_P(CalculationEdge, ShowsTheExpectedText)
-{
-    EXPECT_EQ(textOf(calculate(GetParam().inputs, ","), GetParam().id), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, CalculationEdge,
-    ::testing::Values(EdgeRow {"TenMillimetresSeeMagnitudeSixPointEight", {"10", "1000", "5.6", "640", "480"},
-                          "visual_limiting_magnitude", "6,8"},
-        EdgeRow {"PixelFieldEqualToResolvingPower", {"1", "1719", "1000", "1", "1"}, "pixel_field", "120"},
-        EdgeRow {"ZeroSensorZeroDiagonal", {"200", "1000", "5.6", "0", "0"}, "sensor_diagonal", "0"},
-        EdgeRow {"ZeroSensorZeroField", {"200", "1000", "5.6", "0", "0"}, "sensor_field_width", "0"},
-        EdgeRow {"FocalZeroStillShowsZeroFocalRatio", {"200", "0", "5.6", "640", "480"}, "focal_ratio", "0"},
-        EdgeRow {"PixelZeroZeroPixelField", {"200", "1000", "0", "640", "480"}, "pixel_field", "0"},
-        EdgeRow {"NegativeFocalNegativeRatio", {"200", "-1000", "-5.6", "640", "480"}, "focal_ratio", "-5"},
-        EdgeRow {"TwoNegativesPositiveField", {"200", "-1000", "-5.6", "640", "480"}, "pixel_field", "1,155168"}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Calculation, CcdMagnitudeUsesTheLargerOfPixelFieldAndResolvingPower)
 {
@@ -208,9 +177,8 @@ INSTANTIATE_TEST_SUITE_P(Table, CalculationFailure,
         FailureRow {"HugeTubeOverflowsWeight", "1e150", "1e160", "5.6", 22, FailureCause::Overflow}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(EmptyInputCheck, OnlyApertureAndFocalLengthAreChecked)
+TEST(EmptyInputCheck, OnlyAnExactlyEmptyApertureOrFocalLengthCounts)
 {
-    EXPECT_EQ(calculate({"200", "", "5.6", "640", "480"}, ",").emptyInputMessages, 1);
     EXPECT_EQ(calculate({" ", "1000", "", "", ""}, ",").emptyInputMessages, 0);
 }
 

@@ -85,13 +85,9 @@ TEST_P(ResultText, WritesTheExpectedText)
 
 INSTANTIATE_TEST_SUITE_P(Table, ResultText,
     ::testing::Values(FormatRow {"Zero", 0.0, "0"}, FormatRow {"NegativeZero", -0.0, "0"}, FormatRow {"Whole", 5, "5"},
-        FormatRow {"Fraction", 0.6, "0,6"}, FormatRow {"Negative", -2.5, "-2,5"},
-        FormatRow {"FifteenDigits", 17.391304347826086, "17,3913043478261"},
-        FormatRow {"SmallestPlain", 0.0001, "0,0001"}, FormatRow {"FirstExponentBelow", 0.00001, "1E-05"},
-        FormatRow {"ExponentWithFraction", 1.5e16, "1,5E+16"},
-        FormatRow {"LargestPlain", 999999999999999.0, "999999999999999"},
-        FormatRow {"RoundsUpToExponent", 999999999999999.9, "1E+15"}, FormatRow {"ThreeDigitExponent", 1e300, "1E+300"},
-        FormatRow {"TinyNegative", -1.25e-7, "-1,25E-07"}, FormatRow {"Subnormal", 5e-324, "4,94065645841247E-324"}),
+        FormatRow {"Fraction", 0.6, "0,6"}, FormatRow {"FirstExponentBelow", 0.00001, "1E-05"},
+        FormatRow {"ExponentWithFraction", 1.5e16, "1,5E+16"}, FormatRow {"RoundsUpToExponent", 999999999999999.9, "1E+15"},
+        FormatRow {"Subnormal", 5e-324, "4,94065645841247E-324"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // printf's %.15G is the classic form of this rule: the same digits, "E",

@@ -1,11 +1,9 @@
 #include "calc/number_text.h"
-#include "calc/quantities.h"
 #include "presets/catalogue.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <stdexcept>
 #include <string>
 
@@ -46,30 +44,6 @@ TEST(Catalogues, EveryValueReadsBackExactly)
         EXPECT_EQ(readFieldNumber(texts.sensorWidth), c.width) << c.name;
         EXPECT_EQ(readFieldNumber(texts.sensorHeight), c.height) << c.name;
     }
-}
-
-TEST(Catalogues, OnlyTheCelestronC5EmptiesAResultAndItIsJupiterFarthest)
-{
-    for (const Telescope& t : kTelescopes) {
-        const bool c5 = t.name == "mnuCelestronC5";
-        EXPECT_EQ(!t.emptiedResult.empty(), c5) << t.name;
-        if (c5) {
-            EXPECT_EQ(findQuantity(t.emptiedResult)->control, "Text7");
-        }
-    }
-}
-
-TEST(Catalogues, MenuNamesAreUniqueAndEveryTelescopeHasItsGroup)
-{
-    std::set<std::string_view> names;
-    for (const TelescopeGroup& g : kTelescopeGroups)
-        EXPECT_TRUE(names.insert(g.name).second) << g.name;
-    for (const Telescope& t : kTelescopes) {
-        EXPECT_TRUE(names.insert(t.name).second) << t.name;
-        EXPECT_TRUE(std::ranges::count(kTelescopeGroups, t.group, &TelescopeGroup::name) == 1) << t.name;
-    }
-    for (const Camera& c : kCameras)
-        EXPECT_TRUE(names.insert(c.name).second) << c.name;
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace velmora::sysinfo {
@@ -121,13 +122,8 @@ TEST_P(StartSysInfoLookup, StartsTheToolOrSaysItIsUnavailable)
     EXPECT_EQ(launcher.started, row.started);
     EXPECT_TRUE(registry.open.empty()) << "every key is closed";
     EXPECT_EQ(registry.lastAccess, kKeyRead) << "read access only";
-    if (row.unavailable) {
-        const ShownMessage unavailable {
-            "Le informazioni sul sistema non sono attualmente disponibili.", "VELMORA", MessageIcon::None};
-        EXPECT_EQ(messages.shown(), std::vector<ShownMessage> {unavailable});
-    } else {
-        EXPECT_TRUE(messages.shown().empty());
-    }
+    const ShownMessage unavailable {kUnavailableMessage, "VELMORA", MessageIcon::None};
+    EXPECT_EQ(messages.shown(), row.unavailable ? std::vector {unavailable} : std::vector<ShownMessage> {});
 }
 
 const std::string kTool = "C:\\Tools\\msinfo32.exe";
@@ -155,39 +151,23 @@ INSTANTIATE_TEST_SUITE_P(Table, StartSysInfoLookup,
             Value {kTextValue, withZero("C:\\Folder")}, {kInFolder}, {kLocation1}, {}, true}),
     [](const auto& row) { return std::string(row.param.name); });
 
-struct ValueRow {
-    const char* name;
-    std::optional<Value> stored;
-    bool read;
-    std::string text;
-};
-
-void PrintTo(const ValueRow& row, std::ostream* out)
+TEST(GetKeyValue, GivesTheValueAsTextOrEmptiesIt)
 {
-    *out << row.name;
+    const std::tuple<const char*, std::optional<Value>, bool, std::string> cases[] = {
+        {"missing value", std::nullopt, false, ""},
+        {"longer than the buffer", Value {kTextValue, std::string(1500, 'x')}, false, ""},
+        {"258 loses its top zero byte", Value {kNumberValue, std::string("\x02\x01\x00\x00", 4)}, true, "&hbefore012"},
+        {"bytes from last to first", Value {kNumberValue, std::string("\xFF\x0A\x00\x01", 4)}, true, "&hbefore10AFF"},
+        {"another type", Value {7, withZero("x")}, true, "before"}};
+    for (const auto& [name, stored, read, text] : cases) {
+        FakeRegistry registry;
+        registry.keys[kLocation1] = {stored ? "PATH" : "other", stored.value_or(Value {})};
+        std::string value = "before";
+        EXPECT_EQ(GetKeyValue(registry, kLocalMachine, kLocation1, "PATH", value), read) << name;
+        EXPECT_EQ(value, text) << name;
+        EXPECT_TRUE(registry.open.empty()) << name;
+    }
 }
-
-class GetKeyValueReading : public ::testing::TestWithParam<ValueRow> { };
-
-TEST_P(GetKeyValueReading, GivesTheValueAsText)
-{
-    FakeRegistry registry;
-    registry.keys[kLocation1] = {GetParam().stored ? "PATH" : "other", GetParam().stored.value_or(Value {})};
-    std::string value = "before";
-    EXPECT_EQ(GetKeyValue(registry, kLocalMachine, kLocation1, "PATH", value), GetParam().read);
-    EXPECT_EQ(value, GetParam().text);
-    EXPECT_TRUE(registry.open.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, GetKeyValueReading,
-    ::testing::Values(ValueRow {"MissingValueEmptiesTheText", {}, false, ""},
-        ValueRow {"LongerThanTheBufferIsAFailedRead", Value {kTextValue, std::string(1500, 'x')}, false, ""},
-        ValueRow {"NumberLosesItsTopZeroByte", Value {kNumberValue, std::string("\x02\x01\x00\x00", 4)}, true,
-            "&hbefore012"},
-        ValueRow {"NumberBytesFromLastToFirst", Value {kNumberValue, std::string("\xFF\x0A\x00\x01", 4)}, true,
-            "&hbefore10AFF"},
-        ValueRow {"OtherTypeLeavesTheText", Value {7, withZero("x")}, true, "before"}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(GetKeyValue, ValueOfNoBytesThrowsAndStillClosesTheKey)
 {
@@ -200,15 +180,9 @@ TEST(GetKeyValue, ValueOfNoBytesThrowsAndStillClosesTheKey)
 
 // The platform's own registry and launcher: elsewhere than Windows, the
 // first system-information program on PATH stands in for MSINFO32.
-class SystemBackends : public ::testing::Test {
-protected:
-    void SetUp() override { oldPath_ = qgetenv("PATH"); }
-    void TearDown() override { qputenv("PATH", oldPath_); }
-    QByteArray oldPath_;
-};
-
-TEST_F(SystemBackends, StartsTheFirstToolFoundOnPath)
+TEST(SystemBackends, StartTheFirstToolFoundOnPath)
 {
+    const QByteArray oldPath = qgetenv("PATH");
     QTemporaryDir dir;
     const QString marker = dir.filePath(QStringLiteral("started"));
     for (const char* name : {"kinfocenter", "hardinfo"}) {
@@ -223,6 +197,7 @@ TEST_F(SystemBackends, StartsTheFirstToolFoundOnPath)
     QtLauncher launcher;
     MessageLog messages;
     StartSysInfo(*registry, launcher, messages);
+    qputenv("PATH", oldPath);
     EXPECT_TRUE(messages.shown().empty());
     for (int i = 0; i < 100 && !QFile::exists(marker); ++i)
         QThread::msleep(50);
