@@ -16,6 +16,13 @@ struct Invocation {
     std::string err;
 };
 
+// The arguments with more after them.
+inline std::vector<std::string> with(std::vector<std::string> args, std::initializer_list<std::string> more)
+{
+    args.insert(args.end(), more);
+    return args;
+}
+
 inline Invocation invoke(std::vector<std::string> args)
 {
     args.insert(args.begin(), "velmora-calc");

@@ -20,12 +20,6 @@ using Json = nlohmann::json;
 const std::vector<std::string> kWorkedExample = {
     "--aperture", "200", "--focal-length", "1000", "--pixel-size", "5.6", "--width", "640", "--height", "480"};
 
-std::vector<std::string> with(std::vector<std::string> args, std::initializer_list<std::string> more)
-{
-    args.insert(args.end(), more);
-    return args;
-}
-
 Json jsonOf(const std::vector<std::string>& args)
 {
     const Invocation run = invoke(with(args, {"--format", "json"}));
@@ -147,7 +141,13 @@ INSTANTIATE_TEST_SUITE_P(Table, UsageErrors,
         UsageRow {"UnknownOption", {"--colour"}, "--colour"},
         UsageRow {"UnknownSortKey", {"--sweep", "--sort-by", "weight"}, "'weight'"},
         UsageRow {"SweepWithEquipment", {"--sweep", "--camera", "PhilipsVesta"}, "--sweep"},
-        UsageRow {"MissingFits", {"--fits", "/nonexistent.fits"}, "/nonexistent.fits"}),
+        UsageRow {"MissingFits", {"--fits", "/nonexistent.fits"}, "/nonexistent.fits"},
+        UsageRow {"DateNotIso", with(kWorkedExample, {"--date", "06/12/2026"}), "--date: '06/12/2026'"},
+        UsageRow {"DateThatDoesNotExist", with(kWorkedExample, {"--date", "2026-02-30"}), "'2026-02-30'"},
+        UsageRow {"DateBefore1800", with(kWorkedExample, {"--date", "1799-12-31"}), "1800 to 2200"},
+        UsageRow {"HourThatDoesNotExist", with(kWorkedExample, {"--date", "2026-12-06T25:00Z"}), "T25:00Z'"},
+        UsageRow {"FrameWithoutPicture", with(kWorkedExample, {"--date", "now", "--frame", "mars"}), "--svg"},
+        UsageRow {"FrameWithoutDate", with(kWorkedExample, {"--frame", "mars", "--svg", "x.svg"}), "--date"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(VelmoraCalc, ArithmeticFailurePrintsWhatCameBeforeAndNamesTheQuantity)
