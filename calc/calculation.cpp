@@ -2,6 +2,8 @@
 
 #include "number_text.h"
 
+#include <array>
+
 namespace velmora {
 
 Outcome calculate(const InputTexts& texts, std::string_view decimalSeparator)
@@ -39,17 +41,30 @@ Outcome calculateValues(const Inputs& inputs)
     return outcome;
 }
 
+namespace {
+
+struct CauseTexts {
+    std::string_view italian;
+    std::string_view english;
+};
+
+// In the order of FailureCause.
+constexpr std::array<CauseTexts, 3> kCauseTexts {{
+    {"divisione per zero", "division by zero"},
+    {"un valore esce dall'intervallo dei numeri rappresentabili", "a value beyond the range of a double"},
+    {"logaritmo di zero o di un numero negativo", "logarithm of zero or of a negative number"},
+}};
+
+} // namespace
+
 std::string_view causeText(FailureCause cause)
 {
-    switch (cause) {
-    case FailureCause::DivisionByZero:
-        return "divisione per zero";
-    case FailureCause::Overflow:
-        return "un valore esce dall'intervallo dei numeri rappresentabili";
-    case FailureCause::LogarithmOfNonPositive:
-        return "logaritmo di zero o di un numero negativo";
-    }
-    return {};
+    return kCauseTexts.at(static_cast<std::size_t>(cause)).italian;
+}
+
+std::string_view englishCauseText(FailureCause cause)
+{
+    return kCauseTexts.at(static_cast<std::size_t>(cause)).english;
 }
 
 std::string failureMessage(const StepFailure& failure)

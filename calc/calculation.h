@@ -56,8 +56,11 @@ Outcome calculate(const Inputs& inputs, std::string_view decimalSeparator);
 // The same without the result texts, for callers that only want numbers.
 Outcome calculateValues(const Inputs& inputs);
 
-// The Italian text of a cause: "divisione per zero", ...
+// The Italian text of a cause, as the window says it: "divisione per zero", ...
 std::string_view causeText(FailureCause cause);
+
+// The same in English, as the command line says it: "division by zero", ...
+std::string_view englishCauseText(FailureCause cause);
 
 // The stop-icon notice shown when a step fails, naming the quantity and the cause.
 std::string failureMessage(const StepFailure& failure);

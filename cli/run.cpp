@@ -25,19 +25,6 @@ void rejectEquipment(const Request& request, const char* mode)
         throw UsageError(std::string(mode) + " covers the whole catalogue; leave out the equipment options");
 }
 
-std::string_view englishCause(FailureCause cause)
-{
-    switch (cause) {
-    case FailureCause::DivisionByZero:
-        return "division by zero";
-    case FailureCause::Overflow:
-        return "a value beyond the range of a double";
-    case FailureCause::LogarithmOfNonPositive:
-        return "logarithm of zero or of a negative number";
-    }
-    return {};
-}
-
 const std::vector<BodyView> kNoBodies;
 
 // The --frame picture, written before anything else is printed.
@@ -99,7 +86,7 @@ int answer(const Request& request, std::ostream& out, std::ostream& err)
         computation.camera = camera->name;
     writeComputation(out, computation, request.format);
     if (const auto& failure = computation.outcome.failure) {
-        err << "velmora-calc: cannot compute " << failure->quantity->id << ": " << englishCause(failure->cause)
+        err << "velmora-calc: cannot compute " << failure->quantity->id << ": " << englishCauseText(failure->cause)
             << '\n';
         return 1;
     }
