@@ -22,7 +22,7 @@ void rejectEquipment(const Request& request, const char* mode)
         request.height || !request.telescope.empty() || !request.camera.empty() || !request.fits.empty() ||
         !request.date.empty() || !request.frame.empty();
     if (named)
-        throw UsageError(std::string(mode) + " covers the whole catalogue; leave out the equipment options");
+        throw UsageError(std::string(mode) + " covers the whole catalogue; leave out the equipment, --date and --frame options");
 }
 
 const std::vector<BodyView> kNoBodies;
