@@ -124,6 +124,20 @@ private slots:
     }
 
 
+    // Enter on a focused ESCI ends the program's event loop with status 0.
+    void enterOnAFocusedEsciEndsTheProgram()
+    {
+        Form1 main(std::make_unique<MessageLog>());
+        main.show();
+        auto* esci = main.findChild<QPushButton*>("Command3");
+        QTimer::singleShot(10, esci, [esci] {
+            esci->setFocus();
+            QTest::keyClick(esci, Qt::Key_Return);
+        });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
     // Enter on a focused "System Info..." runs it, not OK; with no tool to be
     // found that shows the unavailable message and the window stays.
     void enterOnAFocusedSystemInfoRunsIt()
