@@ -100,6 +100,7 @@ FitsSetup readFitsSetupWithCfitsio(const std::string& path)
 
 } // namespace velmora::cli
 
+#ifdef VELMORA_FITS_MODULE
 // The module's entry point, looked up by name once the module is loaded:
 // true with `setup` filled, or false with the one-line reason in `error`.
 extern "C" __attribute__((visibility("default"))) bool velmora_read_fits_setup(
@@ -113,3 +114,4 @@ extern "C" __attribute__((visibility("default"))) bool velmora_read_fits_setup(
         return false;
     }
 }
+#endif
