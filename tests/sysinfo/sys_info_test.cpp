@@ -97,40 +97,12 @@ struct LookupRow {
     bool unavailable;
 };
 
-void PrintTo(const LookupRow& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
-class StartSysInfoLookup : public ::testing::TestWithParam<LookupRow> { };
-
-TEST_P(StartSysInfoLookup, StartsTheToolOrSaysItIsUnavailable)
-{
-    const LookupRow& row = GetParam();
-    FakeRegistry registry;
-    if (row.location1)
-        registry.keys[kLocation1] = {"PATH", *row.location1};
-    if (row.location2)
-        registry.keys[kLocation2] = {"MSINFO", *row.location2};
-    FakeLauncher launcher;
-    launcher.files = row.files;
-    MessageLog messages;
-
-    StartSysInfo(registry, launcher, messages);
-
-    EXPECT_EQ(registry.opened, row.opened);
-    EXPECT_EQ(launcher.started, row.started);
-    EXPECT_TRUE(registry.open.empty()) << "every key is closed";
-    EXPECT_EQ(registry.lastAccess, kKeyRead) << "read access only";
-    const ShownMessage unavailable {kUnavailableMessage, "VELMORA", MessageIcon::None};
-    EXPECT_EQ(messages.shown(), row.unavailable ? std::vector {unavailable} : std::vector<ShownMessage> {});
-}
-
 const std::string kTool = "C:\\Tools\\msinfo32.exe";
 const std::string kInFolder = "C:\\Folder\\MSINFO32.EXE";
 
-INSTANTIATE_TEST_SUITE_P(Table, StartSysInfoLookup,
-    ::testing::Values(
+TEST(StartSysInfo, StartsTheToolOrSaysItIsUnavailable)
+{
+    const LookupRow rows[] = {
         LookupRow {"PathWithTerminatingZeroIsStartedWithoutIt", Value {kTextValue, withZero(kTool)}, {}, {kTool},
             {kLocation1}, {kTool}, false},
         LookupRow {"PathWithoutTerminatingZeroIsUsedWhole", Value {kTextValue, kTool}, {}, {kTool}, {kLocation1},
@@ -148,8 +120,28 @@ INSTANTIATE_TEST_SUITE_P(Table, StartSysInfoLookup,
         LookupRow {"ValueOfAnotherTypeStartsAnEmptyPath", Value {2 /* REG_EXPAND_SZ */, withZero("%SystemRoot%")}, {},
             {}, {kLocation1}, {""}, true},
         LookupRow {"ValueOfNoBytesTakesTheFailurePathAtOnce", Value {kTextValue, ""},
-            Value {kTextValue, withZero("C:\\Folder")}, {kInFolder}, {kLocation1}, {}, true}),
-    [](const auto& row) { return std::string(row.param.name); });
+            Value {kTextValue, withZero("C:\\Folder")}, {kInFolder}, {kLocation1}, {}, true}};
+    for (const LookupRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeRegistry registry;
+        if (row.location1)
+            registry.keys[kLocation1] = {"PATH", *row.location1};
+        if (row.location2)
+            registry.keys[kLocation2] = {"MSINFO", *row.location2};
+        FakeLauncher launcher;
+        launcher.files = row.files;
+        MessageLog messages;
+
+        StartSysInfo(registry, launcher, messages);
+
+        EXPECT_EQ(registry.opened, row.opened);
+        EXPECT_EQ(launcher.started, row.started);
+        EXPECT_TRUE(registry.open.empty()) << "every key is closed";
+        EXPECT_EQ(registry.lastAccess, kKeyRead) << "read access only";
+        const ShownMessage unavailable {kUnavailableMessage, "VELMORA", MessageIcon::None};
+        EXPECT_EQ(messages.shown(), row.unavailable ? std::vector {unavailable} : std::vector<ShownMessage> {});
+    }
+}
 
 TEST(GetKeyValue, GivesTheValueAsTextOrEmptiesIt)
 {

@@ -86,22 +86,6 @@ private slots:
         QCOMPARE(about->focusWidget(), about->findChild<QPushButton*>("cmdOK"));
     }
 
-    void menuOpensANewWindowEveryTime()
-    {
-        Form1 main(std::make_unique<MessageLog>());
-        main.show();
-        QAction* help = main.findChild<QAction*>("mnuAiuto");
-        help->trigger();
-        help->trigger();
-        QCOMPARE(openWindows<Dialog>().size(), 2);
-        QAction* about = main.findChild<QAction*>("mnuProdotto");
-        for (int i = 0; i < 3; ++i)
-            about->trigger();
-        QCOMPARE(openWindows<frmAbout>().size(), 3);
-        QVERIFY(main.isEnabled());
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-
     // The program's own event loop decides when it ends, so it runs here.
     void closingTheMainWindowKeepsAHelpWindowAlive()
     {
