@@ -2,7 +2,8 @@
 // a C++ program that only prints "hello", in the same run. Each benchmark
 // reports wall time per process and the process's own CPU time (user plus
 // system, from wait4) as "cpu_ms".
-#include "cli/sky.h"
+#include "formats/csv_catalogue.h"
+#include "sky/bodies.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,7 +13,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -20,8 +24,13 @@ extern char** environ;
 
 namespace {
 
-// Runs the program with its output thrown away; returns its CPU time in ms.
-double runOnce(const std::vector<std::string>& command)
+struct Usage {
+    double cpuMs;
+    double residentMb; // the largest resident set
+};
+
+// Runs the program with its output thrown away; returns its CPU time and memory.
+Usage runOnce(const std::vector<std::string>& command)
 {
     std::vector<char*> argv;
     for (const std::string& arg : command)
@@ -40,15 +49,39 @@ double runOnce(const std::vector<std::string>& command)
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         std::abort();
     const auto ms = [](timeval t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
+    return {ms(usage.ru_utime) + ms(usage.ru_stime), double(usage.ru_maxrss) / 1024};
 }
 
 void Process(benchmark::State& state, std::vector<std::string> command)
 {
     double cpu = 0;
-    for (auto _ : state)
-        cpu += runOnce(command);
+    double resident = 0;
+    for (auto _ : state) {
+        const Usage usage = runOnce(command);
+        cpu += usage.cpuMs;
+        resident = std::max(resident, usage.residentMb);
+    }
     state.counters["cpu_ms"] = benchmark::Counter(cpu / double(state.iterations()));
+    state.counters["max_rss_mb"] = benchmark::Counter(resident);
+}
+
+// A user catalogue of `telescopes` telescopes and `cameras` cameras.
+std::string catalogueText(int telescopes, int cameras)
+{
+    std::string text = std::string(velmora::formats::kCatalogueCsvHeader) + "\n";
+    for (int i = 0; i < telescopes; ++i)
+        text += "telescope,Scope " + std::to_string(i) + "," + std::to_string(60 + i % 300) + ",1000,,,\n";
+    for (int i = 0; i < cameras; ++i)
+        text += "camera,Camera " + std::to_string(i) + ",,," + std::to_string(2 + i % 20) + ".5,1920,1080\n";
+    return text;
+}
+
+// The thousand-by-thousand sweep: a million rows, streamed.
+std::string millionRowCatalogue()
+{
+    const auto path = std::filesystem::temp_directory_path() / "velmora_bench_1000x1000.csv";
+    std::ofstream(path) << catalogueText(1000, 1000);
+    return path.string();
 }
 
 const std::string kCalc = VELMORA_CALC;
@@ -61,13 +94,35 @@ BENCHMARK_CAPTURE(Process, SweepJson,
     std::vector<std::string> {kCalc, "--sweep", "--seeing", "2", "--format", "json", "--sort-by", "pixel_field"})
     ->Unit(benchmark::kMillisecond);
 
+BENCHMARK_CAPTURE(Process, MillionRowSweepCsv,
+    std::vector<std::string> {kCalc, "--sweep", "--catalogue", millionRowCatalogue(), "--format", "csv"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(Process, MillionRowSweepSortedJson,
+    std::vector<std::string> {
+        kCalc, "--sweep", "--catalogue", millionRowCatalogue(), "--format", "json", "--sort-by", "pixel_field"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// In the process: 100,000 catalogue lines read.
+void CatalogueLines100k(benchmark::State& state)
+{
+    const std::string text = catalogueText(50'000, 50'000);
+    for (auto _ : state) {
+        velmora::optics::EquipmentCatalogue catalogue;
+        velmora::formats::addCsvCatalogue(catalogue, text, "bench.csv");
+        benchmark::DoNotOptimize(catalogue);
+    }
+}
+BENCHMARK(CatalogueLines100k)->Unit(benchmark::kMillisecond);
+
 // In the process: the ten bodies on a date, ephemeris and framing.
 void TenBodies(benchmark::State& state)
 {
-    const velmora::cli::OpticalTrain train {203, 2032, 5.6, 640, 480};
-    const velmora::cli::SkyDate date {2026, 12, 6, 21, 0, 0, "2026-12-06T21:00:00Z"};
+    const velmora::optics::OpticalTrain train {203, 2032, 5.6, 640, 480};
+    const velmora::sky::UtcMoment date {2026, 12, 6, 21, 0, 0};
     for (auto _ : state) {
-        auto sky = velmora::cli::viewSky(train, 0.568488188976378, date);
+        auto sky = velmora::sky::viewSky(train, 0.568488188976378, date);
         benchmark::DoNotOptimize(sky);
     }
 }

@@ -42,39 +42,17 @@ Outcome calculateValues(const Inputs& inputs)
 }
 
 namespace {
-
-struct CauseTexts {
-    std::string_view italian;
-    std::string_view english;
-};
-
 // In the order of FailureCause.
-constexpr std::array<CauseTexts, 3> kCauseTexts {{
-    {"divisione per zero", "division by zero"},
-    {"un valore esce dall'intervallo dei numeri rappresentabili", "a value beyond the range of a double"},
-    {"logaritmo di zero o di un numero negativo", "logarithm of zero or of a negative number"},
-}};
-
+constexpr std::array<std::string_view, 3> kEnglishCauseTexts {
+    "division by zero",
+    "a value beyond the range of a double",
+    "logarithm of zero or of a negative number",
+};
 } // namespace
-
-std::string_view causeText(FailureCause cause)
-{
-    return kCauseTexts.at(static_cast<std::size_t>(cause)).italian;
-}
 
 std::string_view englishCauseText(FailureCause cause)
 {
-    return kCauseTexts.at(static_cast<std::size_t>(cause)).english;
-}
-
-std::string failureMessage(const StepFailure& failure)
-{
-    std::string text = "Impossibile calcolare ";
-    text.append(failure.quantity->italianName);
-    text.append(": ");
-    text.append(causeText(failure.cause));
-    text.append(".\nIl calcolo si è fermato qui: questo risultato e i successivi non sono stati aggiornati.");
-    return text;
+    return kEnglishCauseTexts.at(static_cast<std::size_t>(cause));
 }
 
 } // namespace velmora

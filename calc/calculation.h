@@ -10,12 +10,6 @@
 
 namespace velmora {
 
-// Every message the calculation run can give, in one place.
-
-// Shown once for each of the aperture and focal-length texts that is exactly empty.
-inline constexpr std::string_view kEmptyInputMessage =
-    "Il programma và in errore, la prossima volta inserisci sempre un valore sui (Parametri da inserire).";
-
 // The five input texts, as typed.
 struct InputTexts {
     std::string_view aperture;
@@ -56,13 +50,7 @@ Outcome calculate(const Inputs& inputs, std::string_view decimalSeparator);
 // The same without the result texts, for callers that only want numbers.
 Outcome calculateValues(const Inputs& inputs);
 
-// The Italian text of a cause, as the window says it: "divisione per zero", ...
-std::string_view causeText(FailureCause cause);
-
-// The same in English, as the command line says it: "division by zero", ...
+// A cause in English, as the command line says it: "division by zero", ...
 std::string_view englishCauseText(FailureCause cause);
-
-// The stop-icon notice shown when a step fails, naming the quantity and the cause.
-std::string failureMessage(const StepFailure& failure);
 
 } // namespace velmora

@@ -103,7 +103,7 @@ const std::array<Quantity, 23> kQuantities {{
     {"visual_limiting_magnitude", "Text5", "la magnitudine visuale", "Visual limiting magnitude", "mag", visualMagnitude},
     {"sensor_diagonal", "Text15", "la diagonale del sensore", "Sensor diagonal", "mm", sensorDiagonal},
     {"focal_ratio", "Text11", "il rapporto focale", "Focal ratio", "", focalRatio},
-    {"pixel_field", "Text10", "il campo per pixel", "Pixel field", "arcsec", pixelField},
+    {"pixel_field", "Text10", "il campo per pixel", "Pixel field", "arcsec/px", pixelField},
     {"ccd_limiting_magnitude", "Text6", "la magnitudine CCD", "CCD limiting magnitude", "mag", ccdMagnitude},
     {"sensor_field_height", "Text28", "il campo del sensore in altezza", "Sensor field, height", "arcmin", fieldHeight},
     {"sensor_field_width", "Text12", "il campo del sensore in lunghezza", "Sensor field, width", "arcmin", fieldWidth},

@@ -1,11 +1,16 @@
 #include "command_line.h"
 
-#include "calc/app_identity.h"
-#include "sampling.h"
+#include "app/app_identity.h"
+#include "date_text.h"
+#include "formats/input_error.h"
+#include "formats/strict_number.h"
+#include "help_text.h"
+#include "optics/name_match.h"
 #include "usage_error.h"
 
 #include <CLI/CLI.hpp>
 
+#include <map>
 #include <ostream>
 #include <string>
 
@@ -13,106 +18,170 @@ namespace velmora::cli {
 
 namespace {
 
-constexpr const char* kDescription =
-    "velmora-calc computes what a telescope and a camera give together: the 23 results of the Velmora window "
-    "(resolving power, pixel field, limiting magnitudes, focal ratio, sensor diagonal and field, tube weight, "
-    "and the kilometres one pixel covers on the Sun, the Moon and each planet), for an optical train with a "
-    "barlow or reducer and binning, with advice on sampling under a given seeing. Equipment comes from the "
-    "options, from the built-in catalogue, from a user catalogue or from a FITS image's header; an explicit "
-    "option overrides the others.";
+using formats::NumberKind;
 
-// The end of --help, laid out so that help2man makes each heading a
-// section of the man page.
-std::string footer()
+// Today's strict number reading as a CLI11 check; CLI11 puts the option's
+// name before the reason: "--aperture: 'abc' is not a finite decimal number".
+CLI::Validator strictNumberCheck(NumberKind kind)
 {
-    std::string text = "\nSampling rules:\n";
-    for (const SamplingRule& rule : kSamplingRules) {
-        text += "  " + std::string(rule.id) + ": " + std::string(rule.statement) + ".\n  Source: " +
-            std::string(rule.source) + ".\n\n";
-    }
-    return text +
-        "FITS headers:\n"
-        "  FOCALLEN (mm), XPIXSZ and YPIXSZ (micrometres, as stored, that is binned), XBINNING (1 when absent),\n"
-        "  NAXIS1, NAXIS2 and, when present, APTDIA (mm). Compressed (.fz) images are read too.\n\n"
-        "User catalogue:\n"
-        "  A CSV file with the header kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px;\n"
-        "  kind is telescope or camera, and a kind's unused columns stay empty.\n\n"
-        "Bodies (--date):\n"
-        "  For each of the Sun, the Moon and the planets to Pluto: the geocentric distance (libnova: VSOP87,\n"
-        "  ELP 2000-82B), the apparent diameter 2 atan(R/distance) with IAU equatorial radii, the km one pixel\n"
-        "  covers, the disk in pixels, whether it fits the sensor, the frames of a full-disk mosaic with 10%\n"
-        "  overlap, the illuminated fraction and, for Mars, Jupiter and Saturn, the longest capture before the\n"
-        "  rotation moves the disk's centre by one pixel, P s / (pi theta). With --format csv the bodies are\n"
-        "  the table. Pluto's series holds from 1885 to 2099 only.\n\n"
-        "Exit status:\n"
-        "  0 done; 1 a result could not be computed (the results before it are printed);\n"
-        "  2 bad usage or input (nothing is printed on standard output).\n\n"
-        "Examples:\n"
-        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta\n\n"
-        "  velmora-calc --telescope TakahashiFS102 --camera ApogeeAP1ME --barlow 0.8 --seeing 2.5\n\n"
-        "  velmora-calc --sweep --seeing 2 --format csv --sort-by pixel_field\n\n"
-        "  velmora-calc --fits light.fits --seeing 3 --format json\n\n"
-        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date 2026-12-06T21:00Z\n\n"
-        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date now --frame jupiter --svg jupiter.svg\n";
+    return CLI::Validator(
+        [kind](std::string& text) -> std::string {
+            try {
+                formats::strictNumber(text, kind);
+                return {};
+            } catch (const formats::InputError& error) {
+                return error.what();
+            }
+        },
+        "", "strict number");
 }
 
-void keep(CLI::Option* option, const std::string& text, std::optional<std::string>& target)
+const CLI::Validator kNotEmpty(
+    [](std::string& text) { return text.empty() ? std::string("an empty value; give one or leave the option out") : ""; },
+    "", "not empty");
+
+// An option whose text is a number of `kind`, stored once it is checked.
+template <typename Target>
+CLI::Option* numberOption(
+    CLI::App& app, const std::string& name, Target& target, NumberKind kind, const std::string& help, const char* unit)
 {
-    if (option->count() > 0)
-        target = text;
+    return app
+        .add_option_function<std::string>(
+            name, [&target, kind](const std::string& text) { target = formats::strictNumber(text, kind); }, help)
+        ->check(strictNumberCheck(kind))
+        ->type_name(unit);
+}
+
+// A choice among names, resolved to what it names by `find`.
+template <typename Target, typename Find>
+CLI::Option* choiceOption(CLI::App& app, const std::string& name, Target& target, std::vector<std::string> names,
+    Find find, const std::string& help, const char* what)
+{
+    return app
+        .add_option_function<std::string>(
+            name, [&target, find](const std::string& text) { target = find(text); }, help)
+        ->check(CLI::IsMember(names, CLI::ignore_case))
+        ->type_name(what);
+}
+
+std::vector<std::string> optionNames(const CLI::App& app)
+{
+    std::vector<std::string> names;
+    for (const CLI::Option* option : app.get_options()) {
+        for (const std::string& name : option->get_lnames())
+            names.push_back("--" + name);
+    }
+    return names;
+}
+
+// CLI11's own wording for an unexpected argument, said the way people expect.
+std::string unexpected(const CLI::App& app, const std::vector<std::string>& extras)
+{
+    if (extras.empty())
+        return "unexpected arguments; see --help";
+    const std::string& first = extras.front();
+    if (!first.starts_with("-"))
+        return "unexpected argument " + formats::echoed(first) + "; see --help";
+    const std::string name = first.substr(0, first.find('='));
+    const auto closest = optics::closestNames(name, optionNames(app), 1);
+    return "unknown option " + formats::echoed(name) + (closest.empty() ? "" : " (did you mean " + closest[0] + "?)") +
+        "; see --help";
+}
+
+template <typename Item, std::size_t N, typename Name>
+std::vector<std::string> namesOf(const std::array<Item, N>& items, Name name)
+{
+    std::vector<std::string> names;
+    for (const Item& item : items)
+        names.emplace_back(std::invoke(name, item));
+    return names;
+}
+
+void describeOptions(CLI::App& app, Options& o)
+{
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast); // the last one counts
+
+    const std::vector<CLI::Option*> equipment = {
+        numberOption(app, "--aperture", o.aperture, NumberKind::Positive, "Telescope aperture", "MM"),
+        numberOption(app, "--focal-length", o.focalLength, NumberKind::Positive, "Telescope focal length", "MM"),
+        numberOption(app, "--pixel-size", o.pixelSize, NumberKind::Positive, "Camera pixel size, unbinned", "UM"),
+        numberOption(app, "--width", o.width, NumberKind::PositiveWhole, "Sensor width, unbinned", "PX"),
+        numberOption(app, "--height", o.height, NumberKind::PositiveWhole, "Sensor height, unbinned", "PX"),
+        app.add_option("--telescope", o.telescope, "Telescope from a catalogue (see Equipment names)")
+            ->check(kNotEmpty)
+            ->type_name("NAME"),
+        app.add_option("--camera", o.camera, "Camera from a catalogue (see Equipment names)")
+            ->check(kNotEmpty)
+            ->type_name("NAME"),
+        app.add_option("--fits", o.fits, "Take the setup from this FITS image's header (.fz too)")
+            ->check(kNotEmpty)
+            ->type_name("FILE"),
+    };
+    app.add_option("--catalogue", o.catalogues, "Add the telescopes and cameras of this CSV file")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->check(kNotEmpty)
+        ->type_name("FILE");
+    auto* barlow = numberOption(
+        app, "--barlow", o.barlow, NumberKind::Positive, "Barlow factor; below 1 a reducer (default 1)", "X");
+    auto* binning = app.add_option_function<std::string>(
+                           "--binning",
+                           [&o](const std::string& text) {
+                               o.binning = static_cast<int>(formats::strictNumber(text, NumberKind::PositiveWhole));
+                           },
+                           "Binning, a whole number from 1 to 8 (default 1)")
+                        ->check(strictNumberCheck(NumberKind::PositiveWhole) & CLI::Range(1, 8))
+                        ->type_name("N");
+    auto* seeing = numberOption(
+        app, "--seeing", o.seeing, NumberKind::Positive, "Star FWHM, for the sampling advice", "ARCSEC");
+    auto* wavelength = numberOption(app, "--wavelength", o.wavelength, NumberKind::Positive,
+        "Wavelength of the planetary sampling (default 550)", "NM");
+    auto* rule = choiceOption(app, "--sampling-rule", o.samplingRule, namesOf(optics::kSamplingRules, &optics::SamplingRule::id),
+        optics::findSamplingRule, "Sampling rule: 2-3 (default) or howell", "RULE");
+    app.add_option("--format", o.format, "Output: text (default), json or csv")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, Format> {{"text", Format::Text}, {"json", Format::Json}, {"csv", Format::Csv}},
+            CLI::ignore_case))
+        ->type_name("FORMAT");
+    auto* list = app.add_option("--list", o.list, "List the telescopes or the cameras")
+                     ->transform(CLI::CheckedTransformer(
+                         std::map<std::string, Listing> {{"telescopes", Listing::Telescopes}, {"cameras", Listing::Cameras}},
+                         CLI::ignore_case))
+                     ->type_name("WHAT");
+    auto* sweep = app.add_flag("--sweep", o.sweep, "Compute every telescope with every camera");
+    auto* date = app.add_option_function<std::string>(
+                        "--date", [&o](const std::string& text) { o.date = parseDate(text); },
+                        "The Sun, the Moon and the planets on this UTC date: YYYY-MM-DD, YYYY-MM-DDTHH:MMZ or now")
+                     ->check(kNotEmpty)
+                     ->type_name("WHEN");
+    auto* frame = choiceOption(app, "--frame", o.frame, namesOf(sky::kBodies, &sky::BodyFacts::name), sky::findBody,
+        "Picture this body on the sensor on --date (with --svg)", "BODY");
+    auto* svg = app.add_option("--svg", o.svg, "Where --frame writes its SVG picture")->check(kNotEmpty)->type_name("FILE");
+    auto* sortBy = choiceOption(app, "--sort-by", o.sortBy, namesOf(kQuantities, &Quantity::id), findQuantity,
+        "Sort the sweep by this result, ascending", "ID");
+
+    frame->needs(svg)->needs(date);
+    svg->needs(frame);
+    sortBy->needs(sweep);
+    list->excludes(sweep);
+    for (CLI::Option* option : {barlow, binning, seeing, wavelength, rule, sortBy})
+        list->excludes(option);
+    for (CLI::Option* option : equipment)
+        list->excludes(option), sweep->excludes(option);
+    for (CLI::Option* option : {date, frame, svg})
+        list->excludes(option), sweep->excludes(option);
 }
 
 } // namespace
 
-std::variant<Request, int> parseCommandLine(int argc, const char* const* argv, std::ostream& out)
+std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, std::ostream& out)
 {
-    Request request;
+    Options options;
     CLI::App app(kDescription, "velmora-calc");
-    app.footer(footer());
-    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast); // the last one counts
+    app.footer(helpFooter());
     app.set_version_flag("--version", "velmora-calc " + std::string(kVersionText));
-
-    std::string aperture, focalLength, pixelSize, width, height, seeing, format = "text";
-    auto* apertureOption = app.add_option("--aperture", aperture, "Telescope aperture")->type_name("MM");
-    auto* focalOption = app.add_option("--focal-length", focalLength, "Telescope focal length")->type_name("MM");
-    auto* pixelOption = app.add_option("--pixel-size", pixelSize, "Camera pixel size, unbinned")->type_name("UM");
-    auto* widthOption = app.add_option("--width", width, "Sensor width, unbinned")->type_name("PX");
-    auto* heightOption = app.add_option("--height", height, "Sensor height, unbinned")->type_name("PX");
-    app.add_option("--telescope", request.telescope, "Telescope from the catalogue (case-insensitive)")
-        ->type_name("NAME");
-    app.add_option("--camera", request.camera, "Camera from the catalogue (case-insensitive)")->type_name("NAME");
-    app.add_option("--fits", request.fits, "Take the setup from this FITS image's header (.fz too)")
-        ->type_name("FILE");
-    app.add_option("--catalogue", request.catalogue, "Add the telescopes and cameras of this CSV file")
-        ->type_name("FILE");
-    app.add_option("--barlow", request.barlow, "Barlow factor; below 1 a reducer (default 1)")->type_name("X");
-    auto* binningOption =
-        app.add_option("--binning", request.binning, "Binning, a whole number from 1 to 8 (default 1)")
-            ->type_name("N");
-    auto* seeingOption =
-        app.add_option("--seeing", seeing, "Star FWHM, for the sampling advice")->type_name("ARCSEC");
-    app.add_option("--wavelength", request.wavelength, "Wavelength of the planetary sampling (default 550)")
-        ->type_name("NM");
-    app.add_option("--sampling-rule", request.samplingRule, "Sampling rule: 2-3 (default) or howell")
-        ->type_name("RULE")
-        ->check(CLI::IsMember({"2-3", "howell"}));
-    app.add_option("--format", format, "Output: text (default), json or csv")
-        ->type_name("FORMAT")
-        ->check(CLI::IsMember({"text", "json", "csv"}));
-    app.add_option("--list", request.list, "List the telescopes or the cameras")
-        ->type_name("WHAT")
-        ->check(CLI::IsMember({"telescopes", "cameras"}));
-    app.add_flag("--sweep", request.sweep, "Compute every telescope with every camera");
-    app.add_option("--date", request.date,
-           "The Sun, the Moon and the planets on this UTC date: YYYY-MM-DD, YYYY-MM-DDTHH:MMZ or now")
-        ->type_name("WHEN");
-    app.add_option("--frame", request.frame, "Picture this body on the sensor on --date (with --svg)")
-        ->type_name("BODY")
-        ->check(CLI::IsMember({"sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune",
-            "pluto"}));
-    app.add_option("--svg", request.svg, "Where --frame writes its SVG picture")->type_name("FILE");
-    app.add_option("--sort-by", request.sortBy, "Sort the sweep by this result, ascending")->type_name("ID");
-
+    describeOptions(app, options);
+    if (argc <= 1)
+        throw UsageError(kUsageLine);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -121,18 +190,14 @@ std::variant<Request, int> parseCommandLine(int argc, const char* const* argv, s
     } catch (const CLI::CallForVersion& version) {
         out << version.what() << '\n';
         return 0;
+    } catch (const CLI::ExtrasError&) {
+        throw UsageError(unexpected(app, app.remaining()));
     } catch (const CLI::ParseError& error) {
         throw UsageError(error.what());
+    } catch (const formats::InputError& error) { // a callback's reading, checked above
+        throw UsageError(error.what());
     }
-    keep(apertureOption, aperture, request.aperture);
-    keep(focalOption, focalLength, request.focalLength);
-    keep(pixelOption, pixelSize, request.pixelSize);
-    keep(widthOption, width, request.width);
-    keep(heightOption, height, request.height);
-    keep(seeingOption, seeing, request.seeing);
-    request.binningGiven = binningOption->count() > 0;
-    request.format = format == "json" ? Format::Json : format == "csv" ? Format::Csv : Format::Text;
-    return request;
+    return options;
 }
 
 } // namespace velmora::cli

@@ -1,89 +1,91 @@
 #include "computation.h"
 
-#include "strict_number.h"
-#include "train_from_request.h"
-#include "usage_error.h"
-
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 
 namespace velmora::cli {
 
 namespace {
 
-std::optional<double> resultValue(const Computation& computation, std::string_view id)
+std::optional<double> resultValue(const Outcome& outcome, const Quantity* quantity)
 {
-    for (const Result& result : computation.outcome.results) {
-        if (result.quantity->id == id)
+    for (const Result& result : outcome.results) {
+        if (result.quantity == quantity)
             return result.value;
     }
     return std::nullopt;
 }
 
-} // namespace
-
-SamplingRequest samplingRequestOf(const Request& request)
+void advise(Computation& computation, const Options& options)
 {
-    SamplingRequest sampling {};
-    if (request.seeing)
-        sampling.seeing = positiveNumber(*request.seeing, "--seeing");
-    sampling.wavelength = positiveNumber(request.wavelength, "--wavelength");
-    sampling.rule = findSamplingRule(request.samplingRule);
-    if (!sampling.rule)
-        throw UsageError("--sampling-rule: no rule named '" + request.samplingRule + "'");
-    return sampling;
+    const auto pixelField = pixelFieldOf(computation.outcome);
+    if (options.seeing && pixelField && *pixelField > 0) {
+        computation.sampling = optics::adviseSampling(
+            computation.chosen.train, *pixelField, *options.seeing, options.wavelength, *options.samplingRule);
+    }
 }
 
-namespace {
-
-Computation computeOutcome(const OpticalTrain& train, Outcome outcome, const SamplingRequest& sampling)
+Computation computeValues(const optics::Telescope& telescope, const optics::Camera& camera, const Options& options)
 {
-    Computation computation {{}, {}, train, std::move(outcome), std::nullopt, std::nullopt};
-    const auto pixelField = resultValue(computation, "pixel_field");
-    if (sampling.seeing && pixelField && *pixelField > 0)
-        computation.sampling = adviseSampling(train, *pixelField, *sampling.seeing, sampling.wavelength, *sampling.rule);
+    Computation computation {};
+    computation.chosen.train = {telescope.aperture, telescope.focalLength, camera.pixelSize, camera.width,
+        camera.height, options.barlow, options.binning.value_or(1)};
+    computation.chosen.telescope = telescope.name;
+    computation.chosen.camera = camera.name;
+    // The table shows numbers only: no result texts.
+    computation.outcome = calculateValues(optics::engineInputs(computation.chosen.train));
+    advise(computation, options);
     return computation;
 }
 
 } // namespace
 
-std::optional<double> pixelFieldOf(const Computation& computation)
+std::optional<double> pixelFieldOf(const Outcome& outcome)
 {
-    return resultValue(computation, "pixel_field");
+    return resultValue(outcome, findQuantity("pixel_field"));
 }
 
-Computation compute(const OpticalTrain& train, const SamplingRequest& sampling)
+Computation compute(const ChosenTrain& chosen, const Options& options)
 {
-    return computeOutcome(train, calculate(engineInputs(train), "."), sampling);
+    Computation computation {chosen, calculate(optics::engineInputs(chosen.train), "."), std::nullopt, std::nullopt};
+    advise(computation, options);
+    const auto pixelField = pixelFieldOf(computation.outcome);
+    if (options.date && pixelField && *pixelField > 0)
+        computation.sky = sky::viewSky(chosen.train, *pixelField, *options.date);
+    return computation;
 }
 
-std::vector<Computation> sweep(const EquipmentCatalogue& catalogue, const Request& request)
+void sweep(const optics::EquipmentCatalogue& catalogue, const Options& options,
+    const std::function<void(const Computation&)>& row)
 {
-    if (!request.sortBy.empty() && !findQuantity(request.sortBy))
-        throw UsageError("--sort-by: '" + request.sortBy + "' is not a result id (see --format json)");
-    const SamplingRequest sampling = samplingRequestOf(request);
-    const double barlow = barlowOf(request);
-    const int binning = binningOf(request);
-
-    std::vector<Computation> rows;
-    rows.reserve(catalogue.telescopes.size() * catalogue.cameras.size());
-    for (const TelescopeEntry& telescope : catalogue.telescopes) {
-        for (const CameraEntry& camera : catalogue.cameras) {
-            const OpticalTrain train {telescope.aperture, telescope.focalLength, camera.pixelSize, camera.width,
-                camera.height, barlow, binning};
-            // The table shows numbers only: no result texts.
-            rows.push_back(computeOutcome(train, calculateValues(engineInputs(train)), sampling));
-            rows.back().telescope = telescope.name;
-            rows.back().camera = camera.name;
+    const auto& telescopes = catalogue.telescopes.items();
+    const auto& cameras = catalogue.cameras.items();
+    if (!options.sortBy) {
+        for (const optics::Telescope& telescope : telescopes) {
+            for (const optics::Camera& camera : cameras)
+                row(computeValues(telescope, camera, options));
+        }
+        return;
+    }
+    struct Key {
+        double value;
+        std::uint32_t telescope;
+        std::uint32_t camera;
+    };
+    std::vector<Key> keys;
+    keys.reserve(telescopes.size() * cameras.size());
+    for (std::uint32_t t = 0; t < telescopes.size(); ++t) {
+        for (std::uint32_t c = 0; c < cameras.size(); ++c) {
+            const Computation computed = computeValues(telescopes[t], cameras[c], options);
+            keys.push_back({resultValue(computed.outcome, options.sortBy)
+                                .value_or(std::numeric_limits<double>::infinity()),
+                t, c});
         }
     }
-    if (!request.sortBy.empty()) {
-        const auto key = [&](const Computation& row) {
-            return resultValue(row, request.sortBy).value_or(std::numeric_limits<double>::infinity());
-        };
-        std::ranges::stable_sort(rows, {}, key);
-    }
-    return rows;
+    std::ranges::stable_sort(keys, {}, &Key::value);
+    for (const Key& key : keys)
+        row(computeValues(telescopes[key.telescope], cameras[key.camera], options));
 }
 
 } // namespace velmora::cli

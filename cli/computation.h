@@ -1,45 +1,34 @@
 #pragma once
 
 #include "calc/calculation.h"
-#include "equipment_catalogue.h"
-#include "optical_train.h"
-#include "request.h"
-#include "sampling.h"
-#include "sky.h"
+#include "equipment_choice.h"
+#include "optics/sampling.h"
+#include "options.h"
+#include "sky/bodies.h"
 
+#include <functional>
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace velmora::cli {
 
 // One telescope with one camera, computed.
 struct Computation {
-    std::string telescope; // catalogue names, empty when not from the catalogue
-    std::string camera;
-    OpticalTrain train;
-    Outcome outcome; // texts with "." as the separator, except in a sweep
-    std::optional<SamplingAdvice> sampling; // with --seeing, when the pixel field was computed
-    std::optional<SkyView> sky; // with --date, when the pixel field was computed
+    ChosenTrain chosen;
+    Outcome outcome; // texts with "." as the separator, none in a sweep
+    std::optional<optics::SamplingAdvice> sampling; // with --seeing, when the pixel field was computed
+    std::optional<sky::SkyView> sky; // with --date, when the pixel field was computed
 };
 
-// What a request asks about sampling: the seeing, the wavelength and the
-// rule, checked; no seeing when none was given.
-struct SamplingRequest {
-    std::optional<double> seeing;
-    double wavelength;
-    const SamplingRule* rule;
-};
-SamplingRequest samplingRequestOf(const Request& request);
-
-Computation compute(const OpticalTrain& train, const SamplingRequest& sampling);
+Computation compute(const ChosenTrain& chosen, const Options& options);
 
 // The engine's pixel field of a computation, when it got that far.
-std::optional<double> pixelFieldOf(const Computation& computation);
+std::optional<double> pixelFieldOf(const Outcome& outcome);
 
-// Every telescope with every camera of the catalogue, with the request's
-// barlow and binning, in catalogue order or sorted by a result id
-// (ascending; rows without that result last).
-std::vector<Computation> sweep(const EquipmentCatalogue& catalogue, const Request& request);
+// Every telescope with every camera of the catalogue, with the options'
+// barlow and binning, handed to `row` one at a time in catalogue order, or
+// sorted by the --sort-by result (ascending; rows without it last). Only
+// the sort keys are kept, so that a sweep of any size runs in little memory.
+void sweep(const optics::EquipmentCatalogue& catalogue, const Options& options,
+    const std::function<void(const Computation&)>& row);
 
 } // namespace velmora::cli

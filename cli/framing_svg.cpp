@@ -1,5 +1,7 @@
 #include "framing_svg.h"
 
+#include "number_texts.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -28,18 +30,23 @@ std::string caption(double x, double y, double size, const std::string& words)
         "\n";
 }
 
+std::string mosaicCaption(const sky::Mosaic& mosaic)
+{
+    const auto frames = mosaic.frames();
+    return "mosaic of " + readableNumber(double(mosaic.columns)) + " x " + readableNumber(double(mosaic.rows)) +
+        " frames" + (frames ? "" : " (more than can be counted)") + " of " + readableNumber(mosaic.frameWidth) +
+        " x " + readableNumber(mosaic.frameHeight) + " px, 10% overlap";
+}
+
 } // namespace
 
 // Drawn in sensor pixels, centred on the disk; the viewBox scales the whole.
-std::string framingSvg(const BodyView& view, const OpticalTrain& train, const SkyDate& date)
+std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
 {
-    const double width = train.effectiveWidth();
-    const double height = train.effectiveHeight();
-    const double stepX = width * (1 - kMosaicOverlap);
-    const double stepY = height * (1 - kMosaicOverlap);
-    const double mosaicWidth = width + (view.mosaicColumns - 1) * stepX;
-    const double mosaicHeight = height + (view.mosaicRows - 1) * stepY;
-    const double extent = std::max({mosaicWidth, mosaicHeight, view.diskPixels}) * 1.15;
+    const sky::Mosaic& mosaic = view.mosaic;
+    const double width = mosaic.frameWidth;
+    const double height = mosaic.frameHeight;
+    const double extent = std::max({mosaic.totalWidth(), mosaic.totalHeight(), view.diskPixels}) * 1.15;
     const double text = extent / 32;
     const double left = -extent / 2;
     const double top = left - 4.5 * text;
@@ -57,21 +64,28 @@ std::string framingSvg(const BodyView& view, const OpticalTrain& train, const Sk
     if (!view.fitsSensor) {
         const std::string grid =
             printed(R"(fill="none" stroke="#5fa8ff" stroke-width="%.2f" stroke-dasharray="%.1f")", text / 6, text / 2);
-        for (int column = 0; column < view.mosaicColumns; ++column) {
-            for (int row = 0; row < view.mosaicRows; ++row)
-                svg += rectangle(-mosaicWidth / 2 + column * stepX, -mosaicHeight / 2 + row * stepY, width, height, grid);
+        const double x0 = -mosaic.totalWidth() / 2;
+        const double y0 = -mosaic.totalHeight() / 2;
+        if (mosaic.columns <= kMostFramesDrawnASide && mosaic.rows <= kMostFramesDrawnASide) {
+            for (std::uint64_t column = 0; column < mosaic.columns; ++column) {
+                for (std::uint64_t row = 0; row < mosaic.rows; ++row)
+                    svg += rectangle(x0 + double(column) * mosaic.stepX(), y0 + double(row) * mosaic.stepY(), width,
+                        height, grid);
+            }
+        } else {
+            svg += rectangle(x0, y0, mosaic.totalWidth(), mosaic.totalHeight(), grid);
         }
     }
     svg += rectangle(-width / 2, -height / 2, width, height,
         printed(R"(fill="none" stroke="#ff4040" stroke-width="%.2f")", text / 4));
     svg += caption(left + text, top + 1.6 * text, text,
-        printed("%s on %s", std::string(view.facts->name).c_str(), date.text.c_str()));
+        printed("%s on %s", std::string(view.facts->name).c_str(), sky::isoText(moment).c_str()));
     svg += caption(left + text, top + 3.1 * text, text,
-        printed("disk %.1f px across (%.2f arcsec)", view.diskPixels, view.apparentDiameterArcsec));
+        "disk " + readableNumber(view.diskPixels) + " px across (" + readableNumber(view.apparentDiameterArcsec) +
+            " arcsec)");
     svg += caption(left + text, extent / 2 + 1.4 * text, text,
-        view.fitsSensor ? printed("fits the %.0f x %.0f px sensor", width, height)
-                        : printed("mosaic of %d x %d frames of %.0f x %.0f px, 10%% overlap", view.mosaicColumns,
-                              view.mosaicRows, width, height));
+        view.fitsSensor ? "fits the " + readableNumber(width) + " x " + readableNumber(height) + " px sensor"
+                        : mosaicCaption(mosaic));
     return svg + "</svg>\n";
 }
 

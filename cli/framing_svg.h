@@ -1,15 +1,19 @@
 #pragma once
 
-#include "sky.h"
+#include "sky/bodies.h"
 
 #include <string>
 
 namespace velmora::cli {
 
+// At most this many frames a side are drawn; a larger mosaic is drawn as its
+// outline with its count written on it.
+inline constexpr std::uint64_t kMostFramesDrawnASide = 50;
+
 // A picture of a body framed by the camera on a date, as an SVG document:
 // the sensor as a rectangle with the body's disk to scale on it, the disk's
 // size in pixels and the date written on it, and, for a disk larger than
-// the sensor, the grid of the mosaic that covers it.
-std::string framingSvg(const BodyView& view, const OpticalTrain& train, const SkyDate& date);
+// the sensor, the mosaic that covers it.
+std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment);
 
 } // namespace velmora::cli

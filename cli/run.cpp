@@ -2,95 +2,98 @@
 
 #include "command_line.h"
 #include "computation.h"
+#include "computation_output.h"
+#include "equipment_choice.h"
+#include "file_output.h"
+#include "formats/input_error.h"
 #include "framing_svg.h"
-#include "output.h"
-#include "train_from_request.h"
+#include "output_error.h"
+#include "records.h"
 #include "usage_error.h"
+#include "writers.h"
 
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+#include <new>
 #include <ostream>
 
 namespace velmora::cli {
 
 namespace {
 
-// --list and --sweep work on the catalogue as a whole: options naming one
-// piece of equipment have no place beside them.
-void rejectEquipment(const Request& request, const char* mode)
+// Output that stopped being written is an error, found as soon as a row fails.
+void checkWritten(std::ostream& out)
 {
-    const bool named = request.aperture || request.focalLength || request.pixelSize || request.width ||
-        request.height || !request.telescope.empty() || !request.camera.empty() || !request.fits.empty() ||
-        !request.date.empty() || !request.frame.empty();
-    if (named)
-        throw UsageError(std::string(mode) + " covers the whole catalogue; leave out the equipment, --date and --frame options");
+    if (!out)
+        throw OutputError(std::string("cannot write to standard output: ") + std::strerror(errno ? errno : EIO));
 }
 
-const std::vector<BodyView> kNoBodies;
+// The sweep's text table shows the figures people compare rigs by.
+const std::vector<std::string_view> kSweepTextColumns = {"telescope", "camera", "focal_ratio", "pixel_field",
+    "sensor_field_width", "sensor_field_height", "verdict"};
+
+void writeList(std::ostream& out, const optics::EquipmentCatalogue& catalogue, const Options& options)
+{
+    const auto table = rowWriter(out, options.format);
+    if (*options.list == Listing::Telescopes) {
+        for (const optics::Telescope& telescope : catalogue.telescopes.items())
+            table->row(telescopeRecord(telescope));
+    } else {
+        for (const optics::Camera& camera : catalogue.cameras.items())
+            table->row(cameraRecord(camera));
+    }
+    table->finish();
+}
+
+void writeSweep(std::ostream& out, const optics::EquipmentCatalogue& catalogue, const Options& options)
+{
+    const auto table = rowWriter(out, options.format, kSweepTextColumns);
+    sweep(catalogue, options, [&](const Computation& row) {
+        table->row(sweepRecord(row, options.seeing.has_value()));
+        checkWritten(out);
+    });
+    table->finish();
+}
 
 // The --frame picture, written before anything else is printed.
-void writeFraming(const Computation& computation, const std::string& body, const std::string& path)
+void writeFraming(const Computation& computation, const Options& options)
 {
-    const BodyView* view = nullptr;
-    for (const BodyView& candidate : computation.sky ? computation.sky->bodies : kNoBodies) {
-        if (candidate.facts->name == body)
-            view = &candidate;
+    const sky::BodyFacts& body = *options.frame;
+    if (!computation.sky)
+        throw UsageError("--frame: the pixel field could not be computed, so nothing can be placed on the sensor");
+    if (!sky::covers(body.body, options.date->year))
+        throw UsageError("--frame: " + std::string(body.name) + "'s series does not cover " +
+            std::to_string(options.date->year));
+    for (const sky::BodyView& view : computation.sky->bodies) {
+        if (view.facts == &body)
+            return replaceFile(*options.svg, framingSvg(view, computation.sky->moment));
     }
-    if (!view)
-        throw UsageError("--frame: " + body + " cannot be placed on that date with this equipment");
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << framingSvg(*view, computation.train, computation.sky->date);
-    if (!file.flush())
-        throw UsageError("--svg: cannot write '" + path + "'");
 }
 
-// Writes the request's answer into `out`; returns the exit status. Every
-// check that can refuse the request comes before the first write, so that a
-// usage error leaves `out` untouched.
-int answer(const Request& request, std::ostream& out, std::ostream& err)
+// Writes the answer into `out`; returns the exit status. Every check that
+// can refuse the request comes before the first write, so that a usage
+// error leaves `out` untouched.
+int answer(const Options& options, std::ostream& out, std::ostream& err)
 {
-    EquipmentCatalogue catalogue = builtInCatalogue();
-    if (!request.catalogue.empty())
-        addUserCatalogue(catalogue, request.catalogue);
-
-    if (!request.list.empty()) {
-        rejectEquipment(request, "--list");
-        if (request.list == "telescopes")
-            writeTelescopes(out, catalogue.telescopes, request.format);
-        else
-            writeCameras(out, catalogue.cameras, request.format);
-        return 0;
+    const optics::EquipmentCatalogue catalogue = loadCatalogue(options);
+    if (options.list) {
+        writeList(out, catalogue, options);
+        return kDone;
     }
-    if (request.sweep) {
-        rejectEquipment(request, "--sweep");
-        writeSweep(out, sweep(catalogue, request), request.seeing.has_value(), request.format);
-        return 0;
+    if (options.sweep) {
+        writeSweep(out, catalogue, options);
+        return kDone;
     }
-    if (!request.sortBy.empty())
-        throw UsageError("--sort-by: goes with --sweep");
-
-    if (request.frame.empty() != request.svg.empty())
-        throw UsageError(request.frame.empty() ? "--svg: goes with --frame" : "--frame: needs --svg FILE");
-    if (!request.frame.empty() && request.date.empty())
-        throw UsageError("--frame: needs --date");
-    const std::optional<SkyDate> date =
-        request.date.empty() ? std::nullopt : std::optional<SkyDate>(parseSkyDate(request.date));
-
-    Computation computation = compute(trainFromRequest(request, catalogue), samplingRequestOf(request));
-    if (const auto pixelField = pixelFieldOf(computation); date && pixelField && *pixelField > 0)
-        computation.sky = SkyView {*date, viewSky(computation.train, *pixelField, *date)};
-    if (!request.frame.empty())
-        writeFraming(computation, request.frame, request.svg);
-    if (const TelescopeEntry* telescope = findTelescope(catalogue, request.telescope))
-        computation.telescope = telescope->name;
-    if (const CameraEntry* camera = findCamera(catalogue, request.camera))
-        computation.camera = camera->name;
-    writeComputation(out, computation, request.format);
+    const Computation computation = compute(chooseTrain(options, catalogue), options);
+    if (options.frame)
+        writeFraming(computation, options);
+    writeComputation(out, computation, options.format);
     if (const auto& failure = computation.outcome.failure) {
         err << "velmora-calc: cannot compute " << failure->quantity->id << ": " << englishCauseText(failure->cause)
             << '\n';
-        return 1;
+        return kNotComputed;
     }
-    return 0;
+    return kDone;
 }
 
 } // namespace
@@ -99,12 +102,25 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
     try {
         const auto parsed = parseCommandLine(argc, argv, out);
-        if (const int* status = std::get_if<int>(&parsed))
-            return *status;
-        return answer(std::get<Request>(parsed), out, err);
+        int status = std::holds_alternative<int>(parsed) ? std::get<int>(parsed) : answer(std::get<Options>(parsed), out, err);
+        out.flush();
+        checkWritten(out);
+        return status;
     } catch (const UsageError& error) {
         err << "velmora-calc: " << error.what() << '\n';
-        return 2;
+        return kBadInput;
+    } catch (const formats::InputError& error) {
+        err << "velmora-calc: " << error.what() << '\n';
+        return kBadInput;
+    } catch (const OutputError& error) {
+        err << "velmora-calc: " << error.what() << '\n';
+        return kOutputFailed;
+    } catch (const std::bad_alloc&) {
+        err << "velmora-calc: out of memory\n";
+        return kOutputFailed;
+    } catch (const std::exception& error) {
+        err << "velmora-calc: internal error: " << error.what() << '\n';
+        return kOutputFailed;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "sys_info.h"
 
-#include "calc/app_identity.h"
+#include "app/app_identity.h"
 
 #include <array>
 #include <stdexcept>

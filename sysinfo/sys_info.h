@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/messages.h"
+#include "app/messages.h"
 
 #include <cstdint>
 #include <string>

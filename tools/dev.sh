@@ -47,7 +47,7 @@ build() {
 case $mode in
   run)
     build default -DVELMORA_BUILD_BENCH=OFF
-    exec build/ui/velmora
+    exec build/bin/velmora
     ;;
   test)
     for preset in default asan fuzz; do

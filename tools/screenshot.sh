@@ -11,7 +11,7 @@ export VELMORA_SHOT_OUT=$out
 printf '%s\n' "$@" > "$out.steps"
 export VELMORA_SHOT_STEPS=$out.steps
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c '
-  build/ui/velmora & app=$!
+  build/bin/velmora & app=$!
   sleep 2
   while read -r step; do [ -n "$step" ] && xdotool $step; sleep 0.5; done < "$VELMORA_SHOT_STEPS"
   sleep 0.5

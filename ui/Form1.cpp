@@ -2,7 +2,8 @@
 
 #include "Dialog.h"
 #include "background_print.h"
-#include "calc/app_identity.h"
+#include "app/app_identity.h"
+#include "app/window_texts.h"
 #include "calc/calculation.h"
 #include "control_factory.h"
 #include "form1_layout.h"

@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "calc/app_identity.h"
+#include "app/app_identity.h"
 #include "control_factory.h"
 #include "fixed_dialog.h"
 #include "qt_messages.h"

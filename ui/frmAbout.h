@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/messages.h"
+#include "app/messages.h"
 #include "sysinfo/sys_info.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "Form1.h"
 
-#include "calc/app_identity.h"
+#include "app/app_identity.h"
 #include "ui/utf8.h"
 #include "ui/window_lifetime.h"
 

@@ -163,9 +163,6 @@ TEST(CalculationFailure, StopsAtTheFailingStepAndNamesIt)
         EXPECT_EQ(outcome.failure->quantity, &kQuantities[row.completed]);
         EXPECT_EQ(outcome.failure->cause, row.cause);
         EXPECT_EQ(outcome.emptyInputMessages, int(*row.d == '\0') + int(*row.f == '\0'));
-        const std::string notice = failureMessage(*outcome.failure);
-        EXPECT_NE(notice.find(outcome.failure->quantity->italianName), std::string::npos) << notice;
-        EXPECT_NE(notice.find(causeText(row.cause)), std::string::npos) << notice;
     }
 }
 

@@ -1,0 +1,117 @@
+#include "computation_output.h"
+
+#include "records.h"
+#include "writers.h"
+
+#include <algorithm>
+#include <array>
+#include <ostream>
+
+namespace velmora::cli {
+
+namespace {
+
+// The bodies as people list them: outward from the Sun, the Moon with the Earth.
+constexpr std::array<std::string_view, 10> kOutwardFromTheSun = {
+    "sun", "mercury", "venus", "moon", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
+
+// Where a result or body stands in that order; -1 for what is not a body.
+int outwardRank(std::string_view body)
+{
+    const auto found = std::ranges::find(kOutwardFromTheSun, body);
+    return found == kOutwardFromTheSun.end() ? -1 : static_cast<int>(found - kOutwardFromTheSun.begin());
+}
+
+int resultRank(const Field& field)
+{
+    constexpr std::string_view kPrefix = "km_per_pixel_";
+    if (!field.id.starts_with(kPrefix))
+        return -1;
+    const std::string_view body = field.id.substr(kPrefix.size());
+    return outwardRank(body.substr(0, body.find('_')));
+}
+
+void writeText(std::ostream& out, const Computation& c)
+{
+    out << "Optical train\n";
+    writeTextRecord(out, trainRecord(c.chosen), sourcesRecord(c.chosen));
+
+    Record results = resultsRecord(c.outcome);
+    std::erase_if(results, [](const Field& field) { return std::holds_alternative<std::monostate>(field.value); });
+    std::ranges::stable_sort(results, {}, resultRank);
+    out << "\nResults\n";
+    writeTextRecord(out, results);
+
+    if (c.sampling) {
+        out << "\nSampling (rule " << c.sampling->rule->id << ": " << c.sampling->rule->statement << ")\n";
+        Record sampling = samplingRecord(*c.sampling);
+        std::erase_if(sampling, [](const Field& field) { return field.id == "rule" || field.id == "rule_statement"; });
+        writeTextRecord(out, sampling);
+    }
+    if (c.sky) {
+        out << "\nBodies on " << sky::isoText(c.sky->moment) << "\n";
+        std::vector<const sky::BodyView*> bodies;
+        for (const sky::BodyView& body : c.sky->bodies)
+            bodies.push_back(&body);
+        std::ranges::stable_sort(bodies, {}, [](const sky::BodyView* b) { return outwardRank(b->facts->name); });
+        const auto table = rowWriter(out, Format::Text,
+            {"body", "distance_km", "apparent_diameter_arcsec", "km_per_pixel", "disk_px", "fits_sensor",
+                "mosaic_frames", "illuminated_fraction", "max_capture_s"});
+        for (const sky::BodyView* body : bodies)
+            table->row(bodyRecord(*body, c.sky->moment));
+        table->finish();
+    }
+}
+
+void writeJson(std::ostream& out, const Computation& c)
+{
+    out << "{\n  \"inputs\": " << jsonObject(trainRecord(c.chosen)) << ",\n  \"sources\": "
+        << jsonObject(sourcesRecord(c.chosen)) << ",\n  \"results\": [";
+    bool first = true;
+    for (const Field& result : resultsRecord(c.outcome)) {
+        if (std::holds_alternative<std::monostate>(result.value))
+            continue;
+        out << (first ? "\n    " : ",\n    ")
+            << jsonObject({{"id", "", "", std::string(result.id)}, {"value", "", "", result.value},
+                   {"text", "", "", result.text}, {"unit", "", "", std::string(result.unit)}});
+        first = false;
+    }
+    out << (first ? "]" : "\n  ]");
+    if (c.sampling)
+        out << ",\n  \"sampling\": " << jsonObject(samplingRecord(*c.sampling));
+    if (c.sky) {
+        out << ",\n  \"date\": " << jsonValue(sky::isoText(c.sky->moment)) << ",\n  \"bodies\": [";
+        for (std::size_t i = 0; i < c.sky->bodies.size(); ++i)
+            out << (i ? ",\n    " : "\n    ") << jsonObject(bodyRecord(c.sky->bodies[i], c.sky->moment));
+        out << (c.sky->bodies.empty() ? "]" : "\n  ]");
+    }
+    out << "\n}\n";
+}
+
+void writeCsv(std::ostream& out, const Computation& c)
+{
+    const auto table = rowWriter(out, Format::Csv);
+    if (c.sky) { // the bodies, when they were asked for, are the table
+        for (const sky::BodyView& body : c.sky->bodies)
+            table->row(bodyRecord(body, c.sky->moment));
+    } else {
+        table->row(sweepRecord(c, c.sampling.has_value()));
+    }
+    table->finish();
+}
+
+} // namespace
+
+void writeComputation(std::ostream& out, const Computation& computation, Format format)
+{
+    switch (format) {
+    case Format::Text:
+        return writeText(out, computation);
+    case Format::Json:
+        return writeJson(out, computation);
+    case Format::Csv:
+        return writeCsv(out, computation);
+    }
+}
+
+} // namespace velmora::cli

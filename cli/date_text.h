@@ -1,0 +1,14 @@
+#pragma once
+
+#include "sky/moment.h"
+
+#include <string>
+
+namespace velmora::cli {
+
+// "2026-12-06", "2026-12-06T21:30Z", "2026-12-06T21:30:15Z" (UTC), or "now"
+// for the system clock, within the years the ephemeris holds. Anything else
+// throws UsageError naming the text.
+sky::UtcMoment parseDate(const std::string& text);
+
+} // namespace velmora::cli

@@ -1,0 +1,128 @@
+#include "equipment_choice.h"
+
+#include "formats/csv_catalogue.h"
+#include "formats/fits_header.h"
+#include "formats/input_error.h"
+#include "formats/strict_number.h"
+#include "formats/text_file.h"
+#include "number_texts.h"
+#include "usage_error.h"
+
+#include <optional>
+
+namespace velmora::cli {
+
+namespace {
+
+// A figure and its source, while the layers are applied.
+struct Layered {
+    std::optional<double> value;
+    std::string source;
+
+    void over(const std::optional<double>& newer, const std::string& from)
+    {
+        if (newer)
+            value = newer, source = from;
+    }
+};
+
+double required(const Layered& figure, const char* what, const char* sources)
+{
+    if (!figure.value)
+        throw UsageError(std::string("missing the ") + what + ": give " + sources);
+    return *figure.value;
+}
+
+template <typename Item>
+const Item& lookUp(const optics::Shelf<Item>& shelf, const std::string& name, const char* option, const char* kind)
+{
+    if (const Item* item = shelf.find(name))
+        return *item;
+    std::string message = std::string(option) + ": no " + kind + " named " + formats::echoed(name);
+    const auto closest = shelf.closest(name);
+    for (std::size_t i = 0; i < closest.size(); ++i)
+        message += (i == 0 ? " (did you mean " : ", ") + closest[i];
+    throw UsageError(message + (closest.empty() ? "" : "?)") + "; see --list " + kind + "s");
+}
+
+} // namespace
+
+optics::EquipmentCatalogue loadCatalogue(const Options& options)
+{
+    optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+    for (const std::string& path : options.catalogues) {
+        try {
+            formats::addCsvCatalogue(catalogue, formats::readRegularFile(path), path);
+        } catch (const formats::InputError& error) {
+            throw UsageError(std::string("--catalogue: ") + error.what());
+        }
+    }
+    return catalogue;
+}
+
+ChosenTrain chooseTrain(const Options& options, const optics::EquipmentCatalogue& catalogue)
+{
+    ChosenTrain chosen {};
+    Layered aperture, focalLength, pixelSize, width, height, binning {1.0, "default"};
+    if (options.telescope) {
+        const optics::Telescope& telescope = lookUp(catalogue.telescopes, *options.telescope, "--telescope", "telescope");
+        const std::string from = "telescope " + telescope.name;
+        aperture.over(telescope.aperture, from);
+        focalLength.over(telescope.focalLength, from);
+    }
+    if (options.camera) {
+        const optics::Camera& camera = lookUp(catalogue.cameras, *options.camera, "--camera", "camera");
+        const std::string from = "camera " + camera.name;
+        pixelSize.over(camera.pixelSize, from);
+        width.over(camera.width, from);
+        height.over(camera.height, from);
+    }
+    if (options.fits) {
+        formats::FitsSetup fits {};
+        try {
+            fits = formats::readFitsSetup(*options.fits);
+        } catch (const formats::InputError& error) {
+            throw UsageError(std::string("--fits: ") + error.what());
+        }
+        const std::string from = "FITS " + *options.fits;
+        aperture.over(fits.aperture, from);
+        focalLength.over(fits.focalLength, from);
+        pixelSize.over(fits.pixelSize, from);
+        width.over(fits.width, from);
+        height.over(fits.height, from);
+        binning.over(double(fits.binning), from);
+    }
+    aperture.over(options.aperture, "option");
+    focalLength.over(options.focalLength, "option");
+    pixelSize.over(options.pixelSize, "option");
+    width.over(options.width, "option");
+    height.over(options.height, "option");
+    if (options.binning)
+        binning.over(double(*options.binning), "option");
+
+    optics::OpticalTrain& train = chosen.train;
+    train.aperture = required(aperture, "aperture", "--aperture, --telescope, or --fits with APTDIA");
+    train.focalLength = required(focalLength, "focal length", "--focal-length, --telescope, or --fits with FOCALLEN");
+    train.pixelSize = required(pixelSize, "pixel size", "--pixel-size, --camera, or --fits with XPIXSZ");
+    train.width = required(width, "sensor width", "--width, --camera or --fits");
+    train.height = required(height, "sensor height", "--height, --camera or --fits");
+    train.barlow = options.barlow;
+    train.binning = static_cast<int>(*binning.value);
+    if (train.effectiveWidth() < 1 || train.effectiveHeight() < 1)
+        throw UsageError("--binning: " + std::to_string(train.binning) + " leaves no whole binned pixel on a sensor of " +
+            readableNumber(train.width) + " x " + readableNumber(train.height) + " px");
+
+    chosen.sources = {aperture.source, focalLength.source, pixelSize.source, width.source, height.source, binning.source};
+    const auto catalogueName = [](std::initializer_list<const Layered*> figures, std::string_view kind) {
+        for (const Layered* figure : figures) {
+            if (figure->source.starts_with(kind))
+                return figure->source.substr(kind.size());
+        }
+        return std::string();
+    };
+    chosen.telescope = catalogueName({&aperture, &focalLength}, "telescope ");
+    chosen.camera = catalogueName({&pixelSize, &width, &height}, "camera ");
+    return chosen;
+}
+
+} // namespace velmora::cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora::cli {
+
+// Puts `contents` in the file `path` whole or not at all: written to a new
+// file in the same folder, then renamed over the old one, whose permissions
+// it keeps. A path that names something other than a regular file (a FIFO,
+// a device, a folder) is refused rather than waited on. Throws OutputError
+// "cannot write 'path': why"; on failure the old file is left as it was.
+void replaceFile(const std::string& path, std::string_view contents);
+
+} // namespace velmora::cli

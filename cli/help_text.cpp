@@ -1,0 +1,59 @@
+#include "help_text.h"
+
+#include "formats/csv_catalogue.h"
+#include "optics/sampling.h"
+
+namespace velmora::cli {
+
+const char* const kDescription =
+    "velmora-calc computes what a telescope and a camera give together: the 23 results of the Velmora window "
+    "(resolving power, pixel field, limiting magnitudes, focal ratio, sensor diagonal and field, tube weight, "
+    "and the kilometres one pixel covers on the Sun, the Moon and each planet), for an optical train with a "
+    "barlow or reducer and binning, with advice on sampling under a given seeing. Equipment comes from the "
+    "options, from the built-in catalogue, from a user catalogue or from a FITS image's header; an explicit "
+    "option overrides the others.";
+
+const char* const kUsageLine = "usage: velmora-calc (--telescope NAME | --aperture MM --focal-length MM) (--camera "
+                               "NAME | --pixel-size UM --width PX --height PX) [options]; see velmora-calc --help";
+
+std::string helpFooter()
+{
+    std::string text = "\nSampling rules:\n";
+    for (const optics::SamplingRule& rule : optics::kSamplingRules) {
+        text += "  " + std::string(rule.id) + ": " + std::string(rule.statement) + ".\n  Source: " +
+            std::string(rule.source) + ".\n\n";
+    }
+    return text +
+        "Equipment names:\n"
+        "  As the Velmora window's menus show them (CelestronFIRSTSCOPE114, vixenR150SDG); case, blanks and\n"
+        "  punctuation do not matter, and the menus' object names are accepted too.\n\n"
+        "FITS headers:\n"
+        "  FOCALLEN (mm), XPIXSZ and YPIXSZ (micrometres, as stored, that is binned), XBINNING (1 when absent),\n"
+        "  NAXIS1, NAXIS2 and, when present, APTDIA (mm). Compressed (.fz) images are read too. Options given\n"
+        "  beside --fits fill what the header lacks.\n\n"
+        "User catalogue:\n"
+        "  A CSV file with the header " +
+        std::string(formats::kCatalogueCsvHeader) +
+        ";\n"
+        "  kind is telescope or camera, and a kind's unused columns stay empty.\n\n"
+        "Bodies (--date):\n"
+        "  For each of the Sun, the Moon and the planets to Pluto: the geocentric distance (libnova: VSOP87,\n"
+        "  ELP 2000-82B), the apparent diameter 2 atan(R/distance) with IAU equatorial radii, the km one pixel\n"
+        "  covers, the disk in pixels, whether it fits the sensor, the frames of a full-disk mosaic with 10%\n"
+        "  overlap, the illuminated fraction and, for Mars, Jupiter and Saturn, the longest capture before the\n"
+        "  rotation moves the disk's centre by one pixel, P s / (pi theta). With --format csv the bodies are\n"
+        "  the table. Pluto's series holds from 1885 to 2099 only.\n\n"
+        "Exit status:\n"
+        "  0 done; 1 a result could not be computed (the results before it are printed);\n"
+        "  2 bad usage or input (nothing is printed on standard output);\n"
+        "  3 the output could not be written (standard output or the --svg file).\n\n"
+        "Examples:\n"
+        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta\n\n"
+        "  velmora-calc --telescope TakahashiFS102 --camera ApogeeAP1ME --barlow 0.8 --seeing 2.5\n\n"
+        "  velmora-calc --sweep --seeing 2 --format csv --sort-by pixel_field\n\n"
+        "  velmora-calc --fits light.fits --seeing 3 --format json\n\n"
+        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date 2026-12-06T21:00Z\n\n"
+        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date now --frame jupiter --svg jupiter.svg\n";
+}
+
+} // namespace velmora::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace velmora::cli {
+
+// For people: 4 significant digits, from 1,000 on a whole number, never an
+// exponent ("0.5911", "12.5", "12205"); "-" for a value that is not finite.
+std::string readableNumber(double value);
+
+// For scripts: the shortest text that reads back as the same double.
+std::string exactNumber(double value);
+
+} // namespace velmora::cli

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "calc/quantities.h"
+#include "optics/sampling.h"
+#include "sky/bodies.h"
+#include "sky/moment.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+enum class Format { Text, Json, Csv };
+enum class Listing { Telescopes, Cameras };
+
+// The command line, parsed and checked: every number read, every name of a
+// rule, body or result resolved. Equipment names stay names until the
+// catalogues are loaded.
+struct Options {
+    std::optional<double> aperture; // mm
+    std::optional<double> focalLength; // mm
+    std::optional<double> pixelSize; // micrometres
+    std::optional<double> width; // pixels, whole
+    std::optional<double> height;
+    std::optional<std::string> telescope;
+    std::optional<std::string> camera;
+    std::optional<std::string> fits;
+    std::vector<std::string> catalogues;
+    double barlow = 1;
+    std::optional<int> binning; // 1 to 8
+    std::optional<double> seeing; // star FWHM, arcseconds
+    double wavelength = 550; // nm
+    const optics::SamplingRule* samplingRule = &optics::kSamplingRules[0];
+    Format format = Format::Text;
+    std::optional<Listing> list;
+    bool sweep = false;
+    const Quantity* sortBy = nullptr;
+    std::optional<sky::UtcMoment> date;
+    const sky::BodyFacts* frame = nullptr;
+    std::optional<std::string> svg;
+};
+
+} // namespace velmora::cli

@@ -1,0 +1,140 @@
+#include "records.h"
+
+#include <iterator>
+
+namespace velmora::cli {
+
+namespace {
+
+Value textOrEmpty(const std::string& text)
+{
+    return text.empty() ? Value() : Value(text);
+}
+
+Value numberOrEmpty(const std::optional<double>& number)
+{
+    return number ? Value(*number) : Value();
+}
+
+} // namespace
+
+Record trainRecord(const ChosenTrain& chosen)
+{
+    const optics::OpticalTrain& t = chosen.train;
+    return {
+        {"telescope", "Telescope", "", textOrEmpty(chosen.telescope), {}, true},
+        {"camera", "Camera", "", textOrEmpty(chosen.camera), {}, true},
+        {"aperture_mm", "Aperture", "mm", t.aperture},
+        {"focal_length_mm", "Focal length", "mm", t.focalLength},
+        {"pixel_um", "Pixel size", "um", t.pixelSize},
+        {"width_px", "Sensor width", "px", t.width},
+        {"height_px", "Sensor height", "px", t.height},
+        {"barlow", "Barlow or reducer", "x", t.barlow},
+        {"binning", "Binning", "", std::int64_t {t.binning}},
+        {"effective_focal_length_mm", "Effective focal length", "mm", t.effectiveFocalLength()},
+        {"effective_pixel_um", "Effective pixel size", "um", t.effectivePixelSize()},
+        {"effective_width_px", "Effective width", "px", t.effectiveWidth()},
+        {"effective_height_px", "Effective height", "px", t.effectiveHeight()},
+    };
+}
+
+Record sourcesRecord(const ChosenTrain& chosen)
+{
+    const TrainSources& s = chosen.sources;
+    return {
+        {"aperture_mm", "Aperture from", "", s.aperture},
+        {"focal_length_mm", "Focal length from", "", s.focalLength},
+        {"pixel_um", "Pixel size from", "", s.pixelSize},
+        {"width_px", "Sensor width from", "", s.width},
+        {"height_px", "Sensor height from", "", s.height},
+        {"binning", "Binning from", "", s.binning},
+    };
+}
+
+Record resultsRecord(const Outcome& outcome)
+{
+    Record record;
+    record.reserve(kQuantities.size());
+    for (const Quantity& q : kQuantities)
+        record.push_back({q.id, q.englishName, q.unit, {}});
+    for (const Result& result : outcome.results) {
+        Field& field = record[static_cast<std::size_t>(result.quantity - kQuantities.data())];
+        field.value = result.value;
+        field.text = result.text;
+    }
+    return record;
+}
+
+Record samplingRecord(const optics::SamplingAdvice& a)
+{
+    std::vector<std::int64_t> binnings(a.goodBinnings.begin(), a.goodBinnings.end());
+    return {
+        {"rule", "Rule", "", std::string(a.rule->id)},
+        {"rule_statement", "Statement", "", std::string(a.rule->statement)},
+        {"seeing_arcsec", "Seeing (FWHM)", "arcsec", a.seeing},
+        {"pixel_field_arcsec", "Pixel field", "arcsec/px", a.pixelField},
+        {"pixels_per_fwhm", "Pixels across the FWHM", "px", a.pixelsPerFwhm},
+        {"verdict", "Verdict", "", std::string(optics::verdictText(a.verdict))},
+        {"barlow_range", "Barlow or reducer for the window", "x", std::vector<double> {a.fewestBarlow, a.mostBarlow}},
+        {"good_binnings", "Binnings 1 to 4 in the window", "", std::move(binnings)},
+        {"wavelength_nm", "Wavelength", "nm", a.wavelength},
+        {"critical_focal_ratio", "Critical focal ratio, f = 2 p / lambda", "", a.criticalFocalRatio},
+        {"barlow_for_critical_focal_ratio", "Barlow on the bare tube to reach it", "x", a.barlowForCriticalRatio},
+    };
+}
+
+Record samplingSummaryRecord(const std::optional<optics::SamplingAdvice>& a)
+{
+    return {
+        {"seeing_arcsec", "Seeing", "arcsec", a ? Value(a->seeing) : Value()},
+        {"pixels_per_fwhm", "Px/FWHM", "px", a ? Value(a->pixelsPerFwhm) : Value()},
+        {"verdict", "Sampling", "", a ? Value(std::string(optics::verdictText(a->verdict))) : Value()},
+    };
+}
+
+Record bodyRecord(const sky::BodyView& b, const sky::UtcMoment& moment)
+{
+    const auto frames = b.mosaic.frames();
+    return {
+        {"date", "Date", "", sky::isoText(moment)},
+        {"body", "Body", "", std::string(b.facts->name)},
+        {"distance_km", "Distance", "km", b.distanceKm},
+        {"apparent_diameter_arcsec", "Diameter", "arcsec", b.apparentDiameterArcsec},
+        {"km_per_pixel", "Pixel covers", "km/px", b.kmPerPixel},
+        {"disk_px", "Disk", "px", b.diskPixels},
+        {"fits_sensor", "Fits", "", b.fitsSensor},
+        {"mosaic_columns", "Mosaic columns", "", static_cast<double>(b.mosaic.columns)},
+        {"mosaic_rows", "Mosaic rows", "", static_cast<double>(b.mosaic.rows)},
+        {"mosaic_frames", "Frames", "", frames ? Value(static_cast<double>(*frames)) : Value()},
+        {"illuminated_fraction", "Lit", "", b.illuminatedFraction},
+        {"max_capture_s", "Longest capture", "s", numberOrEmpty(b.maxCaptureSeconds), {}, true},
+    };
+}
+
+Record telescopeRecord(const optics::Telescope& t)
+{
+    return {{"name", "Name", "", t.name}, {"aperture_mm", "Aperture", "mm", t.aperture},
+        {"focal_length_mm", "Focal length", "mm", t.focalLength}};
+}
+
+Record cameraRecord(const optics::Camera& c)
+{
+    return {{"name", "Name", "", c.name}, {"pixel_um", "Pixel size", "um", c.pixelSize},
+        {"width_px", "Width", "px", c.width}, {"height_px", "Height", "px", c.height}};
+}
+
+Record sweepRecord(const Computation& computation, bool withSampling)
+{
+    Record row = trainRecord(computation.chosen);
+    for (Field& field : row)
+        field.omitWhenEmpty = false;
+    Record results = resultsRecord(computation.outcome);
+    std::move(results.begin(), results.end(), std::back_inserter(row));
+    if (withSampling) {
+        Record sampling = samplingSummaryRecord(computation.sampling);
+        std::move(sampling.begin(), sampling.end(), std::back_inserter(row));
+    }
+    return row;
+}
+
+} // namespace velmora::cli

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "computation.h"
+#include "optics/equipment.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace velmora::cli {
+
+// A printed value; monostate when it was not computed.
+using Value = std::variant<std::monostate, bool, std::int64_t, double, std::string, std::vector<double>,
+    std::vector<std::int64_t>>;
+
+// One field of a record: its id for scripts, its label and unit for people.
+struct Field {
+    std::string_view id;
+    std::string_view label;
+    std::string_view unit; // empty for a pure number or a text
+    Value value;
+    std::string text = {}; // the engine's own text of a result
+    bool omitWhenEmpty = false; // left out of a JSON object when not computed
+};
+
+// Every record that is printed is described once, here, as ordered fields;
+// the text, JSON and CSV writers walk these descriptions.
+using Record = std::vector<Field>;
+
+// The optical train as given and as it works, with the catalogue names.
+Record trainRecord(const ChosenTrain& chosen);
+// Where each figure of the train came from.
+Record sourcesRecord(const ChosenTrain& chosen);
+// The 23 results in step order; those not computed are empty.
+Record resultsRecord(const Outcome& outcome);
+Record samplingRecord(const optics::SamplingAdvice& advice);
+// What a sweep row says of sampling.
+Record samplingSummaryRecord(const std::optional<optics::SamplingAdvice>& advice);
+Record bodyRecord(const sky::BodyView& body, const sky::UtcMoment& moment);
+Record telescopeRecord(const optics::Telescope& telescope);
+Record cameraRecord(const optics::Camera& camera);
+
+// A sweep row: the train, the results and, with a seeing, the verdict.
+Record sweepRecord(const Computation& computation, bool withSampling);
+
+} // namespace velmora::cli

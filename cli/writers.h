@@ -1,0 +1,40 @@
+#pragma once
+
+#include "options.h"
+#include "records.h"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::cli {
+
+// Rows of one kind of record, written as they come: a JSON array of
+// objects, one to a line; CSV with the ids as header; or an aligned text
+// table with labels and units as headings.
+class RowWriter {
+public:
+    virtual ~RowWriter() = default;
+    virtual void row(const Record& record) = 0;
+    virtual void finish() = 0;
+};
+
+// `textColumns` picks the ids a text table shows; empty for all.
+std::unique_ptr<RowWriter> rowWriter(
+    std::ostream& out, Format format, std::vector<std::string_view> textColumns = {});
+
+// JSON pieces, for documents made of records.
+std::string jsonValue(const Value& value);
+std::string jsonObject(const Record& record);
+
+// A record for people: a line for each field, label, value and unit,
+// values aligned on the decimal point. `notes` adds a column, by field id.
+void writeTextRecord(std::ostream& out, const Record& record, const Record& notes = {});
+
+// A text as a terminal may show it: control characters and bytes that are
+// not UTF-8 written as \xNN.
+std::string printable(std::string_view text);
+
+} // namespace velmora::cli

@@ -1,0 +1,89 @@
+#include "text_file.h"
+
+#include "input_error.h"
+#include "strict_number.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace velmora::formats {
+
+namespace {
+[[noreturn]] void cannotRead(const std::string& path, const std::string& why)
+{
+    throw InputError("cannot read " + echoed(path) + ": " + why);
+}
+} // namespace
+
+void requireRegularFile(const std::string& path)
+{
+    if (path.empty())
+        throw InputError("an empty file name");
+    std::error_code error;
+    // Asked before opening: opening a FIFO would wait for a writer.
+    const auto status = std::filesystem::status(path, error);
+    if (error)
+        cannotRead(path, error.message());
+    if (std::filesystem::is_directory(status))
+        cannotRead(path, "it is a folder");
+    if (!std::filesystem::is_regular_file(status))
+        cannotRead(path, "it is not a regular file");
+}
+
+std::string readRegularFile(const std::string& path, std::size_t largest)
+{
+    requireRegularFile(path);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error)
+        cannotRead(path, error.message());
+    if (size > largest)
+        cannotRead(path, "it is larger than " + std::to_string(largest / (1024 * 1024)) + " MB");
+
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        cannotRead(path, std::strerror(errno));
+    std::string text;
+    text.reserve(static_cast<std::size_t>(size));
+    text.assign(std::istreambuf_iterator<char>(file), {});
+    if (file.bad() || text.size() > largest)
+        cannotRead(path, "a read error");
+    return text;
+}
+
+bool isValidUtf8(std::string_view text)
+{
+    // The standard library has no UTF-8 check; this follows RFC 3629's table.
+    const auto* byte = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = byte + text.size();
+    while (byte < end) {
+        const unsigned char lead = *byte++;
+        if (lead < 0x80)
+            continue;
+        int more = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            more = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            more = 2;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            more = 3;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        for (int i = 0; i < more; ++i, ++byte) {
+            if (byte == end || *byte < (i == 0 ? low : 0x80) || *byte > (i == 0 ? high : 0xBF))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace velmora::formats

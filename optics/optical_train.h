@@ -1,0 +1,29 @@
+#pragma once
+
+#include "calc/quantities.h"
+
+namespace velmora::optics {
+
+// A telescope and a camera as they stand behind each other: the tube and
+// the sensor's own figures, then what the train does to them.
+struct OpticalTrain {
+    double aperture; // mm
+    double focalLength; // mm, the tube's own
+    double pixelSize; // micrometres, one unbinned pixel
+    double width; // pixels, unbinned
+    double height; // pixels, unbinned
+    double barlow = 1; // multiplies the focal length; below 1 a reducer
+    int binning = 1; // pixels summed along each side
+
+    double effectiveFocalLength() const { return focalLength * barlow; }
+    double effectivePixelSize() const { return pixelSize * binning; }
+    // A partial block of pixels at the edge is dropped, as cameras do.
+    double effectiveWidth() const;
+    double effectiveHeight() const;
+};
+
+// What the engine computes on: the effective focal length, pixel and format;
+// the tube weight keeps the tube's own focal length.
+Inputs engineInputs(const OpticalTrain& train);
+
+} // namespace velmora::optics

@@ -1,0 +1,70 @@
+#include "bodies.h"
+
+#include "optics/name_match.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace velmora::sky {
+
+namespace {
+constexpr double kArcsecPerRadian = 180 * 3600 / std::numbers::pi;
+} // namespace
+
+const std::array<BodyFacts, 10> kBodies {{
+    {Body::Sun, "sun", 695700, std::nullopt, "#ffd54a"},
+    {Body::Moon, "moon", 1737.4, std::nullopt, "#c8c8c8"},
+    {Body::Mercury, "mercury", 2440.53, std::nullopt, "#a39e98"},
+    {Body::Venus, "venus", 6051.8, std::nullopt, "#e8d9a8"},
+    {Body::Mars, "mars", 3396.19, 24.6229, "#d9623b"},
+    {Body::Jupiter, "jupiter", 71492, 9.9250, "#d8b48a"},
+    {Body::Saturn, "saturn", 60268, 10.656, "#e3cf8f"},
+    {Body::Uranus, "uranus", 25559, std::nullopt, "#8fd6db"},
+    {Body::Neptune, "neptune", 24764, std::nullopt, "#4b70dd"},
+    {Body::Pluto, "pluto", 1188.3, std::nullopt, "#c9a27c"},
+}};
+
+const BodyFacts* findBody(std::string_view name)
+{
+    const auto found = std::ranges::find(kBodies, optics::nameKey(name), &BodyFacts::name);
+    return found != kBodies.end() ? &*found : nullptr;
+}
+
+BodyView viewBody(const BodyFacts& facts, const optics::OpticalTrain& train, double pixelField, BodyPosition position)
+{
+    BodyView view {};
+    view.facts = &facts;
+    view.distanceKm = position.distanceKm;
+    view.illuminatedFraction = position.illuminatedFraction;
+    const double diameter = 2 * std::atan(facts.equatorialRadiusKm / position.distanceKm) * kArcsecPerRadian;
+    view.apparentDiameterArcsec = diameter;
+    view.kmPerPixel = position.distanceKm * std::tan(pixelField / kArcsecPerRadian);
+    view.diskPixels = diameter / pixelField;
+    const double width = train.effectiveWidth();
+    const double height = train.effectiveHeight();
+    view.fitsSensor = view.diskPixels <= std::min(width, height);
+    view.mosaic = mosaicCovering(view.diskPixels, width, height);
+    if (facts.rotationHours) // t = P s / (pi theta)
+        view.maxCaptureSeconds = *facts.rotationHours * 3600 * pixelField / (std::numbers::pi * diameter);
+    return view;
+}
+
+bool covers(Body body, int year)
+{
+    const ValidYears years = validYears(body);
+    return year >= years.first && year <= years.last;
+}
+
+SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcMoment& m)
+{
+    const double jde = julianEphemerisDay(m.year, m.month, m.day, m.hour, m.minute, m.second);
+    SkyView sky {m, {}};
+    for (const BodyFacts& facts : kBodies) {
+        if (covers(facts.body, m.year))
+            sky.bodies.push_back(viewBody(facts, train, pixelField, positionAt(facts.body, jde)));
+    }
+    return sky;
+}
+
+} // namespace velmora::sky

@@ -1,0 +1,52 @@
+#include "cli_run.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace velmora::cli {
+namespace {
+
+using Json = nlohmann::json;
+
+const std::vector<std::string> kVesta = {"--telescope", "CelestronOTC8", "--camera", "PhilipsVesta"};
+
+TEST(VelmoraCalcDate, GivesAllTenBodiesInStepOrderForScripts)
+{
+    const Invocation run = invoke(with(kVesta, {"--date", "2026-12-06T21:00Z", "--format", "json"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Json document = Json::parse(run.out);
+    EXPECT_EQ(document["date"], "2026-12-06T21:00:00Z");
+    const Json bodies = document["bodies"];
+    ASSERT_EQ(bodies.size(), 10u);
+    const char* order[] = {"sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
+    for (std::size_t i = 0; i < bodies.size(); ++i) {
+        const Json& body = bodies[i];
+        EXPECT_EQ(body["body"], order[i]);
+        const bool rotates = body["body"] == "mars" || body["body"] == "jupiter" || body["body"] == "saturn";
+        EXPECT_EQ(body.contains("max_capture_s"), rotates) << body["body"];
+        // The disk in pixels is its apparent diameter over the pixel field.
+        EXPECT_NEAR(body["disk_px"].get<double>() * 0.568488188976378, body["apparent_diameter_arcsec"].get<double>(),
+            1e-9 * body["apparent_diameter_arcsec"].get<double>());
+        EXPECT_EQ(body["mosaic_frames"], body["mosaic_columns"].get<double>() * body["mosaic_rows"].get<double>());
+    }
+    EXPECT_EQ(bodies[0]["fits_sensor"], false);
+    EXPECT_EQ(bodies[0]["mosaic_frames"], 48);
+    const std::string csv = invoke(with(kVesta, {"--date", "1850-01-01", "--format", "csv"})).out;
+    EXPECT_EQ(csv.find("pluto"), std::string::npos) << "Pluto's series starts in 1885";
+    EXPECT_TRUE(csv.starts_with("date,body,distance_km,")) << csv;
+}
+
+// A train far beyond any use still gives counts, never a wrapped number.
+TEST(VelmoraCalcDate, ExtremeTrainsCountFramesWithoutOverflow)
+{
+    const Invocation run = invoke({"--aperture", "200", "--focal-length", "2000", "--pixel-size", "0.001", "--width",
+        "1", "--height", "1", "--date", "2024-01-01", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Json sun = Json::parse(run.out)["bodies"][0];
+    EXPECT_GT(sun["mosaic_columns"].get<double>(), 2e7);
+    EXPECT_GT(sun["mosaic_frames"].get<double>(), 4e14);
+    EXPECT_EQ(sun["mosaic_frames"].get<double>(), sun["mosaic_columns"].get<double>() * sun["mosaic_rows"].get<double>());
+}
+
+} // namespace
+} // namespace velmora::cli

@@ -1,0 +1,134 @@
+#include "formats/csv_catalogue.h"
+#include "formats/csv_records.h"
+#include "formats/input_error.h"
+#include "formats/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace velmora::formats {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+struct RecordsRow {
+    const char* name;
+    std::string text;
+    std::vector<Fields> records;
+};
+
+TEST(CsvRecords, ReadRfc4180)
+{
+    const RecordsRow rows[] = {
+        {"Plain", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}},
+        {"CrLfAndNoFinalEnd", "a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}},
+        {"ByteOrderMark", "\xEF\xBB\xBF" "a,b\n", {{"a", "b"}}},
+        {"QuotedComma", "\"x, y\",2\n", {{"x, y", "2"}}},
+        {"DoubledQuote", "\"say \"\"hi\"\"\",2\n", {{"say \"hi\"", "2"}}},
+        {"LineEndInQuotes", "\"two\nlines\",2\n", {{"two\nlines", "2"}}},
+        {"EmptyFields", ",,\n", {{"", "", ""}}},
+        {"BlankLinesLeftOut", "a\n\n\r\nb\n", {{"a"}, {"b"}}},
+    };
+    for (const RecordsRow& row : rows) {
+        std::vector<Fields> read;
+        for (const CsvRecord& record : csvRecords(row.text, "t.csv"))
+            read.push_back(record.fields);
+        EXPECT_EQ(read, row.records) << row.name;
+    }
+    EXPECT_EQ(csvRecords("a\n\"b\nc\"\nd\n", "t.csv").back().line, 4) << "lines count inside quotes";
+    try {
+        csvRecords("a\n\"open,1\n", "t.csv");
+        FAIL() << "an open quote is refused";
+    } catch (const InputError& error) {
+        EXPECT_STREQ(error.what(), "t.csv:2: a quoted field is not closed");
+    }
+}
+
+const std::string kHeader = std::string(kCatalogueCsvHeader) + "\n";
+
+TEST(CsvCatalogue, EntriesJoinTheCatalogueByTheirNames)
+{
+    optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+    addCsvCatalogue(catalogue,
+        "\xEF\xBB\xBF" + kHeader + "telescope,\"Dob, 10\"\"\",254,1200,,,\r\ncamera,ASI462,,,2.9,1936,1096\n", "my.csv");
+    ASSERT_NE(catalogue.telescopes.find("dob 10"), nullptr);
+    EXPECT_EQ(catalogue.telescopes.find("dob 10")->name, "Dob, 10\"");
+    EXPECT_EQ(catalogue.telescopes.find("dob 10")->focalLength, 1200);
+    EXPECT_EQ(catalogue.cameras.find("asi462")->width, 1936);
+    EXPECT_EQ(catalogue.cameras.find("asi462")->pixelSize, 2.9);
+}
+
+struct BadLine {
+    std::string line;
+    const char* named;
+};
+
+TEST(CsvCatalogue, ABadLineIsNamedAndNothingIsAdded)
+{
+    const BadLine bad[] = {{"telescope,X,254,abc,,,", "my.csv:2: focal_length_mm: 'abc'"},
+        {"camera,Y,,,2.9,1936", "my.csv:2: expected 7 comma-separated columns, found 6"},
+        {"telescope,Z,254,1200,3,,", "my.csv:2: pixel_um must stay empty for a telescope"},
+        {"camera,Z,1,,3,4,5", "my.csv:2: aperture_mm must stay empty"}, {"mount,W,,,,,", "my.csv:2: kind 'mount'"},
+        {"telescope,Celestron OTC 8,1,1,,,", "my.csv:2: a telescope named 'Celestron OTC 8' exists already"},
+        {"telescope,,254,1200,,,", "my.csv:2: the name is empty"},
+        {"telescope,Bad\xFFName,254,1200,,,", "my.csv:2: the name is not valid UTF-8"},
+        {"camera,C,,,0,10,10", "my.csv:2: pixel_um: '0' is not a positive number"},
+        {"camera,C,,,nan,10,10", "my.csv:2: pixel_um: 'nan'"},
+        {"camera,C,,,2,10.5,10", "my.csv:2: width_px: '10.5' is not a whole number"},
+        {"camera,C,,,2,10,-1", "my.csv:2: height_px: '-1' is not a positive number"},
+        {"telescope,T,1e999,100,,,", "my.csv:2: aperture_mm: '1e999'"},
+        {"telescope,T,100,100,,,\ntelescope,t,1,1,,,", "my.csv:3: a telescope named 't' exists already"}};
+    for (const BadLine& row : bad) {
+        optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+        try {
+            addCsvCatalogue(catalogue, kHeader + row.line + "\n", "my.csv");
+            ADD_FAILURE() << "accepted: " << row.line;
+        } catch (const InputError& error) {
+            EXPECT_NE(std::string(error.what()).find(row.named), std::string::npos) << error.what();
+        }
+        EXPECT_EQ(catalogue.telescopes.items().size(), optics::builtInCatalogue().telescopes.items().size());
+        EXPECT_EQ(catalogue.cameras.find("C"), nullptr);
+    }
+    for (const std::string header : {"", "name,kind\n", "kind,name\n"}) {
+        optics::EquipmentCatalogue catalogue;
+        EXPECT_THROW(addCsvCatalogue(catalogue, header, "my.csv"), InputError) << header;
+    }
+}
+
+TEST(TextFile, OnlyRegularFilesOfBoundedSizeAreRead)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(::testing::TempDir()) / "velmora_text_file";
+    fs::create_directories(dir);
+    std::ofstream(dir / "small.csv") << "hello";
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+    EXPECT_EQ(readRegularFile((dir / "small.csv").string()), "hello");
+    const std::pair<fs::path, const char*> refused[] = {{dir / "missing", "No such file"},
+        {dir, "it is a folder"}, {dir / "fifo", "not a regular file"}, {"", "an empty file name"}};
+    for (const auto& [path, why] : refused) {
+        try {
+            readRegularFile(path.string());
+            ADD_FAILURE() << path;
+        } catch (const InputError& error) {
+            EXPECT_NE(std::string(error.what()).find(why), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_THROW(readRegularFile((dir / "small.csv").string(), 4), InputError) << "larger than allowed";
+    fs::remove_all(dir);
+}
+
+TEST(TextFile, Utf8IsCheckedByTheStandardsTable)
+{
+    const std::pair<std::string, bool> texts[] = {{"plain", true}, {"Nettuno \xC3\xA8", true},
+        {"\xE2\x82\xAC", true}, {"\xF0\x9F\x94\xAD", true}, {"\xFF", false}, {"\xC0\xAF", false},
+        {"\xE0\x80\xAF", false}, {"\xED\xA0\x80", false}, {"\xF4\x90\x80\x80", false}, {"\xE2\x82", false}};
+    for (const auto& [text, valid] : texts)
+        EXPECT_EQ(isValidUtf8(text), valid) << text;
+}
+
+} // namespace
+} // namespace velmora::formats

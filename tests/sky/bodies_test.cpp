@@ -1,0 +1,72 @@
+#include "sky/bodies.h"
+#include "sky/ephemeris.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+namespace velmora::sky {
+namespace {
+
+// Independent published figures, each held to 0.01% of the distance.
+TEST(Ephemeris, DistancesAgreeWithPublishedFigures)
+{
+    // Meeus, Astronomical Algorithms, example 47.a: the Moon at 1992 April 12, 0h TD.
+    EXPECT_NEAR(positionAt(Body::Moon, 2448724.5).distanceKm, 368409.7, 368409.7 * 1e-4);
+    // NASA, the closest approach of Mars, 2003 August 27, 9:51 UT: 55,758,006 km.
+    EXPECT_NEAR(positionAt(Body::Mars, julianEphemerisDay(2003, 8, 27, 9, 51, 0)).distanceKm, 55758006, 5575.8);
+}
+
+const optics::OpticalTrain kVesta {203, 2032, 5.6, 640, 480};
+constexpr double kVestaField = 0.568488188976378; // arcseconds
+
+// The capture limit P s / (pi theta) is the time the disk's centre takes to
+// cross one pixel at the equatorial rotation velocity; NASA's planetary fact
+// sheet gives Jupiter's as 12.6 km/s. Held to 1%.
+TEST(Bodies, CaptureLimitMatchesThePublishedRotationVelocity)
+{
+    const double distance = 6.3e8; // km
+    const BodyView jupiter = viewBody(*findBody("jupiter"), kVesta, kVestaField, {distance, 1});
+    const double pixelKm = distance * kVestaField / 206264.806;
+    EXPECT_NEAR(*jupiter.maxCaptureSeconds, pixelKm / 12.6, pixelKm / 12.6 * 0.01);
+    EXPECT_FALSE(viewBody(*findBody("venus"), kVesta, kVestaField, {distance, 1}).maxCaptureSeconds);
+}
+
+// What one pixel covers times the disk in pixels is the body's diameter,
+// whatever the body, the date and the train.
+TEST(Bodies, KilometresPerPixelTimesDiskIsTheDiameter)
+{
+    const SkyView sky = viewSky(kVesta, kVestaField, {2026, 12, 6, 21, 0, 0});
+    ASSERT_EQ(sky.bodies.size(), kBodies.size());
+    for (const BodyView& body : sky.bodies) {
+        const double diameter = 2 * body.facts->equatorialRadiusKm;
+        EXPECT_NEAR(body.kmPerPixel * body.diskPixels, diameter, diameter * 2e-5) << body.facts->name;
+        EXPECT_EQ(body.fitsSensor, body.diskPixels <= 480) << body.facts->name;
+        EXPECT_GE(body.illuminatedFraction, 0);
+        EXPECT_LE(body.illuminatedFraction, 1);
+    }
+    EXPECT_EQ(sky.bodies[0].facts->name, "sun");
+    EXPECT_EQ(*sky.bodies[0].mosaic.frames(), 6u * 8u); // 3425 px on 640 x 480 frames overlapping by 10%
+}
+
+TEST(Bodies, PlutoOnlyWhereItsSeriesHoldsAndNamesIgnoreCase)
+{
+    EXPECT_EQ(viewSky(kVesta, kVestaField, {1884, 12, 31, 0, 0, 0}).bodies.size(), 9u);
+    EXPECT_EQ(viewSky(kVesta, kVestaField, {1885, 1, 1, 0, 0, 0}).bodies.size(), 10u);
+    EXPECT_EQ(viewSky(kVesta, kVestaField, {2099, 12, 31, 0, 0, 0}).bodies.size(), 10u);
+    EXPECT_EQ(viewSky(kVesta, kVestaField, {2100, 1, 1, 0, 0, 0}).bodies.size(), 9u);
+    EXPECT_EQ(findBody("JUPITER"), findBody("jupiter"));
+    EXPECT_EQ(findBody("ceres"), nullptr);
+}
+
+TEST(Moments, OnlyDatesAndTimesThatExist)
+{
+    EXPECT_TRUE(exists({2024, 2, 29, 23, 59, 59}));
+    EXPECT_FALSE(exists({2026, 2, 29, 0, 0, 0}));
+    EXPECT_FALSE(exists({2026, 12, 6, 24, 0, 0}));
+    EXPECT_FALSE(exists({2026, 12, 6, 0, 60, 0}));
+    EXPECT_EQ(isoText({2026, 12, 6, 21, 5, 7}), "2026-12-06T21:05:07Z");
+}
+
+} // namespace
+} // namespace velmora::sky
