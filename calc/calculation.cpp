@@ -10,10 +10,10 @@ Outcome calculate(const InputTexts& texts, std::string_view decimalSeparator)
 {
     const int emptyInputs = int(texts.aperture.empty()) + int(texts.focalLength.empty());
     const ReadNumber focalLength = readFieldNumber(texts.focalLength);
-    Outcome outcome = calculate(Inputs {readFieldNumber(texts.aperture), focalLength,
-                                    readFieldNumber(texts.pixelSize), readFieldNumber(texts.sensorWidth),
-                                    readFieldNumber(texts.sensorHeight), focalLength},
-        decimalSeparator);
+    Outcome outcome =
+        calculate(Inputs {readFieldNumber(texts.aperture), focalLength, readFieldNumber(texts.pixelSize),
+                      readFieldNumber(texts.sensorWidth), readFieldNumber(texts.sensorHeight), focalLength},
+            decimalSeparator);
     outcome.emptyInputMessages = emptyInputs;
     return outcome;
 }

@@ -15,8 +15,8 @@ std::string formatResult(double value, std::string_view decimalSeparator)
     // The general format at 15 digits is printf's %.15g: exponent form below
     // 1e-04 and from 1e+15 on, trailing zeros dropped, two exponent digits at least.
     std::array<char, 32> buffer {};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-        std::chars_format::general, 15).ptr;
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15).ptr;
     std::string text;
     text.reserve(static_cast<std::size_t>(end - buffer.data()) + decimalSeparator.size());
     for (const char* c = buffer.data(); c != end; ++c) {

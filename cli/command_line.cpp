@@ -37,7 +37,9 @@ CLI::Validator strictNumberCheck(NumberKind kind)
 }
 
 const CLI::Validator kNotEmpty(
-    [](std::string& text) { return text.empty() ? std::string("an empty value; give one or leave the option out") : ""; },
+    [](std::string& text) {
+        return text.empty() ? std::string("an empty value; give one or leave the option out") : "";
+    },
     "", "not empty");
 
 // An option whose text is a number of `kind`, stored once it is checked.
@@ -131,22 +133,24 @@ void describeOptions(CLI::App& app, Options& o)
                            "Binning, a whole number from 1 to 8 (default 1)")
                         ->check(strictNumberCheck(NumberKind::PositiveWhole) & CLI::Range(1, 8))
                         ->type_name("N");
-    auto* seeing = numberOption(
-        app, "--seeing", o.seeing, NumberKind::Positive, "Star FWHM, for the sampling advice", "ARCSEC");
+    auto* seeing =
+        numberOption(app, "--seeing", o.seeing, NumberKind::Positive, "Star FWHM, for the sampling advice", "ARCSEC");
     auto* wavelength = numberOption(app, "--wavelength", o.wavelength, NumberKind::Positive,
         "Wavelength of the planetary sampling (default 550)", "NM");
-    auto* rule = choiceOption(app, "--sampling-rule", o.samplingRule, namesOf(optics::kSamplingRules, &optics::SamplingRule::id),
-        optics::findSamplingRule, "Sampling rule: 2-3 (default) or howell", "RULE");
+    auto* rule =
+        choiceOption(app, "--sampling-rule", o.samplingRule, namesOf(optics::kSamplingRules, &optics::SamplingRule::id),
+            optics::findSamplingRule, "Sampling rule: 2-3 (default) or howell", "RULE");
     app.add_option("--format", o.format, "Output: text (default), json or csv")
         ->transform(CLI::CheckedTransformer(
             std::map<std::string, Format> {{"text", Format::Text}, {"json", Format::Json}, {"csv", Format::Csv}},
             CLI::ignore_case))
         ->type_name("FORMAT");
-    auto* list = app.add_option("--list", o.list, "List the telescopes or the cameras")
-                     ->transform(CLI::CheckedTransformer(
-                         std::map<std::string, Listing> {{"telescopes", Listing::Telescopes}, {"cameras", Listing::Cameras}},
-                         CLI::ignore_case))
-                     ->type_name("WHAT");
+    auto* list =
+        app.add_option("--list", o.list, "List the telescopes or the cameras")
+            ->transform(CLI::CheckedTransformer(
+                std::map<std::string, Listing> {{"telescopes", Listing::Telescopes}, {"cameras", Listing::Cameras}},
+                CLI::ignore_case))
+            ->type_name("WHAT");
     auto* sweep = app.add_flag("--sweep", o.sweep, "Compute every telescope with every camera");
     auto* date = app.add_option_function<std::string>(
                         "--date", [&o](const std::string& text) { o.date = parseDate(text); },
@@ -155,7 +159,8 @@ void describeOptions(CLI::App& app, Options& o)
                      ->type_name("WHEN");
     auto* frame = choiceOption(app, "--frame", o.frame, namesOf(sky::kBodies, &sky::BodyFacts::name), sky::findBody,
         "Picture this body on the sensor on --date (with --svg)", "BODY");
-    auto* svg = app.add_option("--svg", o.svg, "Where --frame writes its SVG picture")->check(kNotEmpty)->type_name("FILE");
+    auto* svg =
+        app.add_option("--svg", o.svg, "Where --frame writes its SVG picture")->check(kNotEmpty)->type_name("FILE");
     auto* sortBy = choiceOption(app, "--sort-by", o.sortBy, namesOf(kQuantities, &Quantity::id), findQuantity,
         "Sort the sweep by this result, ascending", "ID");
 

@@ -78,9 +78,9 @@ void sweep(const optics::EquipmentCatalogue& catalogue, const Options& options,
     for (std::uint32_t t = 0; t < telescopes.size(); ++t) {
         for (std::uint32_t c = 0; c < cameras.size(); ++c) {
             const Computation computed = computeValues(telescopes[t], cameras[c], options);
-            keys.push_back({resultValue(computed.outcome, options.sortBy)
-                                .value_or(std::numeric_limits<double>::infinity()),
-                t, c});
+            keys.push_back(
+                {resultValue(computed.outcome, options.sortBy).value_or(std::numeric_limits<double>::infinity()), t,
+                    c});
         }
     }
     std::ranges::stable_sort(keys, {}, &Key::value);

@@ -65,8 +65,8 @@ void writeText(std::ostream& out, const Computation& c)
 
 void writeJson(std::ostream& out, const Computation& c)
 {
-    out << "{\n  \"inputs\": " << jsonObject(trainRecord(c.chosen)) << ",\n  \"sources\": "
-        << jsonObject(sourcesRecord(c.chosen)) << ",\n  \"results\": [";
+    out << "{\n  \"inputs\": " << jsonObject(trainRecord(c.chosen))
+        << ",\n  \"sources\": " << jsonObject(sourcesRecord(c.chosen)) << ",\n  \"results\": [";
     bool first = true;
     for (const Field& result : resultsRecord(c.outcome)) {
         if (std::holds_alternative<std::monostate>(result.value))

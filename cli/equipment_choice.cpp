@@ -65,7 +65,8 @@ ChosenTrain chooseTrain(const Options& options, const optics::EquipmentCatalogue
     ChosenTrain chosen {};
     Layered aperture, focalLength, pixelSize, width, height, binning {1.0, "default"};
     if (options.telescope) {
-        const optics::Telescope& telescope = lookUp(catalogue.telescopes, *options.telescope, "--telescope", "telescope");
+        const optics::Telescope& telescope =
+            lookUp(catalogue.telescopes, *options.telescope, "--telescope", "telescope");
         const std::string from = "telescope " + telescope.name;
         aperture.over(telescope.aperture, from);
         focalLength.over(telescope.focalLength, from);
@@ -109,10 +110,12 @@ ChosenTrain chooseTrain(const Options& options, const optics::EquipmentCatalogue
     train.barlow = options.barlow;
     train.binning = static_cast<int>(*binning.value);
     if (train.effectiveWidth() < 1 || train.effectiveHeight() < 1)
-        throw UsageError("--binning: " + std::to_string(train.binning) + " leaves no whole binned pixel on a sensor of " +
-            readableNumber(train.width) + " x " + readableNumber(train.height) + " px");
+        throw UsageError("--binning: " + std::to_string(train.binning) +
+            " leaves no whole binned pixel on a sensor of " + readableNumber(train.width) + " x " +
+            readableNumber(train.height) + " px");
 
-    chosen.sources = {aperture.source, focalLength.source, pixelSize.source, width.source, height.source, binning.source};
+    chosen.sources = {
+        aperture.source, focalLength.source, pixelSize.source, width.source, height.source, binning.source};
     const auto catalogueName = [](std::initializer_list<const Layered*> figures, std::string_view kind) {
         for (const Layered* figure : figures) {
             if (figure->source.starts_with(kind))

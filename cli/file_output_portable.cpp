@@ -20,8 +20,7 @@ void replaceFile(const std::string& path, std::string_view contents)
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         fail("it is not a regular file");
     const std::filesystem::path target(path);
-    const auto temporary =
-        target.parent_path() / (".velmora-calc." + std::to_string(std::random_device {}()) + ".tmp");
+    const auto temporary = target.parent_path() / (".velmora-calc." + std::to_string(std::random_device {}()) + ".tmp");
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         file.write(contents.data(), static_cast<std::streamsize>(contents.size()));

@@ -46,7 +46,7 @@ struct Temporary {
 
 void replaceFile(const std::string& path, std::string_view contents)
 {
-    struct stat existing {};
+    struct stat existing { };
     mode_t mode = newFileMode();
     if (stat(path.c_str(), &existing) == 0) {
         if (!S_ISREG(existing.st_mode))

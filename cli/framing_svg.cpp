@@ -34,8 +34,8 @@ std::string mosaicCaption(const sky::Mosaic& mosaic)
 {
     const auto frames = mosaic.frames();
     return "mosaic of " + readableNumber(double(mosaic.columns)) + " x " + readableNumber(double(mosaic.rows)) +
-        " frames" + (frames ? "" : " (more than can be counted)") + " of " + readableNumber(mosaic.frameWidth) +
-        " x " + readableNumber(mosaic.frameHeight) + " px, 10% overlap";
+        " frames" + (frames ? "" : " (more than can be counted)") + " of " + readableNumber(mosaic.frameWidth) + " x " +
+        readableNumber(mosaic.frameHeight) + " px, 10% overlap";
 }
 
 } // namespace
@@ -69,8 +69,8 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
         if (mosaic.columns <= kMostFramesDrawnASide && mosaic.rows <= kMostFramesDrawnASide) {
             for (std::uint64_t column = 0; column < mosaic.columns; ++column) {
                 for (std::uint64_t row = 0; row < mosaic.rows; ++row)
-                    svg += rectangle(x0 + double(column) * mosaic.stepX(), y0 + double(row) * mosaic.stepY(), width,
-                        height, grid);
+                    svg += rectangle(
+                        x0 + double(column) * mosaic.stepX(), y0 + double(row) * mosaic.stepY(), width, height, grid);
             }
         } else {
             svg += rectangle(x0, y0, mosaic.totalWidth(), mosaic.totalHeight(), grid);

@@ -20,8 +20,8 @@ std::string helpFooter()
 {
     std::string text = "\nSampling rules:\n";
     for (const optics::SamplingRule& rule : optics::kSamplingRules) {
-        text += "  " + std::string(rule.id) + ": " + std::string(rule.statement) + ".\n  Source: " +
-            std::string(rule.source) + ".\n\n";
+        text += "  " + std::string(rule.id) + ": " + std::string(rule.statement) +
+            ".\n  Source: " + std::string(rule.source) + ".\n\n";
     }
     return text +
         "Equipment names:\n"

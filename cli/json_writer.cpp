@@ -29,10 +29,7 @@ template <typename Number> std::string array(const std::vector<Number>& numbers)
 class JsonRows final : public RowWriter {
 public:
     explicit JsonRows(std::ostream& out) : out_(out) { }
-    void row(const Record& record) override
-    {
-        out_ << (rows_++ ? ",\n " : "[\n ") << jsonObject(record);
-    }
+    void row(const Record& record) override { out_ << (rows_++ ? ",\n " : "[\n ") << jsonObject(record); }
     void finish() override { out_ << (rows_ ? "\n]\n" : "[]\n"); }
 
 private:

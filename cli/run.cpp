@@ -29,8 +29,8 @@ void checkWritten(std::ostream& out)
 }
 
 // The sweep's text table shows the figures people compare rigs by.
-const std::vector<std::string_view> kSweepTextColumns = {"telescope", "camera", "focal_ratio", "pixel_field",
-    "sensor_field_width", "sensor_field_height", "verdict"};
+const std::vector<std::string_view> kSweepTextColumns = {
+    "telescope", "camera", "focal_ratio", "pixel_field", "sensor_field_width", "sensor_field_height", "verdict"};
 
 void writeList(std::ostream& out, const optics::EquipmentCatalogue& catalogue, const Options& options)
 {
@@ -62,8 +62,8 @@ void writeFraming(const Computation& computation, const Options& options)
     if (!computation.sky)
         throw UsageError("--frame: the pixel field could not be computed, so nothing can be placed on the sensor");
     if (!sky::covers(body.body, options.date->year))
-        throw UsageError("--frame: " + std::string(body.name) + "'s series does not cover " +
-            std::to_string(options.date->year));
+        throw UsageError(
+            "--frame: " + std::string(body.name) + "'s series does not cover " + std::to_string(options.date->year));
     for (const sky::BodyView& view : computation.sky->bodies) {
         if (view.facts == &body)
             return replaceFile(*options.svg, framingSvg(view, computation.sky->moment));
@@ -102,7 +102,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
     try {
         const auto parsed = parseCommandLine(argc, argv, out);
-        int status = std::holds_alternative<int>(parsed) ? std::get<int>(parsed) : answer(std::get<Options>(parsed), out, err);
+        int status =
+            std::holds_alternative<int>(parsed) ? std::get<int>(parsed) : answer(std::get<Options>(parsed), out, err);
         out.flush();
         checkWritten(out);
         return status;

@@ -22,8 +22,7 @@ public:
 };
 
 // `textColumns` picks the ids a text table shows; empty for all.
-std::unique_ptr<RowWriter> rowWriter(
-    std::ostream& out, Format format, std::vector<std::string_view> textColumns = {});
+std::unique_ptr<RowWriter> rowWriter(std::ostream& out, Format format, std::vector<std::string_view> textColumns = {});
 
 // JSON pieces, for documents made of records.
 std::string jsonValue(const Value& value);

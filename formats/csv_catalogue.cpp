@@ -43,8 +43,7 @@ void addRecord(optics::EquipmentCatalogue& catalogue, const std::vector<std::str
     };
     if (kind == "telescope") {
         mustBeEmpty({4, 5, 6});
-        if (!catalogue.telescopes.add(
-                {name, number(2, NumberKind::Positive), number(3, NumberKind::Positive)}))
+        if (!catalogue.telescopes.add({name, number(2, NumberKind::Positive), number(3, NumberKind::Positive)}))
             throw InputError("a telescope named " + echoed(name) + " exists already");
     } else if (kind == "camera") {
         mustBeEmpty({2, 3});

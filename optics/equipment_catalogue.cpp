@@ -27,11 +27,12 @@ EquipmentCatalogue builtInCatalogue()
 {
     EquipmentCatalogue catalogue;
     for (const velmora::Telescope& t : kTelescopes) {
-        catalogue.telescopes.add({shownName(t.caption), double(t.aperture), double(t.focalLength)},
-            {objectName(t.name)});
+        catalogue.telescopes.add(
+            {shownName(t.caption), double(t.aperture), double(t.focalLength)}, {objectName(t.name)});
     }
     for (const velmora::Camera& c : kCameras)
-        catalogue.cameras.add({shownName(c.caption), c.pixelSize, double(c.width), double(c.height)}, {objectName(c.name)});
+        catalogue.cameras.add(
+            {shownName(c.caption), c.pixelSize, double(c.width), double(c.height)}, {objectName(c.name)});
     return catalogue;
 }
 

@@ -13,6 +13,7 @@ std::string nameKey(std::string_view name);
 // Of `names`, the closest to `wanted` by edit distance on their keys, nearest
 // first, at most `count`, and only those near enough to be a slip of the
 // keyboard.
-std::vector<std::string> closestNames(std::string_view wanted, const std::vector<std::string>& names, std::size_t count = 3);
+std::vector<std::string> closestNames(
+    std::string_view wanted, const std::vector<std::string>& names, std::size_t count = 3);
 
 } // namespace velmora::optics

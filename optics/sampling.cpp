@@ -44,8 +44,8 @@ SamplingAdvice adviseSampling(
     advice.pixelField = pixelField;
     advice.pixelsPerFwhm = seeing / pixelField;
     advice.verdict = advice.pixelsPerFwhm < rule.fewestPixelsPerFwhm ? Verdict::Undersampled
-        : advice.pixelsPerFwhm > rule.mostPixelsPerFwhm             ? Verdict::Oversampled
-                                                                    : Verdict::WellSampled;
+        : advice.pixelsPerFwhm > rule.mostPixelsPerFwhm              ? Verdict::Oversampled
+                                                                     : Verdict::WellSampled;
 
     // s is inversely proportional to the barlow and proportional to the binning.
     const double bareTubeField = pixelField * train.barlow;

@@ -9,8 +9,7 @@ bool exists(const UtcMoment& m)
 {
     const std::chrono::year_month_day day {
         std::chrono::year(m.year), std::chrono::month(unsigned(m.month)), std::chrono::day(unsigned(m.day))};
-    return day.ok() && m.hour >= 0 && m.hour <= 23 && m.minute >= 0 && m.minute <= 59 && m.second >= 0 &&
-        m.second < 60;
+    return day.ok() && m.hour >= 0 && m.hour <= 23 && m.minute >= 0 && m.minute <= 59 && m.second >= 0 && m.second < 60;
 }
 
 std::string isoText(const UtcMoment& m)

@@ -1,14 +1,14 @@
 #include "Form1.h"
 
 #include "Dialog.h"
-#include "background_print.h"
 #include "app/app_identity.h"
 #include "app/window_texts.h"
+#include "background_print.h"
 #include "calc/calculation.h"
 #include "control_factory.h"
-#include "form1_layout.h"
 #include "fixed_dialog.h"
 #include "form1_accessibility.h"
+#include "form1_layout.h"
 #include "form1_report.h"
 #include "frmAbout.h"
 #include "presets/catalogue.h"
@@ -176,8 +176,8 @@ void Form1::Command1_Click()
 {
     std::array<std::string, kInputFields.size()> texts;
     std::ranges::transform(kInputFields, texts.begin(), [this](std::string_view name) { return fieldText(name); });
-    const Outcome outcome =
-        calculate(InputTexts {texts[0], texts[1], texts[2], texts[3], texts[4]}, QLocale().decimalPoint().toStdString());
+    const Outcome outcome = calculate(
+        InputTexts {texts[0], texts[1], texts[2], texts[3], texts[4]}, QLocale().decimalPoint().toStdString());
 
     for (int i = 0; i < outcome.emptyInputMessages; ++i)
         messages_->show(kEmptyInputMessage, kAppTitle, MessageIcon::None);
@@ -202,7 +202,8 @@ void Form1::Command3_Click()
 
 void Form1::Command4_Click()
 {
-    const std::string bytes = reportFileBytes(form1ReportPieces([this](std::string_view name) { return fieldText(name); }));
+    const std::string bytes =
+        reportFileBytes(form1ReportPieces([this](std::string_view name) { return fieldText(name); }));
     if (writeReportFile(field("NomeFile")->text(), QByteArray::fromStdString(bytes)))
         messages_->show(kSaveSucceeded, kSaveTitle, MessageIcon::Information);
     else

@@ -28,7 +28,8 @@ struct BackgroundPrint::Shared {
     {
         const std::lock_guard lock(mutex);
         if (owner)
-            QMetaObject::invokeMethod(owner, [owner = owner, step] { step(*owner); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                owner, [owner = owner, step] { step(*owner); }, Qt::QueuedConnection);
     }
 };
 
@@ -72,9 +73,8 @@ void BackgroundPrint::talkToPrinter(std::shared_ptr<Shared> shared)
     const QImage picture = std::move(*shared->picture);
     lock.unlock();
     const bool printed = printPicture(picture, printer);
-    shared->post([printed](BackgroundPrint& print) {
-        print.finish(printed ? PrintResult::Printed : PrintResult::Failed);
-    });
+    shared->post(
+        [printed](BackgroundPrint& print) { print.finish(printed ? PrintResult::Printed : PrintResult::Failed); });
 }
 
 void BackgroundPrint::render(int dpi)

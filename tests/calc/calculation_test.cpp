@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <ostream>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace velmora {

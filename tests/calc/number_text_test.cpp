@@ -65,9 +65,10 @@ struct FormatRow {
 
 TEST(ResultText, WritesTheExpectedText)
 {
-    const FormatRow rows[] = {FormatRow {"Zero", 0.0, "0"}, FormatRow {"NegativeZero", -0.0, "0"}, FormatRow {"Whole", 5, "5"},
-        FormatRow {"Fraction", 0.6, "0,6"}, FormatRow {"FirstExponentBelow", 0.00001, "1E-05"},
-        FormatRow {"ExponentWithFraction", 1.5e16, "1,5E+16"}, FormatRow {"RoundsUpToExponent", 999999999999999.9, "1E+15"},
+    const FormatRow rows[] = {FormatRow {"Zero", 0.0, "0"}, FormatRow {"NegativeZero", -0.0, "0"},
+        FormatRow {"Whole", 5, "5"}, FormatRow {"Fraction", 0.6, "0,6"},
+        FormatRow {"FirstExponentBelow", 0.00001, "1E-05"}, FormatRow {"ExponentWithFraction", 1.5e16, "1,5E+16"},
+        FormatRow {"RoundsUpToExponent", 999999999999999.9, "1E+15"},
         FormatRow {"Subnormal", 5e-324, "4,94065645841247E-324"}};
     for (const FormatRow& row : rows) {
         SCOPED_TRACE(row.name);

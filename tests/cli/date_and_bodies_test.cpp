@@ -18,7 +18,8 @@ TEST(VelmoraCalcDate, GivesAllTenBodiesInStepOrderForScripts)
     EXPECT_EQ(document["date"], "2026-12-06T21:00:00Z");
     const Json bodies = document["bodies"];
     ASSERT_EQ(bodies.size(), 10u);
-    const char* order[] = {"sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
+    const char* order[] = {
+        "sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
     for (std::size_t i = 0; i < bodies.size(); ++i) {
         const Json& body = bodies[i];
         EXPECT_EQ(body["body"], order[i]);
@@ -45,7 +46,8 @@ TEST(VelmoraCalcDate, ExtremeTrainsCountFramesWithoutOverflow)
     const Json sun = Json::parse(run.out)["bodies"][0];
     EXPECT_GT(sun["mosaic_columns"].get<double>(), 2e7);
     EXPECT_GT(sun["mosaic_frames"].get<double>(), 4e14);
-    EXPECT_EQ(sun["mosaic_frames"].get<double>(), sun["mosaic_columns"].get<double>() * sun["mosaic_rows"].get<double>());
+    EXPECT_EQ(
+        sun["mosaic_frames"].get<double>(), sun["mosaic_columns"].get<double>() * sun["mosaic_rows"].get<double>());
 }
 
 } // namespace

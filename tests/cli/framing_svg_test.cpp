@@ -49,7 +49,8 @@ TEST(Framing, ValidSvgWithTheDiskToScaleAndTheMosaicGrid)
     ASSERT_EQ(run.status, 0) << run.err;
     const Picture picture = readSvg(path);
     EXPECT_EQ(picture.rectangles, 1 + 6 * 8 + 1); // ground, the mosaic's frames, the sensor
-    const Json moon = Json::parse(invoke(with(kVesta, {"--date", "2026-12-06T21:00Z", "--format", "json"})).out)["bodies"][1];
+    const Json moon =
+        Json::parse(invoke(with(kVesta, {"--date", "2026-12-06T21:00Z", "--format", "json"})).out)["bodies"][1];
     EXPECT_NEAR(picture.radius, moon["disk_px"].get<double>() / 2, 0.01);
     EXPECT_TRUE(picture.captions.contains(QStringLiteral("mosaic of 6 x 8 frames"))) << picture.captions.toStdString();
     std::filesystem::remove(path);

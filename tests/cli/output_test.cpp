@@ -17,9 +17,9 @@ const std::vector<std::string> kVesta = {"--telescope", "CelestronOTC8", "--came
 
 TEST(ReadableNumber, FourSignificantDigitsWholeFromAThousandNeverAnExponent)
 {
-    const std::pair<double, const char*> rows[] = {{0.591133004926108, "0.5911"}, {12205.3, "12205"},
-        {999.94, "999.9"}, {999.96, "1000"}, {1000, "1000"}, {2.0, "2"}, {2.5, "2.5"}, {0.000123456, "0.0001235"},
-        {1e-9, "0.000000001"}, {9.99996, "10"}, {0, "0"}, {-0.0, "0"}, {-3.14159, "-3.142"}, {1e20, "100000000000000000000"},
+    const std::pair<double, const char*> rows[] = {{0.591133004926108, "0.5911"}, {12205.3, "12205"}, {999.94, "999.9"},
+        {999.96, "1000"}, {1000, "1000"}, {2.0, "2"}, {2.5, "2.5"}, {0.000123456, "0.0001235"}, {1e-9, "0.000000001"},
+        {9.99996, "10"}, {0, "0"}, {-0.0, "0"}, {-3.14159, "-3.142"}, {1e20, "100000000000000000000"},
         {std::numeric_limits<double>::infinity(), "-"}};
     for (const auto& [value, text] : rows)
         EXPECT_EQ(readableNumber(value), text) << value;
@@ -74,10 +74,12 @@ TEST(TextOutput, BodiesOutwardFromTheSunEachOnesNearestAndFarthestTogether)
 TEST(TextOutput, FiguresLineUpOnTheDecimalPoint)
 {
     std::ostringstream out;
-    writeTextRecord(out, {{"a", "Short", "mm", 12.5}, {"b", "Longer label", "mm", 0.5911}, {"c", "Big", "km", 12205.0}});
-    EXPECT_EQ(out.str(), "  Short            12.5     mm\n"
-                         "  Longer label      0.5911  mm\n"
-                         "  Big           12205       km\n");
+    writeTextRecord(
+        out, {{"a", "Short", "mm", 12.5}, {"b", "Longer label", "mm", 0.5911}, {"c", "Big", "km", 12205.0}});
+    EXPECT_EQ(out.str(),
+        "  Short            12.5     mm\n"
+        "  Longer label      0.5911  mm\n"
+        "  Big           12205       km\n");
 }
 
 TEST(TextOutput, NamesAreShownSafelyAndAlignedByDisplayWidth)
@@ -98,16 +100,15 @@ TEST(JsonOutput, EveryModeIsStrictJson)
 {
     const std::vector<std::string> modes[] = {kVesta, with(kVesta, {"--seeing", "2"}),
         with(kVesta, {"--date", "2026-12-06T21:00Z"}), {"--sweep"}, {"--sweep", "--seeing", "1e308"},
-        {"--list", "cameras"}, {"--aperture", "1e200", "--focal-length", "1e200", "--pixel-size", "5", "--width", "10",
-                                   "--height", "10"}};
+        {"--list", "cameras"},
+        {"--aperture", "1e200", "--focal-length", "1e200", "--pixel-size", "5", "--width", "10", "--height", "10"}};
     for (const auto& args : modes) {
         const Invocation run = invoke(with(args, {"--format", "json"}));
         EXPECT_NO_THROW((void)Json::parse(run.out)) << run.out.substr(0, 200);
         EXPECT_EQ(run.out.find("inf"), std::string::npos);
     }
-    const Json sampling = Json::parse(invoke(with(kVesta, {"--seeing", "2", "--sampling-rule", "howell", "--format",
-                                                              "json"}))
-                                          .out)["sampling"];
+    const Json sampling = Json::parse(
+        invoke(with(kVesta, {"--seeing", "2", "--sampling-rule", "howell", "--format", "json"})).out)["sampling"];
     EXPECT_TRUE(sampling["barlow_range"][1].is_null()) << "a rule with no upper bound";
     EXPECT_EQ(sampling["verdict"], "well sampled");
 }

@@ -26,7 +26,10 @@ TEST(CsvRecords, ReadRfc4180)
     const RecordsRow rows[] = {
         {"Plain", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}},
         {"CrLfAndNoFinalEnd", "a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}},
-        {"ByteOrderMark", "\xEF\xBB\xBF" "a,b\n", {{"a", "b"}}},
+        {"ByteOrderMark",
+            "\xEF\xBB\xBF"
+            "a,b\n",
+            {{"a", "b"}}},
         {"QuotedComma", "\"x, y\",2\n", {{"x, y", "2"}}},
         {"DoubledQuote", "\"say \"\"hi\"\"\",2\n", {{"say \"hi\"", "2"}}},
         {"LineEndInQuotes", "\"two\nlines\",2\n", {{"two\nlines", "2"}}},
@@ -54,7 +57,8 @@ TEST(CsvCatalogue, EntriesJoinTheCatalogueByTheirNames)
 {
     optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
     addCsvCatalogue(catalogue,
-        "\xEF\xBB\xBF" + kHeader + "telescope,\"Dob, 10\"\"\",254,1200,,,\r\ncamera,ASI462,,,2.9,1936,1096\n", "my.csv");
+        "\xEF\xBB\xBF" + kHeader + "telescope,\"Dob, 10\"\"\",254,1200,,,\r\ncamera,ASI462,,,2.9,1936,1096\n",
+        "my.csv");
     ASSERT_NE(catalogue.telescopes.find("dob 10"), nullptr);
     EXPECT_EQ(catalogue.telescopes.find("dob 10")->name, "Dob, 10\"");
     EXPECT_EQ(catalogue.telescopes.find("dob 10")->focalLength, 1200);
@@ -107,8 +111,8 @@ TEST(TextFile, OnlyRegularFilesOfBoundedSizeAreRead)
     std::ofstream(dir / "small.csv") << "hello";
     ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
     EXPECT_EQ(readRegularFile((dir / "small.csv").string()), "hello");
-    const std::pair<fs::path, const char*> refused[] = {{dir / "missing", "No such file"},
-        {dir, "it is a folder"}, {dir / "fifo", "not a regular file"}, {"", "an empty file name"}};
+    const std::pair<fs::path, const char*> refused[] = {{dir / "missing", "No such file"}, {dir, "it is a folder"},
+        {dir / "fifo", "not a regular file"}, {"", "an empty file name"}};
     for (const auto& [path, why] : refused) {
         try {
             readRegularFile(path.string());
@@ -123,9 +127,9 @@ TEST(TextFile, OnlyRegularFilesOfBoundedSizeAreRead)
 
 TEST(TextFile, Utf8IsCheckedByTheStandardsTable)
 {
-    const std::pair<std::string, bool> texts[] = {{"plain", true}, {"Nettuno \xC3\xA8", true},
-        {"\xE2\x82\xAC", true}, {"\xF0\x9F\x94\xAD", true}, {"\xFF", false}, {"\xC0\xAF", false},
-        {"\xE0\x80\xAF", false}, {"\xED\xA0\x80", false}, {"\xF4\x90\x80\x80", false}, {"\xE2\x82", false}};
+    const std::pair<std::string, bool> texts[] = {{"plain", true}, {"Nettuno \xC3\xA8", true}, {"\xE2\x82\xAC", true},
+        {"\xF0\x9F\x94\xAD", true}, {"\xFF", false}, {"\xC0\xAF", false}, {"\xE0\x80\xAF", false},
+        {"\xED\xA0\x80", false}, {"\xF4\x90\x80\x80", false}, {"\xE2\x82", false}};
     for (const auto& [text, valid] : texts)
         EXPECT_EQ(isValidUtf8(text), valid) << text;
 }

@@ -38,8 +38,8 @@ void writeFits(const fs::path& path, std::vector<long> axes, const Keywords& key
             int v = *flag;
             fits_update_key(file, TLOGICAL, keyword.c_str(), &v, nullptr, &status);
         } else {
-            fits_update_key(
-                file, TSTRING, keyword.c_str(), const_cast<char*>(std::get<std::string>(value).c_str()), nullptr, &status);
+            fits_update_key(file, TSTRING, keyword.c_str(), const_cast<char*>(std::get<std::string>(value).c_str()),
+                nullptr, &status);
         }
     }
     long pixels = 1;
@@ -57,8 +57,8 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
     const fs::path dir_ = fs::path(::testing::TempDir()) / "velmora_fits";
     // A 2 x 2 binned 1000 mm camera of 5.6 um pixels, 640 x 480 unbinned.
-    const Keywords kBinned = {{"FOCALLEN", 1000.0}, {"XPIXSZ", 11.2}, {"YPIXSZ", 11.2}, {"XBINNING", 2.0},
-        {"APTDIA", 200.0}};
+    const Keywords kBinned = {
+        {"FOCALLEN", 1000.0}, {"XPIXSZ", 11.2}, {"YPIXSZ", 11.2}, {"XBINNING", 2.0}, {"APTDIA", 200.0}};
 };
 
 TEST_F(FitsHeaders, PlainCompressedAndColourImagesGiveTheUnbinnedCamera)

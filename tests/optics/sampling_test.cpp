@@ -18,8 +18,9 @@ struct VerdictRow {
 TEST(Sampling, VerdictsHoldTheRulesBoundsInclusive)
 {
     const VerdictRow rows[] = {{0.99, "2-3", Verdict::Undersampled}, {1.0, "2-3", Verdict::WellSampled},
-        {1.5, "2-3", Verdict::WellSampled}, {1.51, "2-3", Verdict::Oversampled}, {0.74, "howell", Verdict::Undersampled},
-        {0.75, "howell", Verdict::WellSampled}, {100, "howell", Verdict::WellSampled}};
+        {1.5, "2-3", Verdict::WellSampled}, {1.51, "2-3", Verdict::Oversampled},
+        {0.74, "howell", Verdict::Undersampled}, {0.75, "howell", Verdict::WellSampled},
+        {100, "howell", Verdict::WellSampled}};
     for (const VerdictRow& row : rows) {
         const SamplingAdvice advice = adviseSampling(kTrain, kField, row.seeing, 550, *findSamplingRule(row.rule));
         EXPECT_EQ(advice.verdict, row.verdict) << row.seeing << " under " << row.rule;
@@ -48,7 +49,8 @@ TEST(Sampling, GoodBinningsAreThoseWhoseFieldFallsInTheWindow)
     EXPECT_EQ(adviseSampling(kTrain, kField, 3.0, 550, rule).goodBinnings, (std::vector<int> {2, 3})); // 3, 2 px
     OpticalTrain binned = kTrain;
     binned.binning = 2; // the same field now comes from 2 x 2 pixels
-    EXPECT_EQ(adviseSampling(binned, kField, 2.0, 550, rule).goodBinnings, (std::vector<int> {3, 4})); // 8, 4, 2.67, 2 px
+    EXPECT_EQ(
+        adviseSampling(binned, kField, 2.0, 550, rule).goodBinnings, (std::vector<int> {3, 4})); // 8, 4, 2.67, 2 px
 }
 
 // A published worked figure: 3.76 um pixels call for f/13.7 at 550 nm.

@@ -13,8 +13,8 @@ struct CoverRow {
 
 TEST(Mosaic, CoversTheSpanWithTheFewestOverlappingFrames)
 {
-    const CoverRow rows[] = {{10, 1, 1}, {50, 1, 1}, {50.5, 1, 2}, {95, 1, 2}, {95.5, 1, 3}, {100, 1, 3},
-        {100.5, 2, 3}, {190, 2, 5}, {190.5, 3, 5}};
+    const CoverRow rows[] = {{10, 1, 1}, {50, 1, 1}, {50.5, 1, 2}, {95, 1, 2}, {95.5, 1, 3}, {100, 1, 3}, {100.5, 2, 3},
+        {190, 2, 5}, {190.5, 3, 5}};
     for (const CoverRow& row : rows) {
         const Mosaic mosaic = mosaicCovering(row.span, 100, 50);
         EXPECT_EQ(mosaic.columns, row.columns) << row.span;

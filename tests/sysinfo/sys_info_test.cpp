@@ -102,9 +102,8 @@ const std::string kInFolder = "C:\\Folder\\MSINFO32.EXE";
 
 TEST(StartSysInfo, StartsTheToolOrSaysItIsUnavailable)
 {
-    const LookupRow rows[] = {
-        LookupRow {"PathWithTerminatingZeroIsStartedWithoutIt", Value {kTextValue, withZero(kTool)}, {}, {kTool},
-            {kLocation1}, {kTool}, false},
+    const LookupRow rows[] = {LookupRow {"PathWithTerminatingZeroIsStartedWithoutIt",
+                                  Value {kTextValue, withZero(kTool)}, {}, {kTool}, {kLocation1}, {kTool}, false},
         LookupRow {"PathWithoutTerminatingZeroIsUsedWhole", Value {kTextValue, kTool}, {}, {kTool}, {kLocation1},
             {kTool}, false},
         LookupRow {"MissingProgramAtLocation1DoesNotTryLocation2", Value {kTextValue, withZero("C:\\gone.exe")},

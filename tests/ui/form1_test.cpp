@@ -95,8 +95,8 @@ private slots:
         QCOMPARE(log_->shown()[0].title, std::string("VELMORA"));
         QCOMPARE(text("Text4"), QStringLiteral("previous"));
 
-        for (const auto& [field, value] : {std::pair {"Text1", "200"}, {"Text2", "1000"}, {"Text3", "5.6"},
-                 {"Text14", "640"}, {"Text22", "480"}})
+        for (const auto& [field, value] :
+            {std::pair {"Text1", "200"}, {"Text2", "1000"}, {"Text3", "5.6"}, {"Text14", "640"}, {"Text22", "480"}})
             type(field, value);
         click("Command1");
         QCOMPARE(log_->shown().size(), std::size_t {3});
@@ -155,12 +155,15 @@ private slots:
         described.removeAll(nullptr);
         QCOMPARE(described.size(), 29 + 10); // the fields with NomeFile, the pictures
         for (QWidget* widget : described)
-            names.insert(spoken(widget, QAccessible::Name) + (spoken(widget, QAccessible::Description).isEmpty() ? "!" : ""));
+            names.insert(
+                spoken(widget, QAccessible::Name) + (spoken(widget, QAccessible::Description).isEmpty() ? "!" : ""));
         QCOMPARE(names.size(), described.size()); // all distinct
         QVERIFY(!names.contains(QString()));
         QCOMPARE(spoken(control("Text1"), QAccessible::Name), QStringLiteral("Diametro ottica, mm"));
-        QCOMPARE(spoken(control("Text18"), QAccessible::Name), QStringLiteral("Mercurio, distanza minima, km per pixel"));
-        QCOMPARE(spoken(control("Text12"), QAccessible::Name), QStringLiteral("Campo sensore, Lunghezza, primi d'arco"));
+        QCOMPARE(
+            spoken(control("Text18"), QAccessible::Name), QStringLiteral("Mercurio, distanza minima, km per pixel"));
+        QCOMPARE(
+            spoken(control("Text12"), QAccessible::Name), QStringLiteral("Campo sensore, Lunghezza, primi d'arco"));
         QCOMPARE(spoken(control("Image6"), QAccessible::Name), QStringLiteral("Giove"));
         QCOMPARE(spoken(control("Text7"), QAccessible::Description), QStringLiteral("KM/Pixel"));
         for (QPushButton* button : window_->findChildren<QPushButton*>())

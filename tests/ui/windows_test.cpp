@@ -1,10 +1,10 @@
 #include "support/message_log.h"
+#include "sysinfo/qt_launcher.h"
+#include "sysinfo/registry_backend.h"
 #include "ui/Dialog.h"
 #include "ui/Form1.h"
 #include "ui/frmAbout.h"
 #include "ui/qt_messages.h"
-#include "sysinfo/qt_launcher.h"
-#include "sysinfo/registry_backend.h"
 #include "ui/window_lifetime.h"
 
 #include <QAction>
@@ -106,7 +106,6 @@ private slots:
         QCOMPARE(QApplication::exec(), 0); // ended by the last window closing
         QVERIFY(helpOutlivedMain);
     }
-
 
     // Enter on a focused ESCI ends the program's event loop with status 0.
     void enterOnAFocusedEsciEndsTheProgram()
