@@ -5,9 +5,11 @@
 #include "strict_number.h"
 
 #include <fitsio.h>
+#include <zlib.h>
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -81,13 +83,71 @@ void moveToImage(fitsfile* file, const std::string& path)
     }
 }
 
+// CFITSIO would expand a compressed file whole into memory, however large it
+// grows; a gzip file is expanded here instead, within this bound.
+constexpr std::size_t kLargestExpandedFile = 40 * 1024 * 1024;
+
+enum class Packing { None, Gzip, Other };
+
+Packing packingOf(const std::string& path)
+{
+    std::array<unsigned char, 3> magic {};
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    const std::size_t read = file ? std::fread(magic.data(), 1, magic.size(), file) : 0;
+    if (file)
+        std::fclose(file);
+    if (read >= 2 && magic[0] == 0x1F && magic[1] == 0x8B)
+        return Packing::Gzip;
+    const bool compress = read >= 2 && magic[0] == 0x1F && (magic[1] == 0x9D || magic[1] == 0x1E || magic[1] == 0xA0);
+    const bool zip = read >= 2 && magic[0] == 'P' && magic[1] == 'K';
+    const bool bzip2 = read == 3 && magic[0] == 'B' && magic[1] == 'Z' && magic[2] == 'h';
+    return compress || zip || bzip2 ? Packing::Other : Packing::None;
+}
+
+// The whole expanded content of a gzip file, refused past the bound.
+std::vector<char> expandedGzip(const std::string& path)
+{
+    const std::unique_ptr<gzFile_s, int (*)(gzFile)> file(gzopen(path.c_str(), "rb"), gzclose);
+    if (!file)
+        throw InputError(echoed(path) + ": cannot be opened as gzip");
+    std::vector<char> content;
+    content.reserve(kLargestExpandedFile); // grown in place: no copy doubles the memory
+    std::array<char, 1 << 16> block {};
+    for (;;) {
+        const int read = gzread(file.get(), block.data(), static_cast<unsigned>(block.size()));
+        if (read < 0)
+            throw InputError(echoed(path) + ": the gzip data is damaged");
+        if (read == 0)
+            return content;
+        if (content.size() + static_cast<std::size_t>(read) > kLargestExpandedFile)
+            throw InputError(echoed(path) + ": expands beyond " + std::to_string(kLargestExpandedFile >> 20) +
+                " MB; decompress it first, or give a plain or tile-compressed (.fz) image");
+        content.insert(content.end(), block.data(), block.data() + read);
+    }
+}
+
 } // namespace
 
 FitsSetup readFitsSetupWithCfitsio(const std::string& path)
 {
     fitsfile* opened = nullptr;
     int status = 0;
-    if (fits_open_diskfile(&opened, path.c_str(), READONLY, &status) != 0)
+    std::vector<char> expanded; // outlives the file that CFITSIO reads from it
+    switch (packingOf(path)) {
+    case Packing::Gzip: {
+        expanded = expandedGzip(path);
+        void* memory = expanded.data();
+        std::size_t size = expanded.size();
+        fits_open_memfile(&opened, path.c_str(), READONLY, &memory, &size, 0, nullptr, &status);
+        break;
+    }
+    case Packing::Other:
+        throw InputError(echoed(path) + ": is compressed in a form that is not read; decompress it first");
+    case Packing::None:
+        fits_open_diskfile(&opened, path.c_str(), READONLY, &status);
+        break;
+    }
+    if (status != 0)
         throw InputError(echoed(path) + ": not a readable FITS file (" + errorText(status) + ")");
     const FitsFile file(opened);
     moveToImage(file.get(), path);

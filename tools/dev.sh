@@ -4,6 +4,7 @@
 # the tests of the normal build, the same tests built with AddressSanitizer
 # and UndefinedBehaviorSanitizer (build-asan/), and the fuzzers of the core
 # for a minute each (build-fuzz/). With CI set, compiler warnings are errors.
+# Both configure build/ alike, so that running after testing rebuilds nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,10 +20,10 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool openbox imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   g++-mingw-w64-x86-64
   desktop-file-utils appstream dpkg-dev
-  libcli11-dev nlohmann-json3-dev libcfitsio-dev libnova-dev help2man librsvg2-bin libxml2-utils
+  libcli11-dev nlohmann-json3-dev libcfitsio-dev zlib1g-dev libnova-dev help2man librsvg2-bin libxml2-utils
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -37,23 +38,21 @@ fi
 
 werror=OFF
 [[ -n ${CI:-} ]] && werror=ON
-build() {
-  local preset=$1
-  shift
-  cmake --preset "$preset" -DVELMORA_WERROR="$werror" "$@"
-  cmake --build --preset "$preset"
+configure() {
+  cmake --preset "$1" -DVELMORA_WERROR="$werror"
 }
 
 case $mode in
   run)
-    build default -DVELMORA_BUILD_BENCH=OFF
+    configure default
+    cmake --build --preset default --target velmora
     exec build/bin/velmora
     ;;
   test)
     for preset in default asan fuzz; do
       echo "== $preset =="
-      # The normal build also compiles the benchmarks, so that they keep building.
-      if [[ $preset == default ]]; then build "$preset" -DVELMORA_BUILD_BENCH=ON; else build "$preset"; fi
+      configure "$preset"
+      cmake --build --preset "$preset"
       ctest --preset "$preset"
     done
     ;;

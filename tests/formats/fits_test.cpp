@@ -5,6 +5,7 @@
 
 #include <fitsio.h>
 #include <sys/stat.h>
+#include <zlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -141,6 +142,36 @@ TEST_F(FitsHeaders, BrokenFilesAndWrongKeywordsAreNamed)
             EXPECT_NE(std::string(error.what()).find(named), std::string::npos) << error.what();
         }
     }
+}
+
+// A gzip copy of `source`, followed by `zeros` more bytes of nothing.
+void gzipCopy(const fs::path& source, const fs::path& target, std::size_t zeros = 0)
+{
+    std::ifstream in(source, std::ios::binary);
+    const std::string content((std::istreambuf_iterator<char>(in)), {});
+    gzFile out = gzopen(target.c_str(), "wb9");
+    ASSERT_NE(out, nullptr);
+    gzwrite(out, content.data(), static_cast<unsigned>(content.size()));
+    const std::vector<char> nothing(1 << 20, 0);
+    for (std::size_t left = zeros; left > 0; left -= std::min(left, nothing.size()))
+        gzwrite(out, nothing.data(), static_cast<unsigned>(std::min(left, nothing.size())));
+    gzclose(out);
+}
+
+TEST_F(FitsHeaders, GzipFilesAreExpandedWithinABound)
+{
+    writeFits(dir_ / "light.fits", {320, 240}, kBinned);
+    gzipCopy(dir_ / "light.fits", dir_ / "light.fits.gz");
+    EXPECT_EQ(readFitsSetup((dir_ / "light.fits.gz").string()).width, 640);
+    gzipCopy(dir_ / "light.fits", dir_ / "bomb.fits.gz", 41u << 20);
+    try {
+        readFitsSetup((dir_ / "bomb.fits.gz").string());
+        ADD_FAILURE() << "a file expanding past 40 MB was read";
+    } catch (const InputError& error) {
+        EXPECT_NE(std::string(error.what()).find("expands beyond 40 MB"), std::string::npos) << error.what();
+    }
+    std::ofstream(dir_ / "other.fits.Z") << "\x1f\x9d\x90 not really";
+    EXPECT_THROW(readFitsSetup((dir_ / "other.fits.Z").string()), InputError);
 }
 
 } // namespace

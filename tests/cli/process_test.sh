@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# velmora-calc as a separate process, where the C++ tests cannot reach:
+# outputs that fail, special files, memory that runs out. Each case names
+# its command; every run is bounded by a timeout, so a hang fails the test.
+# Usage: process_test.sh path/to/velmora-calc [sanitized]
+set -uo pipefail
+calc=$1
+sanitized=${2:-}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+passed=0
+vesta=(--telescope CelestronOTC8 --camera PhilipsVesta)
+
+# expect STATUS WORDS -- COMMAND...: the status and a word of the one line on stderr.
+expect() {
+  local status=$1 words=$2
+  shift 3
+  local got
+  timeout 10 "$@" 2>"$work/err"
+  got=$?
+  if [[ $got -ne $status ]] || ! grep -qF -- "$words" "$work/err" || [[ $(wc -l <"$work/err") -ne 1 ]]; then
+    echo "FAILED: $* -> status $got (wanted $status), stderr: $(cat "$work/err")"
+    failures=$((failures + 1))
+  else
+    passed=$((passed + 1))
+  fi
+}
+
+# A full or closed standard output is a failure in every mode.
+for mode in "--help" "--version" "${vesta[*]}" "${vesta[*]} --date 2026-12-06 --format json" "--sweep --format csv" \
+  "--list cameras"; do
+  # shellcheck disable=SC2086
+  expect 3 "cannot write to standard output" -- sh -c "exec \"\$0\" $mode >/dev/full" "$calc"
+  # shellcheck disable=SC2086
+  expect 3 "cannot write to standard output" -- sh -c "exec \"\$0\" $mode >&-" "$calc"
+done
+
+# Special files never make it wait.
+mkfifo "$work/fifo"
+expect 2 "not a regular file" -- "$calc" --catalogue "$work/fifo" --list cameras
+expect 2 "not a regular file" -- "$calc" --fits "$work/fifo"
+expect 3 "not a regular file" -- "$calc" "${vesta[@]}" --date 2026-12-06 --frame moon --svg "$work/fifo"
+expect 2 "it is a folder" -- "$calc" --catalogue "$work" --list cameras
+
+# A picture cut short by a file size limit leaves the old one as it was.
+echo old >"$work/p.svg"
+expect 3 "cannot write" -- sh -c "trap '' XFSZ; ulimit -f 4; exec \"\$0\" --telescope CelestronOTC8 --camera \
+PhilipsVesta --date 2026-12-06 --frame moon --svg \"$work/p.svg\" >/dev/null" "$calc"
+if [[ $(cat "$work/p.svg") != old ]]; then
+  echo "FAILED: the old picture was replaced by a cut one"
+  failures=$((failures + 1))
+fi
+if compgen -G "$work/.p.svg.*" >/dev/null; then
+  echo "FAILED: a temporary file was left behind"
+  failures=$((failures + 1))
+fi
+
+# Names that are not UTF-8 are refused, never cut the JSON.
+printf 'kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\ntelescope,Bad\377Name,100,1000,,,\n' \
+  >"$work/bad.csv"
+expect 2 "bad.csv:2: the name is not valid UTF-8" -- "$calc" --catalogue "$work/bad.csv" --list telescopes --format json
+expect 2 "no telescope named" -- "$calc" --telescope $'Bad\xffName' --camera PhilipsVesta --format json
+
+# Memory that runs out ends in one line and a failure status, wherever it
+# runs out: in the loader, while starting, or while computing. The sanitizers
+# reserve far more address space than any limit here, so they skip this.
+if [[ -z $sanitized ]]; then
+  for kb in 6000 8000 10000 12000 16000; do
+    (ulimit -v $kb && timeout 10 "$calc" "${vesta[@]}" --date 2026-12-06 --format json) >/dev/null 2>"$work/err"
+    status=$?
+    case $status in
+      0) ok=1 ;;
+      3) grep -q "out of memory" "$work/err" && ok=1 || ok=0 ;;
+      127) grep -q "error while loading shared libraries" "$work/err" && ok=1 || ok=0 ;;
+      *) ok=0 ;;
+    esac
+    if [[ $ok -eq 1 && $(wc -l <"$work/err") -le 1 ]]; then
+      passed=$((passed + 1))
+    else
+      echo "FAILED: under ulimit -v $kb: status $status, stderr: $(cat "$work/err")"
+      failures=$((failures + 1))
+    fi
+  done
+fi
+
+echo "$passed passed, $failures failed"
+[[ $failures -eq 0 ]]
