@@ -73,7 +73,7 @@ void writeJson(std::ostream& out, const Computation& c)
             continue;
         out << (first ? "\n    " : ",\n    ")
             << jsonObject({{"id", "", "", std::string(result.id)}, {"value", "", "", result.value},
-                   {"text", "", "", result.text}, {"unit", "", "", std::string(result.unit)}});
+                   {"text", "", "", std::string(result.text)}, {"unit", "", "", std::string(result.unit)}});
         first = false;
     }
     out << (first ? "]" : "\n  ]");

@@ -10,27 +10,29 @@ namespace velmora::cli {
 
 namespace {
 
-std::string quotedIfNeeded(const std::string& text)
+void appendQuotedIfNeeded(std::string& line, const std::string& text)
 {
     if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
+        return void(line += text);
+    line += '"';
     for (const char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
+        line.append(c == '"' ? 2 : 1, c);
+    line += '"';
 }
 
-std::string csvField(const Value& value)
+// Appended in place: a sweep writes millions of fields.
+void appendField(std::string& line, const Value& value)
 {
-    if (const auto* number = std::get_if<double>(&value))
-        return std::isfinite(*number) ? exactNumber(*number) : "";
-    if (const auto* whole = std::get_if<std::int64_t>(&value))
-        return std::to_string(*whole);
-    if (const auto* flag = std::get_if<bool>(&value))
-        return *flag ? "true" : "false";
-    if (const auto* text = std::get_if<std::string>(&value))
-        return quotedIfNeeded(*text);
-    return {};
+    if (const auto* number = std::get_if<double>(&value)) {
+        if (std::isfinite(*number))
+            appendExactNumber(line, *number);
+    } else if (const auto* whole = std::get_if<std::int64_t>(&value)) {
+        line += std::to_string(*whole);
+    } else if (const auto* flag = std::get_if<bool>(&value)) {
+        line += *flag ? "true" : "false";
+    } else if (const auto* text = std::get_if<std::string>(&value)) {
+        appendQuotedIfNeeded(line, *text);
+    }
 }
 
 class CsvRows final : public RowWriter {
@@ -39,10 +41,10 @@ public:
     void row(const Record& record) override
     {
         if (!headerWritten_) {
-            write(record, [](const Field& field) { return std::string(field.id); });
+            write(record, [](std::string& line, const Field& field) { line += field.id; });
             headerWritten_ = true;
         }
-        write(record, [](const Field& field) { return csvField(field.value); });
+        write(record, [](std::string& line, const Field& field) { appendField(line, field.value); });
     }
     void finish() override { }
 
@@ -50,9 +52,13 @@ private:
     template <typename Cell> void write(const Record& record, Cell cell)
     {
         line_.clear();
-        for (const Field& field : record)
-            line_.append(line_.empty() && &field == &record.front() ? "" : ",").append(cell(field));
-        out_ << line_ << '\n';
+        for (const Field& field : record) {
+            if (&field != &record.front())
+                line_ += ',';
+            cell(line_, field);
+        }
+        line_ += '\n';
+        out_ << line_;
     }
 
     std::ostream& out_;

@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <ostream>
 
@@ -13,17 +14,63 @@ namespace velmora::cli {
 
 namespace {
 
-std::string number(double value)
+void appendNumber(std::string& text, double value)
 {
-    return std::isfinite(value) ? exactNumber(value) : "null";
+    if (std::isfinite(value))
+        appendExactNumber(text, value);
+    else
+        text += "null";
 }
 
-template <typename Number> std::string array(const std::vector<Number>& numbers)
+template <typename Number> void appendArray(std::string& text, const std::vector<Number>& numbers)
 {
-    std::string text = "[";
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        text += (i ? "," : "") + number(static_cast<double>(numbers[i]));
-    return text + "]";
+    text += '[';
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (i)
+            text += ',';
+        appendNumber(text, static_cast<double>(numbers[i]));
+    }
+    text += ']';
+}
+
+// Plain ASCII needs no escaping; anything else goes through the library.
+void appendString(std::string& text, const std::string& value)
+{
+    const bool plain = std::ranges::all_of(value, [](char c) { return c >= 0x20 && c != '"' && c != '\\'; });
+    if (plain)
+        text.append(1, '"').append(value).append(1, '"');
+    else
+        text += nlohmann::json(value).dump();
+}
+
+void appendValue(std::string& text, const Value& value)
+{
+    struct Visitor {
+        std::string& text;
+        void operator()(std::monostate) const { text += "null"; }
+        void operator()(bool b) const { text += b ? "true" : "false"; }
+        void operator()(std::int64_t n) const { text += std::to_string(n); }
+        void operator()(double d) const { appendNumber(text, d); }
+        void operator()(const std::string& s) const { appendString(text, s); }
+        void operator()(const std::vector<double>& v) const { appendArray(text, v); }
+        void operator()(const std::vector<std::int64_t>& v) const { appendArray(text, v); }
+    };
+    std::visit(Visitor {text}, value);
+}
+
+void appendObject(std::string& text, const Record& record)
+{
+    text += '{';
+    bool first = true;
+    for (const Field& field : record) {
+        if (field.omitWhenEmpty && std::holds_alternative<std::monostate>(field.value))
+            continue;
+        // Ids are plain identifiers and need no escaping.
+        text.append(first ? "\"" : ", \"").append(field.id).append("\": ");
+        appendValue(text, field.value);
+        first = false;
+    }
+    text += '}';
 }
 
 class JsonRows final : public RowWriter {
@@ -34,6 +81,7 @@ public:
 
 private:
     std::ostream& out_;
+    std::string line_; // reused from row to row
     std::size_t rows_ = 0;
 };
 
@@ -41,28 +89,16 @@ private:
 
 std::string jsonValue(const Value& value)
 {
-    struct Visitor {
-        std::string operator()(std::monostate) const { return "null"; }
-        std::string operator()(bool b) const { return b ? "true" : "false"; }
-        std::string operator()(std::int64_t n) const { return std::to_string(n); }
-        std::string operator()(double d) const { return number(d); }
-        std::string operator()(const std::string& s) const { return nlohmann::json(s).dump(); }
-        std::string operator()(const std::vector<double>& v) const { return array(v); }
-        std::string operator()(const std::vector<std::int64_t>& v) const { return array(v); }
-    };
-    return std::visit(Visitor {}, value);
+    std::string text;
+    appendValue(text, value);
+    return text;
 }
 
 std::string jsonObject(const Record& record)
 {
-    std::string text = "{";
-    for (const Field& field : record) {
-        if (field.omitWhenEmpty && std::holds_alternative<std::monostate>(field.value))
-            continue;
-        // Ids are plain identifiers and need no escaping.
-        text.append(text.size() > 1 ? ", \"" : "\"").append(field.id).append("\": ").append(jsonValue(field.value));
-    }
-    return text + "}";
+    std::string text;
+    appendObject(text, record);
+    return text;
 }
 
 std::unique_ptr<RowWriter> jsonRows(std::ostream& out)

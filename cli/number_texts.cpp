@@ -37,9 +37,16 @@ std::string readableNumber(double value)
 
 std::string exactNumber(double value)
 {
+    std::string text;
+    appendExactNumber(text, value);
+    return text;
+}
+
+void appendExactNumber(std::string& text, double value)
+{
     std::array<char, 32> buffer {};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return std::string(buffer.data(), end);
+    text.append(buffer.data(), end);
 }
 
 } // namespace velmora::cli

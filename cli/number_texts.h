@@ -10,5 +10,6 @@ std::string readableNumber(double value);
 
 // For scripts: the shortest text that reads back as the same double.
 std::string exactNumber(double value);
+void appendExactNumber(std::string& text, double value);
 
 } // namespace velmora::cli

@@ -128,6 +128,7 @@ Record sweepRecord(const Computation& computation, bool withSampling)
     Record row = trainRecord(computation.chosen);
     for (Field& field : row)
         field.omitWhenEmpty = false;
+    row.reserve(row.size() + kQuantities.size() + 3);
     Record results = resultsRecord(computation.outcome);
     std::move(results.begin(), results.end(), std::back_inserter(row));
     if (withSampling) {

@@ -21,7 +21,7 @@ struct Field {
     std::string_view label;
     std::string_view unit; // empty for a pure number or a text
     Value value;
-    std::string text = {}; // the engine's own text of a result
+    std::string_view text = {}; // the engine's own text of a result, owned by its outcome
     bool omitWhenEmpty = false; // left out of a JSON object when not computed
 };
 
