@@ -41,7 +41,9 @@ std::string readRegularFile(const std::string& path, std::size_t largest)
     if (error)
         cannotRead(path, error.message());
     if (size > largest)
-        cannotRead(path, "it is larger than " + std::to_string(largest / (1024 * 1024)) + " MB");
+        cannotRead(path,
+            "it is larger than " +
+                (largest >= (1 << 20) ? std::to_string(largest >> 20) + " MB" : std::to_string(largest) + " bytes"));
 
     std::ifstream file(path, std::ios::binary);
     if (!file)

@@ -221,3 +221,45 @@ TEST_F(UserCatalogue, NamesWrittenAsCsvReadBack)
 
 } // namespace
 } // namespace velmora::cli
+
+namespace velmora::cli {
+namespace {
+
+// A FITS image as its standard lays it out: 80-character cards in 2880-byte
+// blocks, then 16-bit pixels.
+std::string fitsImage(const std::vector<std::string>& keywords, int width, int height)
+{
+    std::string header;
+    for (const std::string& card : {std::string("SIMPLE  = T"), std::string("BITPIX  = 16"), std::string("NAXIS   = 2"),
+             "NAXIS1  = " + std::to_string(width), "NAXIS2  = " + std::to_string(height)})
+        header += card + std::string(80 - card.size(), ' ');
+    for (const std::string& card : keywords)
+        header += card + std::string(80 - card.size(), ' ');
+    header += "END" + std::string(77, ' ');
+    header.resize((header.size() + 2879) / 2880 * 2880, ' ');
+    std::string data(static_cast<std::size_t>(width * height * 2), '\0');
+    data.resize((data.size() + 2879) / 2880 * 2880, '\0');
+    return header + data;
+}
+
+TEST_F(UserCatalogue, FitsHeaderOverTheCatalogueAndOptionsOverBothFillingWhatItLacks)
+{
+    const std::string fits = write(fitsImage({"FOCALLEN= 1000", "XBINNING= 2"}, 320, 240));
+    const Invocation missing = invoke({"--fits", fits, "--aperture", "200"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("missing the pixel size"), std::string::npos) << missing.err;
+    const Json document =
+        jsonOf({"--fits", fits, "--telescope", "CelestronOTC8", "--camera", "PhilipsVesta", "--pixel-size", "4"});
+    EXPECT_EQ(document["inputs"]["aperture_mm"], 203) << "the catalogue fills what the header lacks";
+    EXPECT_EQ(document["inputs"]["focal_length_mm"], 1000) << "the header over the catalogue";
+    EXPECT_EQ(document["inputs"]["pixel_um"], 4) << "the option over both";
+    EXPECT_EQ(document["inputs"]["width_px"], 640) << "stored width times the binning";
+    EXPECT_EQ(document["inputs"]["binning"], 2);
+    EXPECT_EQ(document["inputs"]["telescope"], "CelestronOTC8") << "its aperture was used";
+    EXPECT_FALSE(document["inputs"].contains("camera")) << "none of its figures was used";
+    EXPECT_EQ(document["sources"]["focal_length_mm"], "FITS " + fits);
+    EXPECT_EQ(document["sources"]["pixel_um"], "option");
+}
+
+} // namespace
+} // namespace velmora::cli

@@ -18,9 +18,9 @@ const std::vector<std::string> kVesta = {"--telescope", "CelestronOTC8", "--came
 TEST(ReadableNumber, FourSignificantDigitsWholeFromAThousandNeverAnExponent)
 {
     const std::pair<double, const char*> rows[] = {{0.591133004926108, "0.5911"}, {12205.3, "12205"}, {999.94, "999.9"},
-        {999.96, "1000"}, {1000, "1000"}, {2.0, "2"}, {2.5, "2.5"}, {0.000123456, "0.0001235"}, {1e-9, "0.000000001"},
-        {9.99996, "10"}, {0, "0"}, {-0.0, "0"}, {-3.14159, "-3.142"}, {1e20, "100000000000000000000"},
-        {std::numeric_limits<double>::infinity(), "-"}};
+        {999.96, "1000"}, {1000, "1000"}, {1234.5, "1235"}, {2.0, "2"}, {2.5, "2.5"}, {0.000123456, "0.0001235"},
+        {1e-9, "0.000000001"}, {9.99996, "10"}, {0, "0"}, {-0.0, "0"}, {-3.14159, "-3.142"},
+        {1e20, "100000000000000000000"}, {std::numeric_limits<double>::infinity(), "-"}};
     for (const auto& [value, text] : rows)
         EXPECT_EQ(readableNumber(value), text) << value;
     EXPECT_EQ(exactNumber(0.1 + 0.2), "0.30000000000000004");
@@ -85,6 +85,7 @@ TEST(TextOutput, FiguresLineUpOnTheDecimalPoint)
 TEST(TextOutput, NamesAreShownSafelyAndAlignedByDisplayWidth)
 {
     EXPECT_EQ(printable("ok\x1b[31m\n"), "ok\\x1B[31m\\x0A");
+    EXPECT_EQ(printable("\x1f\x7f \x20~"), "\\x1F\\x7F  ~");
     EXPECT_EQ(printable("Bad\xFFName"), "Bad\\xFFName");
     EXPECT_EQ(printable("Nettuno \xC3\xA8"), "Nettuno \xC3\xA8");
     std::ostringstream out;

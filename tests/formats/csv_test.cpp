@@ -76,7 +76,8 @@ TEST(CsvCatalogue, ABadLineIsNamedAndNothingIsAdded)
     const BadLine bad[] = {{"telescope,X,254,abc,,,", "my.csv:2: focal_length_mm: 'abc'"},
         {"camera,Y,,,2.9,1936", "my.csv:2: expected 7 comma-separated columns, found 6"},
         {"telescope,Z,254,1200,3,,", "my.csv:2: pixel_um must stay empty for a telescope"},
-        {"camera,Z,1,,3,4,5", "my.csv:2: aperture_mm must stay empty"}, {"mount,W,,,,,", "my.csv:2: kind 'mount'"},
+        {"camera,Z,1,,3,4,5", "my.csv:2: aperture_mm must stay empty"},
+        {"telescope,Z,254,1200,,,5", "my.csv:2: height_px must stay empty"}, {"mount,W,,,,,", "my.csv:2: kind 'mount'"},
         {"telescope,Celestron OTC 8,1,1,,,", "my.csv:2: a telescope named 'Celestron OTC 8' exists already"},
         {"telescope,,254,1200,,,", "my.csv:2: the name is empty"},
         {"telescope,Bad\xFFName,254,1200,,,", "my.csv:2: the name is not valid UTF-8"},
@@ -121,7 +122,13 @@ TEST(TextFile, OnlyRegularFilesOfBoundedSizeAreRead)
             EXPECT_NE(std::string(error.what()).find(why), std::string::npos) << error.what();
         }
     }
-    EXPECT_THROW(readRegularFile((dir / "small.csv").string(), 4), InputError) << "larger than allowed";
+    EXPECT_EQ(readRegularFile((dir / "small.csv").string(), 5), "hello") << "as large as allowed";
+    try {
+        readRegularFile((dir / "small.csv").string(), 4);
+        ADD_FAILURE() << "larger than allowed";
+    } catch (const InputError& error) {
+        EXPECT_NE(std::string(error.what()).find("it is larger than"), std::string::npos) << error.what();
+    }
     fs::remove_all(dir);
 }
 

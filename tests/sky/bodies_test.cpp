@@ -49,6 +49,20 @@ TEST(Bodies, KilometresPerPixelTimesDiskIsTheDiameter)
     EXPECT_EQ(*sky.bodies[0].mosaic.frames(), 6u * 8u); // 3425 px on 640 x 480 frames overlapping by 10%
 }
 
+// A disk fits when it fits the sensor's shorter side.
+TEST(Bodies, ADiskFitsWithinTheSensorsShorterSide)
+{
+    const BodyFacts& jupiter = *findBody("jupiter");
+    const double distanceFor = 2 * jupiter.equatorialRadiusKm / (kVestaField / 206264.806);
+    const std::pair<double, bool> disks[] = {{470, true}, {480, true}, {490, false}, {600, false}, {700, false}};
+    for (const auto& [pixels, fits] : disks) {
+        const BodyView view = viewBody(jupiter, kVesta, kVestaField, {distanceFor / pixels, 1});
+        EXPECT_NEAR(view.diskPixels, pixels, 0.01);
+        EXPECT_EQ(view.fitsSensor, fits) << pixels;
+        EXPECT_EQ(view.mosaic.rows, fits ? 1u : 2u) << pixels;
+    }
+}
+
 TEST(Bodies, PlutoOnlyWhereItsSeriesHoldsAndNamesIgnoreCase)
 {
     EXPECT_EQ(viewSky(kVesta, kVestaField, {1884, 12, 31, 0, 0, 0}).bodies.size(), 9u);
