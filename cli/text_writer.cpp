@@ -76,14 +76,14 @@ struct ColumnWidth {
     }
     std::string laidOut(const Cell& cell) const
     {
-        std::string text = cell.text;
+        std::string laid = cell.text;
         if (cell.figure) {
-            const std::size_t point = std::min(text.find('.'), text.size());
-            text = std::string(whole > point ? whole - point : 0, ' ') + text;
-            text += std::string(fraction > cell.text.size() - point ? fraction - (cell.text.size() - point) : 0, ' ');
+            const std::size_t point = std::min(laid.find('.'), laid.size());
+            laid = std::string(whole > point ? whole - point : 0, ' ') + laid;
+            laid += std::string(fraction > cell.text.size() - point ? fraction - (cell.text.size() - point) : 0, ' ');
         }
-        const std::size_t shown = displayWidth(text);
-        return text + std::string(total() > shown ? total() - shown : 0, ' ');
+        const std::size_t shown = displayWidth(laid);
+        return laid + std::string(total() > shown ? total() - shown : 0, ' ');
     }
 };
 

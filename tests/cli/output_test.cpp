@@ -105,7 +105,7 @@ TEST(JsonOutput, EveryModeIsStrictJson)
         {"--aperture", "1e200", "--focal-length", "1e200", "--pixel-size", "5", "--width", "10", "--height", "10"}};
     for (const auto& args : modes) {
         const Invocation run = invoke(with(args, {"--format", "json"}));
-        EXPECT_NO_THROW((void)Json::parse(run.out)) << run.out.substr(0, 200);
+        EXPECT_TRUE(Json::accept(run.out)) << run.out.substr(0, 200);
         EXPECT_EQ(run.out.find("inf"), std::string::npos);
     }
     const Json sampling = Json::parse(
