@@ -199,8 +199,6 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
         throw UsageError(unexpected(app, app.remaining()));
     } catch (const CLI::ParseError& error) {
         throw UsageError(error.what());
-    } catch (const formats::InputError& error) { // a callback's reading, checked above
-        throw UsageError(error.what());
     }
     return options;
 }

@@ -71,9 +71,7 @@ void writeJson(std::ostream& out, const Computation& c)
     for (const Field& result : resultsRecord(c.outcome)) {
         if (std::holds_alternative<std::monostate>(result.value))
             continue;
-        out << (first ? "\n    " : ",\n    ")
-            << jsonObject({{"id", "", "", std::string(result.id)}, {"value", "", "", result.value},
-                   {"text", "", "", std::string(result.text)}, {"unit", "", "", std::string(result.unit)}});
+        out << (first ? "\n    " : ",\n    ") << jsonObject(resultEntry(result));
         first = false;
     }
     out << (first ? "]" : "\n  ]");

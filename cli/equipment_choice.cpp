@@ -8,6 +8,7 @@
 #include "number_texts.h"
 #include "usage_error.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace velmora::cli {
@@ -64,19 +65,20 @@ ChosenTrain chooseTrain(const Options& options, const optics::EquipmentCatalogue
 {
     ChosenTrain chosen {};
     Layered aperture, focalLength, pixelSize, width, height, binning {1.0, "default"};
+    const optics::Telescope* telescope = nullptr;
+    const optics::Camera* camera = nullptr;
     if (options.telescope) {
-        const optics::Telescope& telescope =
-            lookUp(catalogue.telescopes, *options.telescope, "--telescope", "telescope");
-        const std::string from = "telescope " + telescope.name;
-        aperture.over(telescope.aperture, from);
-        focalLength.over(telescope.focalLength, from);
+        telescope = &lookUp(catalogue.telescopes, *options.telescope, "--telescope", "telescope");
+        const std::string from = "telescope " + telescope->name;
+        aperture.over(telescope->aperture, from);
+        focalLength.over(telescope->focalLength, from);
     }
     if (options.camera) {
-        const optics::Camera& camera = lookUp(catalogue.cameras, *options.camera, "--camera", "camera");
-        const std::string from = "camera " + camera.name;
-        pixelSize.over(camera.pixelSize, from);
-        width.over(camera.width, from);
-        height.over(camera.height, from);
+        camera = &lookUp(catalogue.cameras, *options.camera, "--camera", "camera");
+        const std::string from = "camera " + camera->name;
+        pixelSize.over(camera->pixelSize, from);
+        width.over(camera->width, from);
+        height.over(camera->height, from);
     }
     if (options.fits) {
         formats::FitsSetup fits {};
@@ -116,15 +118,13 @@ ChosenTrain chooseTrain(const Options& options, const optics::EquipmentCatalogue
 
     chosen.sources = {
         aperture.source, focalLength.source, pixelSize.source, width.source, height.source, binning.source};
-    const auto catalogueName = [](std::initializer_list<const Layered*> figures, std::string_view kind) {
-        for (const Layered* figure : figures) {
-            if (figure->source.starts_with(kind))
-                return figure->source.substr(kind.size());
-        }
-        return std::string();
+    const auto usedFrom = [](std::initializer_list<const Layered*> figures, const std::string& from) {
+        return std::ranges::any_of(figures, [&](const Layered* figure) { return figure->source == from; });
     };
-    chosen.telescope = catalogueName({&aperture, &focalLength}, "telescope ");
-    chosen.camera = catalogueName({&pixelSize, &width, &height}, "camera ");
+    if (telescope && usedFrom({&aperture, &focalLength}, "telescope " + telescope->name))
+        chosen.telescope = telescope->name;
+    if (camera && usedFrom({&pixelSize, &width, &height}, "camera " + camera->name))
+        chosen.camera = camera->name;
     return chosen;
 }
 

@@ -65,6 +65,12 @@ Record resultsRecord(const Outcome& outcome)
     return record;
 }
 
+Record resultEntry(const Field& result)
+{
+    return {{"id", "", "", std::string(result.id)}, {"value", "", "", result.value},
+        {"text", "", "", std::string(result.text)}, {"unit", "", "", std::string(result.unit)}};
+}
+
 Record samplingRecord(const optics::SamplingAdvice& a)
 {
     std::vector<std::int64_t> binnings(a.goodBinnings.begin(), a.goodBinnings.end());

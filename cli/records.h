@@ -35,6 +35,8 @@ Record trainRecord(const ChosenTrain& chosen);
 Record sourcesRecord(const ChosenTrain& chosen);
 // The 23 results in step order; those not computed are empty.
 Record resultsRecord(const Outcome& outcome);
+// One result as scripts read it in a list: id, value, text, unit.
+Record resultEntry(const Field& result);
 Record samplingRecord(const optics::SamplingAdvice& advice);
 // What a sweep row says of sampling.
 Record samplingSummaryRecord(const std::optional<optics::SamplingAdvice>& advice);
