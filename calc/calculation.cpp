@@ -26,13 +26,15 @@ Outcome calculate(const Inputs& inputs, std::string_view decimalSeparator)
     return outcome;
 }
 
-Outcome calculateValues(const Inputs& inputs)
+Outcome calculateValues(const Inputs& inputs, const Quantity* last)
 {
     Outcome outcome;
     outcome.results.reserve(kQuantities.size());
     for (const Quantity& quantity : kQuantities) {
         try {
             outcome.results.push_back({&quantity, quantity.formula(inputs).value(), {}});
+            if (&quantity == last)
+                break;
         } catch (const ArithmeticFailure& failure) {
             outcome.failure = StepFailure {&quantity, failure.cause};
             break;

@@ -47,8 +47,9 @@ Outcome calculate(const InputTexts& texts, std::string_view decimalSeparator);
 // The 23 steps on inputs already read; no empty-input check.
 Outcome calculate(const Inputs& inputs, std::string_view decimalSeparator);
 
-// The same without the result texts, for callers that only want numbers.
-Outcome calculateValues(const Inputs& inputs);
+// The same without the result texts, for callers that only want numbers;
+// with `last`, the run stops once that quantity is computed.
+Outcome calculateValues(const Inputs& inputs, const Quantity* last = nullptr);
 
 // A cause in English, as the command line says it: "division by zero", ...
 std::string_view englishCauseText(FailureCause cause);

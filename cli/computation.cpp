@@ -26,11 +26,16 @@ void advise(Computation& computation, const Options& options)
     }
 }
 
+optics::OpticalTrain trainOf(const optics::Telescope& telescope, const optics::Camera& camera, const Options& options)
+{
+    return {telescope.aperture, telescope.focalLength, camera.pixelSize, camera.width, camera.height, options.barlow,
+        options.binning.value_or(1)};
+}
+
 Computation computeValues(const optics::Telescope& telescope, const optics::Camera& camera, const Options& options)
 {
     Computation computation {};
-    computation.chosen.train = {telescope.aperture, telescope.focalLength, camera.pixelSize, camera.width,
-        camera.height, options.barlow, options.binning.value_or(1)};
+    computation.chosen.train = trainOf(telescope, camera, options);
     computation.chosen.telescope = telescope.name;
     computation.chosen.camera = camera.name;
     // The table shows numbers only: no result texts.
@@ -56,36 +61,44 @@ Computation compute(const ChosenTrain& chosen, const Options& options)
     return computation;
 }
 
-void sweep(const optics::EquipmentCatalogue& catalogue, const Options& options,
-    const std::function<void(const Computation&)>& row)
+Sweep::Sweep(const optics::EquipmentCatalogue& catalogue, const Options& options) :
+      telescopes_(catalogue.telescopes.items()), cameras_(catalogue.cameras.items()), options_(options)
 {
-    const auto& telescopes = catalogue.telescopes.items();
-    const auto& cameras = catalogue.cameras.items();
-    if (!options.sortBy) {
-        for (const optics::Telescope& telescope : telescopes) {
-            for (const optics::Camera& camera : cameras)
-                row(computeValues(telescope, camera, options));
-        }
+    if (!options.sortBy)
         return;
-    }
-    struct Key {
-        double value;
-        std::uint32_t telescope;
-        std::uint32_t camera;
-    };
-    std::vector<Key> keys;
-    keys.reserve(telescopes.size() * cameras.size());
-    for (std::uint32_t t = 0; t < telescopes.size(); ++t) {
-        for (std::uint32_t c = 0; c < cameras.size(); ++c) {
-            const Computation computed = computeValues(telescopes[t], cameras[c], options);
+    // The run stops at the sort key's own step: what comes after it is not needed to rank.
+    std::vector<std::pair<double, Pair>> keys;
+    keys.reserve(size());
+    for (std::uint32_t t = 0; t < telescopes_.size(); ++t) {
+        for (std::uint32_t c = 0; c < cameras_.size(); ++c) {
+            const optics::OpticalTrain train = trainOf(telescopes_[t], cameras_[c], options);
+            const Outcome outcome = calculateValues(optics::engineInputs(train), options.sortBy);
             keys.push_back(
-                {resultValue(computed.outcome, options.sortBy).value_or(std::numeric_limits<double>::infinity()), t,
-                    c});
+                {resultValue(outcome, options.sortBy).value_or(std::numeric_limits<double>::infinity()), {t, c}});
         }
     }
-    std::ranges::stable_sort(keys, {}, &Key::value);
-    for (const Key& key : keys)
-        row(computeValues(telescopes[key.telescope], cameras[key.camera], options));
+    std::ranges::stable_sort(keys, {}, &std::pair<double, Pair>::first);
+    sorted_.reserve(keys.size());
+    for (const auto& key : keys)
+        sorted_.push_back(key.second);
+}
+
+std::size_t Sweep::size() const
+{
+    return telescopes_.size() * cameras_.size();
+}
+
+Sweep::Pair Sweep::pairAt(std::size_t index) const
+{
+    if (!sorted_.empty())
+        return sorted_[index];
+    return {static_cast<std::uint32_t>(index / cameras_.size()), static_cast<std::uint32_t>(index % cameras_.size())};
+}
+
+Computation Sweep::row(std::size_t index) const
+{
+    const Pair pair = pairAt(index);
+    return computeValues(telescopes_[pair.telescope], cameras_[pair.camera], options_);
 }
 
 } // namespace velmora::cli

@@ -6,8 +6,9 @@
 #include "options.h"
 #include "sky/bodies.h"
 
-#include <functional>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace velmora::cli {
 
@@ -25,10 +26,27 @@ Computation compute(const ChosenTrain& chosen, const Options& options);
 std::optional<double> pixelFieldOf(const Outcome& outcome);
 
 // Every telescope with every camera of the catalogue, with the options'
-// barlow and binning, handed to `row` one at a time in catalogue order, or
-// sorted by the --sort-by result (ascending; rows without it last). Only
-// the sort keys are kept, so that a sweep of any size runs in little memory.
-void sweep(const optics::EquipmentCatalogue& catalogue, const Options& options,
-    const std::function<void(const Computation&)>& row);
+// barlow and binning, in catalogue order or sorted by the --sort-by result
+// (ascending; rows without it last). A row is computed when asked for, from
+// any thread; only the sort keys are kept, so that a sweep of any size runs
+// in little memory.
+class Sweep {
+public:
+    Sweep(const optics::EquipmentCatalogue& catalogue, const Options& options);
+    std::size_t size() const;
+    Computation row(std::size_t index) const;
+
+private:
+    struct Pair {
+        std::uint32_t telescope;
+        std::uint32_t camera;
+    };
+    Pair pairAt(std::size_t index) const;
+
+    const std::vector<optics::Telescope>& telescopes_;
+    const std::vector<optics::Camera>& cameras_;
+    const Options& options_;
+    std::vector<Pair> sorted_; // empty when unsorted
+};
 
 } // namespace velmora::cli

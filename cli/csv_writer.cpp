@@ -37,7 +37,7 @@ void appendField(std::string& line, const Value& value)
 
 class CsvRows final : public RowWriter {
 public:
-    explicit CsvRows(std::ostream& out) : out_(out) { }
+    CsvRows(std::ostream& out, std::size_t rowsBefore) : out_(out), headerWritten_(rowsBefore > 0) { }
     void row(const Record& record) override
     {
         if (!headerWritten_) {
@@ -63,14 +63,14 @@ private:
 
     std::ostream& out_;
     std::string line_; // reused from row to row
-    bool headerWritten_ = false;
+    bool headerWritten_;
 };
 
 } // namespace
 
-std::unique_ptr<RowWriter> csvRows(std::ostream& out)
+std::unique_ptr<RowWriter> csvRows(std::ostream& out, std::size_t rowsBefore)
 {
-    return std::make_unique<CsvRows>(out);
+    return std::make_unique<CsvRows>(out, rowsBefore);
 }
 
 } // namespace velmora::cli

@@ -75,14 +75,19 @@ void appendObject(std::string& text, const Record& record)
 
 class JsonRows final : public RowWriter {
 public:
-    explicit JsonRows(std::ostream& out) : out_(out) { }
-    void row(const Record& record) override { out_ << (rows_++ ? ",\n " : "[\n ") << jsonObject(record); }
+    JsonRows(std::ostream& out, std::size_t rowsBefore) : out_(out), rows_(rowsBefore) { }
+    void row(const Record& record) override
+    {
+        line_.assign(rows_++ ? ",\n " : "[\n ");
+        appendObject(line_, record);
+        out_ << line_;
+    }
     void finish() override { out_ << (rows_ ? "\n]\n" : "[]\n"); }
 
 private:
     std::ostream& out_;
     std::string line_; // reused from row to row
-    std::size_t rows_ = 0;
+    std::size_t rows_;
 };
 
 } // namespace
@@ -101,9 +106,9 @@ std::string jsonObject(const Record& record)
     return text;
 }
 
-std::unique_ptr<RowWriter> jsonRows(std::ostream& out)
+std::unique_ptr<RowWriter> jsonRows(std::ostream& out, std::size_t rowsBefore)
 {
-    return std::make_unique<JsonRows>(out);
+    return std::make_unique<JsonRows>(out, rowsBefore);
 }
 
 } // namespace velmora::cli

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace velmora::cli {
 
@@ -45,7 +46,13 @@ std::string exactNumber(double value)
 void appendExactNumber(std::string& text, double value)
 {
     std::array<char, 32> buffer {};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    // Whole numbers, most of a catalogue's figures, are written as integers:
+    // the same text, several times faster than the shortest-form search.
+    constexpr double kExactIntegers = 9007199254740992.0; // 2^53
+    const bool whole = std::fabs(value) < kExactIntegers && value == std::trunc(value) && !std::signbit(value);
+    const auto end = whole
+        ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<std::int64_t>(value)).ptr
+        : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
     text.append(buffer.data(), end);
 }
 

@@ -1,7 +1,5 @@
 #include "records.h"
 
-#include <iterator>
-
 namespace velmora::cli {
 
 namespace {
@@ -16,26 +14,63 @@ Value numberOrEmpty(const std::optional<double>& number)
     return number ? Value(*number) : Value();
 }
 
+// Moves the fields in, built in place: a sweep describes a million rows.
+template <std::size_t N> void appendAll(Record& into, Field (&&fields)[N])
+{
+    for (Field& field : fields)
+        into.push_back(std::move(field));
+}
+
+void appendTrain(Record& into, const ChosenTrain& chosen)
+{
+    const optics::OpticalTrain& t = chosen.train;
+    appendAll(into,
+        {
+            {"telescope", "Telescope", "", textOrEmpty(chosen.telescope), {}, true},
+            {"camera", "Camera", "", textOrEmpty(chosen.camera), {}, true},
+            {"aperture_mm", "Aperture", "mm", t.aperture},
+            {"focal_length_mm", "Focal length", "mm", t.focalLength},
+            {"pixel_um", "Pixel size", "um", t.pixelSize},
+            {"width_px", "Sensor width", "px", t.width},
+            {"height_px", "Sensor height", "px", t.height},
+            {"barlow", "Barlow or reducer", "x", t.barlow},
+            {"binning", "Binning", "", std::int64_t {t.binning}},
+            {"effective_focal_length_mm", "Effective focal length", "mm", t.effectiveFocalLength()},
+            {"effective_pixel_um", "Effective pixel size", "um", t.effectivePixelSize()},
+            {"effective_width_px", "Effective width", "px", t.effectiveWidth()},
+            {"effective_height_px", "Effective height", "px", t.effectiveHeight()},
+        });
+}
+
+void appendResults(Record& into, const Outcome& outcome)
+{
+    const std::size_t first = into.size();
+    for (const Quantity& q : kQuantities)
+        into.push_back({q.id, q.englishName, q.unit, {}});
+    for (const Result& result : outcome.results) {
+        Field& field = into[first + static_cast<std::size_t>(result.quantity - kQuantities.data())];
+        field.value = result.value;
+        field.text = result.text;
+    }
+}
+
+void appendSamplingSummary(Record& into, const std::optional<optics::SamplingAdvice>& a)
+{
+    appendAll(into,
+        {
+            {"seeing_arcsec", "Seeing", "arcsec", a ? Value(a->seeing) : Value()},
+            {"pixels_per_fwhm", "Px/FWHM", "px", a ? Value(a->pixelsPerFwhm) : Value()},
+            {"verdict", "Sampling", "", a ? Value(std::string(optics::verdictText(a->verdict))) : Value()},
+        });
+}
+
 } // namespace
 
 Record trainRecord(const ChosenTrain& chosen)
 {
-    const optics::OpticalTrain& t = chosen.train;
-    return {
-        {"telescope", "Telescope", "", textOrEmpty(chosen.telescope), {}, true},
-        {"camera", "Camera", "", textOrEmpty(chosen.camera), {}, true},
-        {"aperture_mm", "Aperture", "mm", t.aperture},
-        {"focal_length_mm", "Focal length", "mm", t.focalLength},
-        {"pixel_um", "Pixel size", "um", t.pixelSize},
-        {"width_px", "Sensor width", "px", t.width},
-        {"height_px", "Sensor height", "px", t.height},
-        {"barlow", "Barlow or reducer", "x", t.barlow},
-        {"binning", "Binning", "", std::int64_t {t.binning}},
-        {"effective_focal_length_mm", "Effective focal length", "mm", t.effectiveFocalLength()},
-        {"effective_pixel_um", "Effective pixel size", "um", t.effectivePixelSize()},
-        {"effective_width_px", "Effective width", "px", t.effectiveWidth()},
-        {"effective_height_px", "Effective height", "px", t.effectiveHeight()},
-    };
+    Record record;
+    appendTrain(record, chosen);
+    return record;
 }
 
 Record sourcesRecord(const ChosenTrain& chosen)
@@ -54,14 +89,7 @@ Record sourcesRecord(const ChosenTrain& chosen)
 Record resultsRecord(const Outcome& outcome)
 {
     Record record;
-    record.reserve(kQuantities.size());
-    for (const Quantity& q : kQuantities)
-        record.push_back({q.id, q.englishName, q.unit, {}});
-    for (const Result& result : outcome.results) {
-        Field& field = record[static_cast<std::size_t>(result.quantity - kQuantities.data())];
-        field.value = result.value;
-        field.text = result.text;
-    }
+    appendResults(record, outcome);
     return record;
 }
 
@@ -89,13 +117,11 @@ Record samplingRecord(const optics::SamplingAdvice& a)
     };
 }
 
-Record samplingSummaryRecord(const std::optional<optics::SamplingAdvice>& a)
+Record samplingSummaryRecord(const std::optional<optics::SamplingAdvice>& advice)
 {
-    return {
-        {"seeing_arcsec", "Seeing", "arcsec", a ? Value(a->seeing) : Value()},
-        {"pixels_per_fwhm", "Px/FWHM", "px", a ? Value(a->pixelsPerFwhm) : Value()},
-        {"verdict", "Sampling", "", a ? Value(std::string(optics::verdictText(a->verdict))) : Value()},
-    };
+    Record record;
+    appendSamplingSummary(record, advice);
+    return record;
 }
 
 Record bodyRecord(const sky::BodyView& b, const sky::UtcMoment& moment)
@@ -129,19 +155,22 @@ Record cameraRecord(const optics::Camera& c)
         {"width_px", "Width", "px", c.width}, {"height_px", "Height", "px", c.height}};
 }
 
+void sweepRecord(const Computation& computation, bool withSampling, Record& into)
+{
+    into.clear();
+    appendTrain(into, computation.chosen);
+    for (Field& field : into)
+        field.omitWhenEmpty = false;
+    appendResults(into, computation.outcome);
+    if (withSampling)
+        appendSamplingSummary(into, computation.sampling);
+}
+
 Record sweepRecord(const Computation& computation, bool withSampling)
 {
-    Record row = trainRecord(computation.chosen);
-    for (Field& field : row)
-        field.omitWhenEmpty = false;
-    row.reserve(row.size() + kQuantities.size() + 3);
-    Record results = resultsRecord(computation.outcome);
-    std::move(results.begin(), results.end(), std::back_inserter(row));
-    if (withSampling) {
-        Record sampling = samplingSummaryRecord(computation.sampling);
-        std::move(sampling.begin(), sampling.end(), std::back_inserter(row));
-    }
-    return row;
+    Record record;
+    sweepRecord(computation, withSampling, record);
+    return record;
 }
 
 } // namespace velmora::cli

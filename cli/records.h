@@ -46,5 +46,7 @@ Record cameraRecord(const optics::Camera& camera);
 
 // A sweep row: the train, the results and, with a seeing, the verdict.
 Record sweepRecord(const Computation& computation, bool withSampling);
+// The same into a record kept from row to row, so that its room is reused.
+void sweepRecord(const Computation& computation, bool withSampling, Record& into);
 
 } // namespace velmora::cli

@@ -12,8 +12,8 @@
 
 namespace velmora::cli {
 
-std::unique_ptr<RowWriter> jsonRows(std::ostream& out);
-std::unique_ptr<RowWriter> csvRows(std::ostream& out);
+std::unique_ptr<RowWriter> jsonRows(std::ostream& out, std::size_t rowsBefore);
+std::unique_ptr<RowWriter> csvRows(std::ostream& out, std::size_t rowsBefore);
 
 namespace {
 
@@ -204,13 +204,14 @@ void writeTextRecord(std::ostream& out, const Record& record, const Record& note
         writeLine(out, line, widths);
 }
 
-std::unique_ptr<RowWriter> rowWriter(std::ostream& out, Format format, std::vector<std::string_view> textColumns)
+std::unique_ptr<RowWriter> rowWriter(
+    std::ostream& out, Format format, std::vector<std::string_view> textColumns, std::size_t rowsBefore)
 {
     switch (format) {
     case Format::Json:
-        return jsonRows(out);
+        return jsonRows(out, rowsBefore);
     case Format::Csv:
-        return csvRows(out);
+        return csvRows(out, rowsBefore);
     case Format::Text:
         break;
     }

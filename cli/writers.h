@@ -21,8 +21,11 @@ public:
     virtual void finish() = 0;
 };
 
-// `textColumns` picks the ids a text table shows; empty for all.
-std::unique_ptr<RowWriter> rowWriter(std::ostream& out, Format format, std::vector<std::string_view> textColumns = {});
+// `textColumns` picks the ids a text table shows; empty for all. JSON and CSV
+// rows may be written in pieces: `rowsBefore` says how many rows earlier
+// pieces held, so that the header and separators come out as in one piece.
+std::unique_ptr<RowWriter> rowWriter(
+    std::ostream& out, Format format, std::vector<std::string_view> textColumns = {}, std::size_t rowsBefore = 0);
 
 // JSON pieces, for documents made of records.
 std::string jsonValue(const Value& value);
