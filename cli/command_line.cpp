@@ -10,7 +10,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include <map>
+#include <algorithm>
+#include <cctype>
 #include <ostream>
 #include <string>
 
@@ -54,6 +55,37 @@ CLI::Option* numberOption(
         ->type_name(unit);
 }
 
+std::string joined(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
+// One of `names`, in any case, turned into the name as written there; a
+// refusal lists them all and the closest.
+CLI::Validator oneOf(std::vector<std::string> names)
+{
+    const auto lower = [](std::string text) {
+        std::ranges::transform(text, text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return text;
+    };
+    return CLI::Validator(
+        [names, lower](std::string& text) -> std::string {
+            for (const std::string& name : names) {
+                if (lower(name) == lower(text)) {
+                    text = name;
+                    return {};
+                }
+            }
+            const auto closest = optics::closestNames(text, names, 1);
+            return formats::echoed(text) + " is not one of " + joined(names) +
+                (closest.empty() ? "" : " (did you mean " + closest[0] + "?)");
+        },
+        "", "one of");
+}
+
 // A choice among names, resolved to what it names by `find`.
 template <typename Target, typename Find>
 CLI::Option* choiceOption(CLI::App& app, const std::string& name, Target& target, std::vector<std::string> names,
@@ -62,7 +94,7 @@ CLI::Option* choiceOption(CLI::App& app, const std::string& name, Target& target
     return app
         .add_option_function<std::string>(
             name, [&target, find](const std::string& text) { target = find(text); }, help)
-        ->check(CLI::IsMember(names, CLI::ignore_case))
+        ->check(oneOf(std::move(names)))
         ->type_name(what);
 }
 
@@ -140,17 +172,16 @@ void describeOptions(CLI::App& app, Options& o)
     auto* rule =
         choiceOption(app, "--sampling-rule", o.samplingRule, namesOf(optics::kSamplingRules, &optics::SamplingRule::id),
             optics::findSamplingRule, "Sampling rule: 2-3 (default) or howell", "RULE");
-    app.add_option("--format", o.format, "Output: text (default), json or csv")
-        ->transform(CLI::CheckedTransformer(
-            std::map<std::string, Format> {{"text", Format::Text}, {"json", Format::Json}, {"csv", Format::Csv}},
-            CLI::ignore_case))
-        ->type_name("FORMAT");
-    auto* list =
-        app.add_option("--list", o.list, "List the telescopes or the cameras")
-            ->transform(CLI::CheckedTransformer(
-                std::map<std::string, Listing> {{"telescopes", Listing::Telescopes}, {"cameras", Listing::Cameras}},
-                CLI::ignore_case))
-            ->type_name("WHAT");
+    choiceOption(
+        app, "--format", o.format, {"text", "json", "csv"},
+        [](const std::string& text) {
+            return text == "json" ? Format::Json : text == "csv" ? Format::Csv : Format::Text;
+        },
+        "Output: text (default), json or csv", "FORMAT");
+    auto* list = choiceOption(
+        app, "--list", o.list, {"telescopes", "cameras"},
+        [](const std::string& text) { return text == "cameras" ? Listing::Cameras : Listing::Telescopes; },
+        "List the telescopes or the cameras", "WHAT");
     auto* sweep = app.add_flag("--sweep", o.sweep, "Compute every telescope with every camera");
     auto* date = app.add_option_function<std::string>(
                         "--date", [&o](const std::string& text) { o.date = parseDate(text); },
@@ -162,7 +193,7 @@ void describeOptions(CLI::App& app, Options& o)
     auto* svg =
         app.add_option("--svg", o.svg, "Where --frame writes its SVG picture")->check(kNotEmpty)->type_name("FILE");
     auto* sortBy = choiceOption(app, "--sort-by", o.sortBy, namesOf(kQuantities, &Quantity::id), findQuantity,
-        "Sort the sweep by this result, ascending", "ID");
+        "Sort the sweep by this result, ascending: " + joined(namesOf(kQuantities, &Quantity::id)), "ID");
 
     frame->needs(svg)->needs(date);
     svg->needs(frame);
