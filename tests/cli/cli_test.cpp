@@ -1,5 +1,6 @@
 #include "calc/calculation.h"
 #include "cli_run.h"
+#include "support/fits_image.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -56,20 +57,15 @@ TEST(VelmoraCalc, WorkedExamplesEqualTheWindowEngineToTheLastBit)
     }
 }
 
+// Matching itself is the catalogue's; here, that the tool lists and takes menu names.
 TEST(VelmoraCalc, EquipmentNamesAsTheMenuShowsThemOrAsTyped)
 {
-    const Json menu = jsonOf({"--telescope", "CelestronFIRSTSCOPE114", "--camera", "StarlightXpressSXVH5"});
+    const Json menu = jsonOf({"--telescope", "celestron firstscope 114", "--camera", "StarlightxpressSXVH5"});
     EXPECT_EQ(menu["inputs"]["telescope"], "CelestronFIRSTSCOPE114");
-    EXPECT_EQ(menu["inputs"]["aperture_mm"], 114);
+    EXPECT_EQ(menu["inputs"]["camera"], "StarlightXpressSXVH5");
     EXPECT_EQ(menu["inputs"]["pixel_um"], 7.4) << "the camera's figures go with its name";
-    EXPECT_EQ(menu["inputs"]["width_px"], 660);
-    for (const char* typed : {"celestron firstscope 114", "CelestroFIRSTSCOPE114"}) {
-        const Json document = jsonOf({"--telescope", typed, "--camera", "StarlightxpressSXVH5"});
-        EXPECT_EQ(document["inputs"], menu["inputs"]) << typed;
-    }
     const Invocation list = invoke({"--list", "telescopes", "--format", "csv"});
     EXPECT_NE(list.out.find("\nCelestronFIRSTSCOPE114,114,900\n"), std::string::npos) << list.out;
-    EXPECT_NE(list.out.find("\nvixenR150SDG,150,750\n"), std::string::npos);
     EXPECT_EQ(list.out.find("talmvixen"), std::string::npos);
 }
 
@@ -228,26 +224,9 @@ TEST_F(UserCatalogue, NamesWrittenAsCsvReadBack)
 namespace velmora::cli {
 namespace {
 
-// A FITS image as its standard lays it out: 80-character cards in 2880-byte
-// blocks, then 16-bit pixels.
-std::string fitsImage(const std::vector<std::string>& keywords, int width, int height)
-{
-    std::string header;
-    for (const std::string& card : {std::string("SIMPLE  = T"), std::string("BITPIX  = 16"), std::string("NAXIS   = 2"),
-             "NAXIS1  = " + std::to_string(width), "NAXIS2  = " + std::to_string(height)})
-        header += card + std::string(80 - card.size(), ' ');
-    for (const std::string& card : keywords)
-        header += card + std::string(80 - card.size(), ' ');
-    header += "END" + std::string(77, ' ');
-    header.resize((header.size() + 2879) / 2880 * 2880, ' ');
-    std::string data(static_cast<std::size_t>(width * height * 2), '\0');
-    data.resize((data.size() + 2879) / 2880 * 2880, '\0');
-    return header + data;
-}
-
 TEST_F(UserCatalogue, FitsHeaderOverTheCatalogueAndOptionsOverBothFillingWhatItLacks)
 {
-    const std::string fits = write(fitsImage({"FOCALLEN= 1000", "XBINNING= 2"}, 320, 240));
+    const std::string fits = write(fitsImage({"FOCALLEN= 1000", "XBINNING= 2"}, {320, 240}));
     const Invocation missing = invoke({"--fits", fits, "--aperture", "200"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("missing the pixel size"), std::string::npos) << missing.err;
