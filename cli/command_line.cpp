@@ -6,6 +6,7 @@
 #include "formats/strict_number.h"
 #include "help_text.h"
 #include "optics/name_match.h"
+#include "site_options.h"
 #include "usage_error.h"
 
 #include <CLI/CLI.hpp>
@@ -131,7 +132,7 @@ std::vector<std::string> namesOf(const std::array<Item, N>& items, Name name)
     return names;
 }
 
-void describeOptions(CLI::App& app, Options& o)
+void describeOptions(CLI::App& app, Options& o, SiteOptions& siteOptions)
 {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast); // the last one counts
 
@@ -195,6 +196,7 @@ void describeOptions(CLI::App& app, Options& o)
     auto* sortBy = choiceOption(app, "--sort-by", o.sortBy, namesOf(kQuantities, &Quantity::id), findQuantity,
         "Sort the sweep by this result, ascending: " + joined(namesOf(kQuantities, &Quantity::id)), "ID");
 
+    describeSiteOptions(app, siteOptions, date);
     frame->needs(svg)->needs(date);
     svg->needs(frame);
     sortBy->needs(sweep);
@@ -215,7 +217,8 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     CLI::App app(kDescription, "velmora-calc");
     app.footer(helpFooter());
     app.set_version_flag("--version", "velmora-calc " + std::string(kVersionText));
-    describeOptions(app, options);
+    SiteOptions site;
+    describeOptions(app, options, site);
     if (argc <= 1)
         throw UsageError(kUsageLine);
     try {
@@ -231,6 +234,7 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     } catch (const CLI::ParseError& error) {
         throw UsageError(error.what());
     }
+    options.observation = site.observation();
     return options;
 }
 

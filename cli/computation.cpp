@@ -57,7 +57,7 @@ Computation compute(const ChosenTrain& chosen, const Options& options)
     advise(computation, options);
     const auto pixelField = pixelFieldOf(computation.outcome);
     if (options.date && pixelField && *pixelField > 0)
-        computation.sky = sky::viewSky(chosen.train, *pixelField, *options.date);
+        computation.sky = sky::viewSky(chosen.train, *pixelField, *options.date, options.observation);
     return computation;
 }
 

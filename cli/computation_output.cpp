@@ -60,6 +60,17 @@ void writeText(std::ostream& out, const Computation& c)
         for (const sky::BodyView* body : bodies)
             table->row(bodyRecord(*body, c.sky->moment));
         table->finish();
+        if (c.sky->observation) {
+            out << "\nFrom the site\n";
+            writeTextRecord(out, siteRecord(*c.sky->observation, *c.sky->sunAltitude));
+            out << '\n';
+            const auto site = rowWriter(out, Format::Text,
+                {"body", "altitude_deg", "azimuth_deg", "rise_utc", "transit_utc", "set_utc", "transit_altitude_deg",
+                    "window_start_utc", "window_end_utc", "dispersion_px", "longest_exposure_s"});
+            for (const sky::BodyView* body : bodies)
+                site->row(bodyRecord(*body, c.sky->moment));
+            site->finish();
+        }
     }
 }
 
@@ -78,7 +89,10 @@ void writeJson(std::ostream& out, const Computation& c)
     if (c.sampling)
         out << ",\n  \"sampling\": " << jsonObject(samplingRecord(*c.sampling));
     if (c.sky) {
-        out << ",\n  \"date\": " << jsonValue(sky::isoText(c.sky->moment)) << ",\n  \"bodies\": [";
+        out << ",\n  \"date\": " << jsonValue(sky::isoText(c.sky->moment));
+        if (c.sky->observation)
+            out << ",\n  \"site\": " << jsonObject(siteRecord(*c.sky->observation, *c.sky->sunAltitude));
+        out << ",\n  \"bodies\": [";
         for (std::size_t i = 0; i < c.sky->bodies.size(); ++i)
             out << (i ? ",\n    " : "\n    ") << jsonObject(bodyRecord(c.sky->bodies[i], c.sky->moment));
         out << (c.sky->bodies.empty() ? "]" : "\n  ]");

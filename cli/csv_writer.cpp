@@ -30,6 +30,8 @@ void appendField(std::string& line, const Value& value)
         line += std::to_string(*whole);
     } else if (const auto* flag = std::get_if<bool>(&value)) {
         line += *flag ? "true" : "false";
+    } else if (const auto* time = std::get_if<UtcTime>(&value)) {
+        line += isoTime(*time);
     } else if (const auto* text = std::get_if<std::string>(&value)) {
         appendQuotedIfNeeded(line, *text);
     }

@@ -80,9 +80,14 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
         printed(R"(fill="none" stroke="#ff4040" stroke-width="%.2f")", text / 4));
     svg += caption(left + text, top + 1.6 * text, text,
         printed("%s on %s", std::string(view.facts->name).c_str(), sky::isoText(moment).c_str()));
-    svg += caption(left + text, top + 3.1 * text, text,
-        "disk " + readableNumber(view.diskPixels) + " px across (" + readableNumber(view.apparentDiameterArcsec) +
-            " arcsec)");
+    std::string disk = "disk " + readableNumber(view.diskPixels) + " px across (" +
+        readableNumber(view.apparentDiameterArcsec) + " arcsec)";
+    if (const auto& site = view.fromSite) {
+        disk += ", altitude " + readableNumber(site->altitude) + " deg";
+        if (site->dispersionPixels)
+            disk += ", dispersion " + readableNumber(*site->dispersionPixels) + " px";
+    }
+    svg += caption(left + text, top + 3.1 * text, text, disk);
     svg += caption(left + text, extent / 2 + 1.4 * text, text,
         view.fitsSensor ? "fits the " + readableNumber(width) + " x " + readableNumber(height) + " px sensor"
                         : mosaicCaption(mosaic));

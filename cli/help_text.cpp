@@ -43,6 +43,14 @@ std::string helpFooter()
         "  overlap, the illuminated fraction and, for Mars, Jupiter and Saturn, the longest capture before the\n"
         "  rotation moves the disk's centre by one pixel, P s / (pi theta). With --format csv the bodies are\n"
         "  the table. Pluto's series holds from 1885 to 2099 only.\n\n"
+        "From a site (--site, with --date):\n"
+        "  For each body, the altitude (topocentric, refracted for the site's air: ERFA's A tan z + B tan^3 z)\n"
+        "  and azimuth (from north through east); the rise, meridian transit and set around the date\n"
+        "  (libnova), the altitude at transit, the stretch of that night spent above --min-altitude, the\n"
+        "  atmospheric dispersion across --band in arcseconds and pixels (a corrector is advised past one\n"
+        "  pixel) and, with --mount altaz, the field rotation Omega cos(lat) cos(az) / cos(alt) and the\n"
+        "  longest exposure before a sensor corner moves a pixel. The Sun's altitude says night, twilight\n"
+        "  or day. Times are UTC.\n\n"
         "Exit status:\n"
         "  0 done; 1 a result could not be computed (the results before it are printed);\n"
         "  2 bad usage or input (nothing is printed on standard output);\n"
@@ -53,7 +61,10 @@ std::string helpFooter()
         "  velmora-calc --sweep --seeing 2 --format csv --sort-by pixel_field\n\n"
         "  velmora-calc --fits light.fits --seeing 3 --format json\n\n"
         "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date 2026-12-06T21:00Z\n\n"
-        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date now --frame jupiter --svg jupiter.svg\n";
+        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date now --frame jupiter --svg "
+        "jupiter.svg\n\n"
+        "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date 2026-12-06T21:00Z --site 45.46,9.19,120 "
+        "--mount altaz --band 610-700\n";
 }
 
 } // namespace velmora::cli

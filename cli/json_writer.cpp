@@ -54,6 +54,7 @@ void appendValue(std::string& text, const Value& value)
         void operator()(const std::string& s) const { appendString(text, s); }
         void operator()(const std::vector<double>& v) const { appendArray(text, v); }
         void operator()(const std::vector<std::int64_t>& v) const { appendArray(text, v); }
+        void operator()(UtcTime t) const { appendString(text, isoTime(t)); }
     };
     std::visit(Visitor {text}, value);
 }

@@ -39,6 +39,7 @@ struct Options {
     std::optional<sky::UtcMoment> date;
     const sky::BodyFacts* frame = nullptr;
     std::optional<std::string> svg;
+    std::optional<sky::Observation> observation; // --site and the air, band and mount there
 };
 
 } // namespace velmora::cli

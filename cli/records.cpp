@@ -1,5 +1,9 @@
 #include "records.h"
 
+#include "writers.h"
+
+#include <cstdio>
+
 namespace velmora::cli {
 
 namespace {
@@ -124,10 +128,71 @@ Record samplingSummaryRecord(const std::optional<optics::SamplingAdvice>& advice
     return record;
 }
 
+namespace {
+
+Value timeOrEmpty(const std::optional<double>& julianDay)
+{
+    return julianDay ? Value(UtcTime {*julianDay}) : Value();
+}
+
+std::string passageText(sky::Passage passage)
+{
+    switch (passage) {
+    case sky::Passage::AlwaysAbove:
+        return "always above";
+    case sky::Passage::NeverAbove:
+        return "never above";
+    case sky::Passage::RisesAndSets:
+        break;
+    }
+    return "rises and sets";
+}
+
+void appendSiteView(Record& into, const sky::SiteView& v)
+{
+    appendAll(into,
+        {
+            {"altitude_deg", "Altitude", "deg", v.altitude},
+            {"azimuth_deg", "Azimuth", "deg", v.azimuth},
+            {"horizon", "Horizon", "", passageText(v.passage)},
+            {"rise_utc", "Rises", "UTC", timeOrEmpty(v.rise)},
+            {"transit_utc", "Transit", "UTC", timeOrEmpty(v.transit)},
+            {"set_utc", "Sets", "UTC", timeOrEmpty(v.set)},
+            {"transit_altitude_deg", "At transit", "deg", numberOrEmpty(v.transitAltitude)},
+            {"window_start_utc", "High from", "UTC", timeOrEmpty(v.windowStart)},
+            {"window_end_utc", "High until", "UTC", timeOrEmpty(v.windowEnd)},
+            {"dispersion_arcsec", "Dispersion", "arcsec", numberOrEmpty(v.dispersionArcsec)},
+            {"dispersion_px", "Dispersion", "px", numberOrEmpty(v.dispersionPixels)},
+            {"dispersion_corrector_advised", "Corrector", "",
+                v.dispersionPixels ? Value(*v.dispersionPixels > 1) : Value()},
+            {"field_rotation_arcsec_per_s", "Field turns", "arcsec/s", numberOrEmpty(v.rotationRate), {}, true},
+            {"longest_exposure_s", "Longest exposure", "s", numberOrEmpty(v.longestExposure), {}, true},
+        });
+}
+
+} // namespace
+
+Record siteRecord(const sky::Observation& o, double sunAltitude)
+{
+    return {
+        {"latitude_deg", "Latitude", "deg", o.site.latitude},
+        {"longitude_deg", "Longitude", "deg", o.site.longitude},
+        {"elevation_m", "Elevation", "m", o.site.elevation},
+        {"pressure_hpa", "Pressure", "hPa", o.air.pressure},
+        {"temperature_c", "Temperature", "C", o.air.temperature},
+        {"humidity_percent", "Humidity", "%", o.air.humidity * 100},
+        {"min_altitude_deg", "Lowest altitude for imaging", "deg", o.minAltitude},
+        {"band_nm", "Band", "nm", std::vector<double> {o.shortest, o.longest}},
+        {"mount", "Mount", "", std::string(o.altAzMount ? "altaz" : "eq")},
+        {"sun_altitude_deg", "Sun's altitude", "deg", sunAltitude},
+        {"sky", "Sky", "", std::string(sky::skyKind(sunAltitude))},
+    };
+}
+
 Record bodyRecord(const sky::BodyView& b, const sky::UtcMoment& moment)
 {
     const auto frames = b.mosaic.frames();
-    return {
+    Record record = {
         {"date", "Date", "", sky::isoText(moment)},
         {"body", "Body", "", std::string(b.facts->name)},
         {"distance_km", "Distance", "km", b.distanceKm},
@@ -141,6 +206,9 @@ Record bodyRecord(const sky::BodyView& b, const sky::UtcMoment& moment)
         {"illuminated_fraction", "Lit", "", b.illuminatedFraction},
         {"max_capture_s", "Longest capture", "s", numberOrEmpty(b.maxCaptureSeconds), {}, true},
     };
+    if (b.fromSite)
+        appendSiteView(record, *b.fromSite);
+    return record;
 }
 
 Record telescopeRecord(const optics::Telescope& t)
@@ -171,6 +239,20 @@ Record sweepRecord(const Computation& computation, bool withSampling)
     Record record;
     sweepRecord(computation, withSampling, record);
     return record;
+}
+
+std::string isoTime(UtcTime time)
+{
+    return sky::isoText(sky::utcMomentOf(time.julianDay));
+}
+
+std::string shortTime(UtcTime time)
+{
+    // Rounded to the minute: a table has no room for seconds.
+    const sky::UtcMoment m = sky::utcMomentOf(time.julianDay + 30.0 / 86400);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%02d %02d:%02d", m.month, m.day, m.hour, m.minute);
+    return text;
 }
 
 } // namespace velmora::cli

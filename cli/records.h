@@ -11,9 +11,14 @@
 
 namespace velmora::cli {
 
+// A moment, written in full for scripts and as month, day and time for people.
+struct UtcTime {
+    double julianDay; // UT
+};
+
 // A printed value; monostate when it was not computed.
 using Value = std::variant<std::monostate, bool, std::int64_t, double, std::string, std::vector<double>,
-    std::vector<std::int64_t>>;
+    std::vector<std::int64_t>, UtcTime>;
 
 // One field of a record: its id for scripts, its label and unit for people.
 struct Field {
@@ -40,7 +45,10 @@ Record resultEntry(const Field& result);
 Record samplingRecord(const optics::SamplingAdvice& advice);
 // What a sweep row says of sampling.
 Record samplingSummaryRecord(const std::optional<optics::SamplingAdvice>& advice);
+// A body on a date and, with a site, as the site sees it.
 Record bodyRecord(const sky::BodyView& body, const sky::UtcMoment& moment);
+// The site, its air and the Sun's altitude there.
+Record siteRecord(const sky::Observation& observation, double sunAltitude);
 Record telescopeRecord(const optics::Telescope& telescope);
 Record cameraRecord(const optics::Camera& camera);
 

@@ -7,6 +7,7 @@
 #include "file_output.h"
 #include "formats/input_error.h"
 #include "framing_svg.h"
+#include "number_texts.h"
 #include "output_error.h"
 #include "records.h"
 #include "usage_error.h"
@@ -129,8 +130,12 @@ void writeFraming(const Computation& computation, const Options& options)
         throw UsageError(
             "--frame: " + std::string(body.name) + "'s series does not cover " + std::to_string(options.date->year));
     for (const sky::BodyView& view : computation.sky->bodies) {
-        if (view.facts == &body)
-            return replaceFile(*options.svg, framingSvg(view, computation.sky->moment));
+        if (view.facts != &body)
+            continue;
+        if (view.fromSite && view.fromSite->altitude < 0)
+            throw UsageError("--frame: " + std::string(body.name) + " is below the horizon there (altitude " +
+                readableNumber(view.fromSite->altitude) + " deg)");
+        return replaceFile(*options.svg, framingSvg(view, computation.sky->moment));
     }
 }
 

@@ -44,6 +44,7 @@ Cell cellOf(const Value& value)
         Cell operator()(double d) const { return {readableNumber(d), std::isfinite(d)}; }
         Cell operator()(const std::string& s) const { return {printable(s)}; }
         Cell operator()(const std::vector<double>& v) const { return {joinedFigures(v, " to ")}; }
+        Cell operator()(UtcTime t) const { return {shortTime(t)}; }
         Cell operator()(const std::vector<std::int64_t>& v) const
         {
             if (v.empty())

@@ -35,6 +35,10 @@ std::string jsonObject(const Record& record);
 // values aligned on the decimal point. `notes` adds a column, by field id.
 void writeTextRecord(std::ostream& out, const Record& record, const Record& notes = {});
 
+// A moment as ISO 8601 ("2026-12-06T21:30:00Z"), and for a table ("12-06 21:30").
+std::string isoTime(UtcTime time);
+std::string shortTime(UtcTime time);
+
 // A text as a terminal may show it: control characters and bytes that are
 // not UTF-8 written as \xNN.
 std::string printable(std::string_view text);

@@ -56,13 +56,30 @@ bool covers(Body body, int year)
     return year >= years.first && year <= years.last;
 }
 
-SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcMoment& m)
+SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcMoment& m,
+    const std::optional<Observation>& observation)
 {
     const double jde = julianEphemerisDay(m.year, m.month, m.day, m.hour, m.minute, m.second);
-    SkyView sky {m, {}};
+    SkyView sky {m, {}, observation, std::nullopt};
+    std::optional<BodyTrack> sun;
+    std::optional<Night> night;
+    const double jd = julianDay(m.year, m.month, m.day, m.hour, m.minute, m.second);
+    if (observation) {
+        sun.emplace(Body::Sun, jd);
+        night.emplace(*sun, jd, *sky.observation);
+        sky.sunAltitude = night->sunAltitudeAt(jd);
+    }
+    const double radius = std::hypot(train.effectiveWidth(), train.effectiveHeight()) / 2;
     for (const BodyFacts& facts : kBodies) {
-        if (covers(facts.body, m.year))
-            sky.bodies.push_back(viewBody(facts, train, pixelField, positionAt(facts.body, jde)));
+        if (!covers(facts.body, m.year))
+            continue;
+        BodyView view = viewBody(facts, train, pixelField, positionAt(facts.body, jde));
+        if (night) {
+            const std::optional<BodyTrack> own =
+                facts.body == Body::Sun ? std::nullopt : std::optional<BodyTrack>(std::in_place, facts.body, jd);
+            view.fromSite = viewFromSite(facts.body, own ? *own : *sun, *night, pixelField, radius);
+        }
+        sky.bodies.push_back(view);
     }
     return sky;
 }

@@ -4,6 +4,7 @@
 #include "moment.h"
 #include "mosaic.h"
 #include "optics/optical_train.h"
+#include "site_view.h"
 
 #include <array>
 #include <optional>
@@ -35,17 +36,21 @@ struct BodyView {
     Mosaic mosaic; // of the whole disk
     double illuminatedFraction;
     std::optional<double> maxCaptureSeconds; // before rotation moves the disk's centre by a pixel
+    std::optional<SiteView> fromSite; // when a site is given
 };
 
 // The bodies on one date.
 struct SkyView {
     UtcMoment moment;
     std::vector<BodyView> bodies;
+    std::optional<Observation> observation; // and with it, each body from the site
+    std::optional<double> sunAltitude; // degrees, refracted, at the site
 };
 
 // `pixelField` is the train's pixel field in arcseconds. A body outside the
 // years its series cover is left out.
-SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcMoment& moment);
+SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcMoment& moment,
+    const std::optional<Observation>& observation = std::nullopt);
 
 // The view of one body, for a given distance and phase.
 BodyView viewBody(const BodyFacts& facts, const optics::OpticalTrain& train, double pixelField, BodyPosition position);

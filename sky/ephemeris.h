@@ -1,5 +1,9 @@
 #pragma once
 
+#include "moment.h"
+
+#include <vector>
+
 namespace velmora::sky {
 
 enum class Body { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto };
@@ -11,12 +15,70 @@ struct BodyPosition {
 };
 
 // At a moment in Terrestrial Dynamical Time, as a Julian Ephemeris Day.
-// The one interface to the ephemeris library (libnova: VSOP87 for the
-// planets, ELP 2000-82B for the Moon); nothing else in the tool sees it.
+// The one interface to the ephemeris libraries (libnova: VSOP87 for the
+// planets, ELP 2000-82B for the Moon; ERFA's shorter series for places over
+// days); nothing else in the tool sees them.
 BodyPosition positionAt(Body body, double julianEphemerisDay);
 
 // A UTC calendar moment as a Julian Ephemeris Day (the library's Delta T).
 double julianEphemerisDay(int year, int month, int day, int hour, int minute, double second);
+
+// A UTC calendar moment as a Julian Day in Universal Time.
+double julianDay(int year, int month, int day, int hour, int minute, double second);
+
+// A Julian Day (UT) as a UTC calendar moment.
+UtcMoment utcMomentOf(double julianDay);
+
+// Where an observer stands: degrees, east and north positive; metres above sea level.
+struct GeoSite {
+    double latitude;
+    double longitude;
+    double elevation;
+};
+
+// A body's apparent place seen from the site, before refraction: altitude
+// above the horizon and azimuth from north through east, in degrees.
+struct Horizontal {
+    double altitude;
+    double azimuth;
+};
+
+// When a body rises, culminates and sets, as Julian Days (UT), for the first
+// of each after a moment, with libnova's standard horizons (the Sun's upper
+// limb, the Moon's, a point for the planets).
+enum class Passage { RisesAndSets, AlwaysAbove, NeverAbove };
+struct RiseTransitSet {
+    Passage passage;
+    double rise, transit, set; // valid when it rises and sets
+};
+
+// A body's apparent geocentric place on the true equator of date, followed
+// from two days before a moment to two days after: positions every twelve
+// hours, read between them by quadratic interpolation, so that a night's
+// places and its rises and sets cost no further series terms.
+class BodyTrack {
+public:
+    BodyTrack(Body body, double julianDay); // UT
+    // Topocentric (the Moon's parallax reaches a degree), at `julianDay` UT.
+    Horizontal horizontalAt(double julianDay, const GeoSite& site) const;
+    // The local hour angle of its geocentric place, degrees from -180 to 180.
+    double hourAngleAt(double julianDay, const GeoSite& site) const;
+    // libnova's search for the next rise, transit and set after `julianDay`.
+    RiseTransitSet riseTransitSet(double julianDay, const GeoSite& site) const;
+
+    struct Place {
+        double ra, dec, distanceAu;
+    };
+    Place placeAt(double julianDay) const;
+
+private:
+    static Place between(const Place (&places)[3], double n);
+
+    Body body_;
+    double equationOfEquinoxes_ = 0; // degrees, apparent less mean sidereal time
+    double first_; // the first node's Julian Day
+    std::vector<Place> nodes_;
+};
 
 // The range in which the library's series hold for `body`, as years.
 struct ValidYears {

@@ -1,6 +1,12 @@
 #include "ephemeris.h"
 
+#include "places.h"
+
 #include <libnova/libnova.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace velmora::sky {
 
@@ -53,6 +59,160 @@ double julianEphemerisDay(int year, int month, int day, int hour, int minute, do
 {
     ln_date date {year, month, day, hour, minute, second};
     return ln_get_jde(ln_get_julian_day(&date));
+}
+
+double julianDay(int year, int month, int day, int hour, int minute, double second)
+{
+    ln_date date {year, month, day, hour, minute, second};
+    return ln_get_julian_day(&date);
+}
+
+UtcMoment utcMomentOf(double julianDay)
+{
+    ln_date date {};
+    ln_get_date(julianDay, &date);
+    return {date.years, date.months, date.days, date.hours, date.minutes, date.seconds};
+}
+
+namespace {
+
+// libnova's places are referred to the equator of J2000; the sky above a
+// site turns on the true equator of the date: precession, then nutation
+// (Meeus, Astronomical Algorithms, 23.1).
+ln_equ_posn ofDate(const ln_equ_posn& j2000, double jde, const ln_nutation& nutation)
+{
+    ln_equ_posn mean {};
+    ln_get_equ_prec(const_cast<ln_equ_posn*>(&j2000), jde, &mean);
+    const double radian = std::numbers::pi / 180;
+    const double ra = mean.ra * radian;
+    const double tanDec = std::tan(mean.dec * radian);
+    const double obliquity = nutation.ecliptic * radian;
+    const double dRa = (std::cos(obliquity) + std::sin(obliquity) * std::sin(ra) * tanDec) * nutation.longitude -
+        std::cos(ra) * tanDec * nutation.obliquity;
+    const double dDec = std::sin(obliquity) * std::cos(ra) * nutation.longitude + std::sin(ra) * nutation.obliquity;
+    return {mean.ra + dRa, mean.dec + dDec};
+}
+
+double horizonOf(Body body)
+{
+    return body == Body::Sun ? LN_SOLAR_STANDART_HORIZON
+        : body == Body::Moon ? LN_LUNAR_STANDART_HORIZON
+                             : LN_STAR_STANDART_HORIZON;
+}
+
+constexpr double kNodeStep = 0.5; // days
+constexpr int kNodes = 9; // two days either side
+
+// libnova's rise and set search asks for places through a plain function;
+// it is pointed at the track being searched.
+thread_local const BodyTrack* searchedTrack = nullptr;
+
+void placeOfSearchedTrack(double julianDay, ln_equ_posn* position)
+{
+    const BodyTrack::Place place = searchedTrack->placeAt(julianDay);
+    *position = {place.ra, place.dec};
+}
+
+} // namespace
+
+BodyTrack::BodyTrack(Body body, double julianDay) : body_(body), first_(julianDay - kNodeStep * (kNodes / 2))
+{
+    ln_nutation nutation {};
+    ln_get_nutation(ln_get_jde(julianDay), &nutation); // changes too slowly to follow over days
+    equationOfEquinoxes_ = nutation.longitude * std::cos(nutation.ecliptic * std::numbers::pi / 180);
+    // Pluto crawls and its series is by far the slowest: its ends and middle
+    // are computed, and its other nodes read between them.
+    const int every = body == Body::Pluto ? kNodes / 2 : 1;
+    nodes_.resize(kNodes);
+    for (int i = 0; i < kNodes; i += every) {
+        const double jde = ln_get_jde(first_ + i * kNodeStep);
+        const J2000Place place = j2000Place(body, jde);
+        const ln_equ_posn equ = ofDate({place.ra, place.dec}, jde, nutation);
+        // Right ascension unwrapped across 0h, so that it interpolates smoothly.
+        const double ra =
+            i == 0 ? equ.ra : equ.ra + 360 * std::round((nodes_[std::size_t(i - every)].ra - equ.ra) / 360);
+        nodes_[static_cast<std::size_t>(i)] = {ra, equ.dec, place.distanceAu};
+    }
+    if (every > 1) {
+        const Place ends[3] = {nodes_.front(), nodes_[kNodes / 2], nodes_.back()};
+        for (int i = 0; i < kNodes; ++i)
+            nodes_[static_cast<std::size_t>(i)] = between(ends, double(i - kNodes / 2) / (kNodes / 2));
+    }
+}
+
+BodyTrack::Place BodyTrack::placeAt(double julianDay) const
+{
+    const double steps = (julianDay - first_) / kNodeStep;
+    const int middle = std::clamp(static_cast<int>(std::lround(steps)), 1, kNodes - 2);
+    const Place around[3] = {nodes_[static_cast<std::size_t>(middle - 1)], nodes_[static_cast<std::size_t>(middle)],
+        nodes_[static_cast<std::size_t>(middle + 1)]};
+    Place place = between(around, steps - middle);
+    place.ra = std::fmod(place.ra + 720, 360.0);
+    return place;
+}
+
+// Lagrange through three places a step apart; n in steps from the middle one.
+BodyTrack::Place BodyTrack::between(const Place (&p)[3], double n)
+{
+    const auto quadratic = [n](double x, double y, double z) {
+        return y + n / 2 * (z - x) + n * n / 2 * (x - 2 * y + z);
+    };
+    return {quadratic(p[0].ra, p[1].ra, p[2].ra), quadratic(p[0].dec, p[1].dec, p[2].dec),
+        quadratic(p[0].distanceAu, p[1].distanceAu, p[2].distanceAu)};
+}
+
+Horizontal BodyTrack::horizontalAt(double julianDay, const GeoSite& site) const
+{
+    // Meeus, Astronomical Algorithms, 13.5 and 13.6 for the horizon, 40.6 and
+    // 40.7 for the parallax: written out here, as libnova's own would compute
+    // the nutation afresh at every one of a night's many places.
+    constexpr double radian = std::numbers::pi / 180;
+    const Place place = placeAt(julianDay);
+    const double hourAngle =
+        (ln_get_mean_sidereal_time(julianDay) * 15 + equationOfEquinoxes_ + site.longitude - place.ra) * radian;
+    const double latitude = site.latitude * radian;
+    // The observer's place on the Earth's spheroid (IAU 1976, flattening 1/298.257).
+    const double u = std::atan(0.99664719 * std::tan(latitude));
+    const double rhoSin = 0.99664719 * std::sin(u) + site.elevation / 6378140 * std::sin(latitude);
+    const double rhoCos = std::cos(u) + site.elevation / 6378140 * std::cos(latitude);
+    const double sinParallax = std::sin(8.794 / 3600 * radian) / place.distanceAu;
+    const double dec = place.dec * radian;
+    const double denominator = std::cos(dec) - rhoCos * sinParallax * std::cos(hourAngle);
+    const double shift = std::atan2(-rhoCos * sinParallax * std::sin(hourAngle), denominator);
+    const double topoDec = std::atan2((std::sin(dec) - rhoSin * sinParallax) * std::cos(shift), denominator);
+    const double topoHourAngle = hourAngle - shift;
+    const double altitude = std::asin(
+        std::sin(latitude) * std::sin(topoDec) + std::cos(latitude) * std::cos(topoDec) * std::cos(topoHourAngle));
+    const double fromSouth = std::atan2(
+        std::sin(topoHourAngle), std::cos(topoHourAngle) * std::sin(latitude) - std::tan(topoDec) * std::cos(latitude));
+    return {altitude / radian, std::fmod(fromSouth / radian + 540, 360)};
+}
+
+double BodyTrack::hourAngleAt(double julianDay, const GeoSite& site) const
+{
+    const double siderealDegrees = ln_get_mean_sidereal_time(julianDay) * 15 + equationOfEquinoxes_;
+    return std::remainder(siderealDegrees + site.longitude - placeAt(julianDay).ra, 360.0);
+}
+
+RiseTransitSet BodyTrack::riseTransitSet(double julianDay, const GeoSite& site) const
+{
+    ln_lnlat_posn observer {site.longitude, site.latitude};
+    ln_rst_time times {};
+    searchedTrack = this;
+    int passage = 0;
+    // The search now and then answers not-a-number for a start that falls on
+    // its own step; a start an hour earlier finds the same events.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        passage = ln_get_body_next_rst_horizon(
+            julianDay - attempt / 24.0, &observer, placeOfSearchedTrack, horizonOf(body_), &times);
+        if (passage != 0 || (std::isfinite(times.rise) && std::isfinite(times.transit) && std::isfinite(times.set)))
+            break;
+    }
+    searchedTrack = nullptr;
+    return {passage == 1    ? Passage::AlwaysAbove
+            : passage == -1 ? Passage::NeverAbove
+                            : Passage::RisesAndSets,
+        times.rise, times.transit, times.set};
 }
 
 ValidYears validYears(Body body)

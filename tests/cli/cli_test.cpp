@@ -143,6 +143,26 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         {"FrameWithoutDate", with(kWorkedExample, {"--frame", "mars", "--svg", "x.svg"}), "--frame requires --date"},
         {"FramePlutoBefore1885", with(kWorkedExample, {"--date", "1850-01-01", "--frame", "pluto", "--svg", "x.svg"}),
             "pluto's series does not cover 1850"},
+        {"SiteWithoutDate", with(kWorkedExample, {"--site", "45,9"}), "--site requires --date"},
+        {"LatitudeBeyond90", with(kWorkedExample, {"--date", "now", "--site", "90.5,9"}), "the latitude 90.5 is not"},
+        {"LongitudeBeyond180", with(kWorkedExample, {"--date", "now", "--site", "45,-181"}), "the longitude -181"},
+        {"ElevationTooLow", with(kWorkedExample, {"--date", "now", "--site", "45,9,-501"}), "the elevation (m) -501"},
+        {"SiteOfOneNumber", with(kWorkedExample, {"--date", "now", "--site", "45"}), "is not LAT,LON or LAT,LON,ELEV"},
+        {"PressureWithoutSite", with(kWorkedExample, {"--date", "now", "--pressure", "900"}), "requires --site"},
+        {"PressureOfNothing", with(kWorkedExample, {"--date", "now", "--site", "45,9", "--pressure", "0"}),
+            "the pressure (hPa) 0 is not from 100 to 1100"},
+        {"HumidityAboveAll", with(kWorkedExample, {"--date", "now", "--site", "45,9", "--humidity", "101"}),
+            "the humidity 101"},
+        {"BandBackwards", with(kWorkedExample, {"--date", "now", "--site", "45,9", "--band", "700-400"}),
+            "is not a band NM-NM from shorter to longer"},
+        {"BandInTheUltraviolet", with(kWorkedExample, {"--date", "now", "--site", "45,9", "--band", "250-700"}),
+            "the band's end 250"},
+        {"UnknownMount", with(kWorkedExample, {"--date", "now", "--site", "45,9", "--mount", "dob"}),
+            "'dob' is not one of eq, altaz"},
+        {"FrameBelowTheHorizon",
+            with(kWorkedExample,
+                {"--date", "2026-12-06T21:00Z", "--site", "45.46,9.19", "--frame", "jupiter", "--svg", "x.svg"}),
+            "jupiter is below the horizon there"},
         {"LongValueCut", with(kWorkedExample, {"--aperture", std::string(200, '9') + "x"}), "(201 characters)"}};
     for (const UsageRow& row : rows) {
         SCOPED_TRACE(row.name);
@@ -177,6 +197,31 @@ TEST(VelmoraCalc, SweepCoversEveryPairInEveryFormatAndSorts)
     const Json binned = Json::parse(invoke({"--sweep", "--format", "json", "--binning", "2", "--barlow", "3"}).out);
     EXPECT_EQ(binned[0]["binning"], 2);
     EXPECT_EQ(binned[0]["effective_focal_length_mm"], 3 * binned[0]["focal_length_mm"].get<double>());
+}
+
+TEST(VelmoraCalcSite, EachBodyAsTheSiteSeesItInEveryFormat)
+{
+    const std::vector<std::string> milan = with(kWorkedExample,
+        {"--date", "2026-12-06T21:00Z", "--site", "45.46,9.19,120", "--mount", "altaz", "--band", "610-700"});
+    const Json document = jsonOf(milan);
+    EXPECT_EQ(document["site"]["sky"], "night");
+    EXPECT_NEAR(document["site"]["pressure_hpa"].get<double>(), 998.9, 0.1) << "the standard atmosphere at 120 m";
+    EXPECT_EQ(document["site"]["band_nm"], Json::array({610, 700}));
+    const Json& saturn = document["bodies"][6];
+    ASSERT_EQ(saturn["body"], "saturn");
+    EXPECT_NEAR(saturn["altitude_deg"].get<double>(), 37.44, 0.05);
+    EXPECT_EQ(saturn["horizon"], "rises and sets");
+    EXPECT_EQ(saturn["dispersion_corrector_advised"], saturn["dispersion_px"].get<double>() > 1);
+    EXPECT_TRUE(saturn.contains("longest_exposure_s"));
+    const Json& jupiter = document["bodies"][5];
+    EXPECT_TRUE(jupiter["dispersion_px"].is_null()) << "below the horizon";
+    EXPECT_FALSE(jupiter.contains("longest_exposure_s"));
+
+    const Invocation csv = invoke(with(milan, {"--format", "csv"}));
+    EXPECT_NE(csv.out.find(",altitude_deg,azimuth_deg,horizon,rise_utc,"), std::string::npos) << csv.out;
+    const Invocation text = invoke(milan);
+    EXPECT_NE(text.out.find("From the site"), std::string::npos);
+    EXPECT_NE(text.out.find("  Sky                          night"), std::string::npos) << text.out;
 }
 
 class UserCatalogue : public ::testing::Test {

@@ -1,0 +1,138 @@
+#include "site_options.h"
+
+#include "formats/input_error.h"
+#include "formats/strict_number.h"
+#include "number_texts.h"
+
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+namespace {
+
+// The numbers of a text split at `separator`.
+std::vector<double> numbersOf(const std::string& text, char separator)
+{
+    std::vector<double> numbers;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        numbers.push_back(formats::strictNumber(text.substr(start, end - start)));
+        if (end == std::string::npos)
+            return numbers;
+        start = end + 1;
+    }
+}
+
+void requireWithin(double value, double lowest, double highest, const std::string& what)
+{
+    if (value < lowest || value > highest)
+        throw formats::InputError(what + " " + readableNumber(value) + " is not from " + readableNumber(lowest) +
+            " to " + readableNumber(highest));
+}
+
+sky::GeoSite siteOf(const std::string& text)
+{
+    const std::vector<double> numbers = numbersOf(text, ',');
+    if (numbers.size() < 2 || numbers.size() > 3)
+        throw formats::InputError(formats::echoed(text) + " is not LAT,LON or LAT,LON,ELEV");
+    const sky::GeoSite site {numbers[0], numbers[1], numbers.size() == 3 ? numbers[2] : 0};
+    requireWithin(site.latitude, -90, 90, "the latitude");
+    requireWithin(site.longitude, -180, 180, "the longitude");
+    requireWithin(site.elevation, -500, 9000, "the elevation (m)");
+    return site;
+}
+
+std::pair<double, double> bandOf(const std::string& text)
+{
+    const std::vector<double> ends = numbersOf(text, '-');
+    if (ends.size() != 2 || !(ends[0] < ends[1]))
+        throw formats::InputError(formats::echoed(text) + " is not a band NM-NM from shorter to longer");
+    requireWithin(ends[0], 300, 2000, "the band's end");
+    requireWithin(ends[1], 300, 2000, "the band's end");
+    return {ends[0], ends[1]};
+}
+
+// A reading as a CLI11 check, so that a refusal comes before anything runs.
+template <typename Read> CLI::Validator checkedBy(Read read)
+{
+    return CLI::Validator(
+        [read](std::string& text) -> std::string {
+            try {
+                read(text);
+                return {};
+            } catch (const formats::InputError& error) {
+                return error.what();
+            }
+        },
+        "", "reads");
+}
+
+template <typename Target, typename Read>
+CLI::Option* readOption(
+    CLI::App& app, const std::string& name, Target& target, Read read, const std::string& help, const char* unit)
+{
+    return app
+        .add_option_function<std::string>(
+            name, [&target, read](const std::string& text) { target = read(text); }, help)
+        ->check(checkedBy(read))
+        ->type_name(unit);
+}
+
+auto numberWithin(double lowest, double highest, const char* what)
+{
+    return [=](const std::string& text) {
+        const double value = formats::strictNumber(text);
+        requireWithin(value, lowest, highest, what);
+        return value;
+    };
+}
+
+} // namespace
+
+std::optional<sky::Observation> SiteOptions::observation() const
+{
+    if (!site)
+        return std::nullopt;
+    const sky::Atmosphere air {pressure.value_or(sky::standardPressure(site->elevation)), temperature, humidity / 100};
+    return sky::Observation {*site, air, minAltitude, shortest, longest, altAzMount};
+}
+
+void describeSiteOptions(CLI::App& app, SiteOptions& o, CLI::Option* date)
+{
+    auto* site = readOption(app, "--site", o.site, siteOf,
+        "Your site: latitude and longitude in degrees (east positive), elevation in metres (default 0); with "
+        "--date",
+        "LAT,LON[,ELEV]");
+    site->needs(date);
+    const std::vector<CLI::Option*> conditions = {
+        readOption(app, "--pressure", o.pressure, numberWithin(100, 1100, "the pressure (hPa)"),
+            "Air pressure at the site (default: the standard atmosphere at its elevation)", "HPA"),
+        readOption(app, "--temperature", o.temperature, numberWithin(-80, 60, "the temperature"),
+            "Air temperature at the site (default 10)", "C"),
+        readOption(app, "--humidity", o.humidity, numberWithin(0, 100, "the humidity"),
+            "Relative humidity at the site (default 50)", "PERCENT"),
+        readOption(app, "--min-altitude", o.minAltitude, numberWithin(0, 90, "the altitude"),
+            "The lowest altitude worth imaging, for the night's window (default 30)", "DEG"),
+        readOption(
+            app, "--band", o.shortest,
+            [&o](const std::string& text) {
+                const auto [shortest, longest] = bandOf(text);
+                o.longest = longest;
+                return shortest;
+            },
+            "The band whose ends the atmosphere spreads apart (default 400-700)", "NM-NM"),
+        readOption(
+            app, "--mount", o.altAzMount,
+            [](const std::string& text) {
+                if (text != "eq" && text != "altaz")
+                    throw formats::InputError(formats::echoed(text) + " is not one of eq, altaz");
+                return text == "altaz";
+            },
+            "Mount: eq (default) or altaz, whose field turns", "MOUNT"),
+    };
+    for (CLI::Option* condition : conditions)
+        condition->needs(site);
+}
+
+} // namespace velmora::cli

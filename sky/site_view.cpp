@@ -1,0 +1,169 @@
+#include "site_view.h"
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace velmora::sky {
+
+namespace {
+
+constexpr double kSiderealArcsecPerSecond = 15.0411; // the sky turns this fast
+constexpr double kFastestCountedRotation = 3600; // a degree a second: near the zenith
+constexpr double kSunDown = -0.8333; // the Sun's upper limb on the horizon
+constexpr double kStep = 20.0 / (24 * 60); // twenty minutes, in days
+constexpr double kRefractionWavelength = 550; // nm, for the body's own place
+
+double radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180;
+}
+
+constexpr int kGridSteps = 72; // twenty-minute steps over the day either side
+
+// Geometric altitude raised by refraction.
+double refracted(double altitude, const Refraction& refraction)
+{
+    if (altitude < -1)
+        return altitude;
+    return altitude + refraction.arcsecAt(90 - altitude) / 3600;
+}
+
+struct Window {
+    double start, end;
+};
+
+// The stretch of the day around `jd` in which `up` holds, found on a
+// twenty-minute grid and its edges narrowed to seconds: the one holding `jd`,
+// or else the longest.
+template <typename Up> std::optional<Window> windowAround(double jd, Up up)
+{
+    std::vector<Window> runs;
+    std::optional<double> start;
+    for (int step = 0; step <= kGridSteps; ++step) {
+        const double t = jd - 0.5 + step * kStep;
+        const bool now = up(t);
+        if (now && !start)
+            start = t;
+        if (!now && start) {
+            runs.push_back({*start, t});
+            start.reset();
+        }
+    }
+    if (start)
+        runs.push_back({*start, jd + 0.5});
+    if (runs.empty())
+        return std::nullopt;
+    const auto holds = [jd](const Window& w) { return jd >= w.start && jd <= w.end; };
+    Window best = runs.front();
+    for (const Window& run : runs) {
+        if (holds(run) || (!holds(best) && run.end - run.start > best.end - best.start))
+            best = run;
+    }
+    // Narrow each edge that lies inside the day to the moment `up` changes.
+    const auto edge = [&](double outside, double inside) {
+        for (int i = 0; i < 8; ++i) {
+            const double middle = (outside + inside) / 2;
+            (up(middle) ? inside : outside) = middle;
+        }
+        return inside;
+    };
+    if (best.start > jd - 0.5)
+        best.start = edge(best.start - kStep, best.start);
+    if (best.end < jd + 0.5)
+        best.end = edge(best.end, best.end - kStep);
+    return best;
+}
+
+} // namespace
+
+std::string_view skyKind(double sunAltitude)
+{
+    return sunAltitude < -18 ? "night" : sunAltitude < kSunDown ? "twilight" : "day";
+}
+
+double fieldRotationRate(double latitude, double azimuth, double altitude)
+{
+    return kSiderealArcsecPerSecond * std::cos(radians(latitude)) * std::cos(radians(azimuth)) /
+        std::cos(radians(altitude));
+}
+
+std::optional<double> longestExposure(double rotationRate, double radius)
+{
+    if (std::fabs(rotationRate) > kFastestCountedRotation)
+        return std::nullopt;
+    return 1 / (std::fabs(rotationRate) / 206264.806 * radius);
+}
+
+Night::Night(const BodyTrack& sun, double julianDay, const Observation& observation) :
+      sun_(sun), observation_(observation), refraction_(refractionFor(kRefractionWavelength, observation.air)),
+      centre_(julianDay)
+{
+    dark_.reserve(kGridSteps + 1);
+    for (int step = 0; step <= kGridSteps; ++step)
+        dark_.push_back(sunAltitudeAt(julianDay - 0.5 + step * kStep) < kSunDown);
+}
+
+double Night::sunAltitudeAt(double julianDay) const
+{
+    return refracted(sun_.horizontalAt(julianDay, observation_.site).altitude, refraction_);
+}
+
+bool Night::darkAt(double julianDay) const
+{
+    const double steps = (julianDay - (centre_ - 0.5)) / kStep;
+    const double nearest = std::round(steps);
+    if (std::fabs(steps - nearest) < 1e-6 && nearest >= 0 && nearest <= kGridSteps)
+        return dark_[static_cast<std::size_t>(nearest)];
+    return sunAltitudeAt(julianDay) < kSunDown;
+}
+
+SiteView viewFromSite(Body body, const BodyTrack& track, const Night& night, double pixelField, double radius)
+{
+    const Observation& o = night.observation();
+    const double julianDay = night.centre();
+    const Refraction refraction = refractionFor(kRefractionWavelength, o.air);
+    SiteView view {};
+    const Horizontal place = track.horizontalAt(julianDay, o.site);
+    view.altitude = refracted(place.altitude, refraction);
+    view.azimuth = place.azimuth;
+
+    // The transit of the half day either side, the rise before it and the set after it.
+    const RiseTransitSet around = track.riseTransitSet(julianDay - 0.5, o.site);
+    view.passage = around.passage;
+    if (around.passage == Passage::RisesAndSets) {
+        // The library's transit, from its day-by-day interpolation, is drawn
+        // onto the meridian: the sky turns 360.9856 degrees a day.
+        double transit = around.transit;
+        for (int i = 0; i < 3; ++i)
+            transit -= track.hourAngleAt(transit, o.site) / 360.985647;
+        view.transit = transit;
+        view.rise = track.riseTransitSet(transit - 0.5, o.site).rise;
+        view.set = track.riseTransitSet(transit, o.site).set;
+        view.transitAltitude = refracted(track.horizontalAt(transit, o.site).altitude, refraction);
+        const auto near = [&](const std::optional<double>& t) { return t && std::fabs(*t - julianDay) < 1.5; };
+        if (!near(view.rise) || !near(view.transit) || !near(view.set)) // the series found no such moment
+            view.rise = view.transit = view.set = view.transitAltitude = std::nullopt;
+    }
+
+    const auto up = [&](double t) {
+        const bool dark = body == Body::Sun || night.darkAt(t);
+        return dark && refracted(track.horizontalAt(t, o.site).altitude, refraction) >= o.minAltitude;
+    };
+    if (const auto window = windowAround(julianDay, up)) {
+        view.windowStart = window->start;
+        view.windowEnd = window->end;
+    }
+
+    if (view.altitude > 0) {
+        view.dispersionArcsec = dispersionArcsec(90 - view.altitude, o.shortest, o.longest, o.air);
+        view.dispersionPixels = *view.dispersionArcsec / pixelField;
+    }
+    if (o.altAzMount && view.altitude > 0) {
+        view.rotationRate = fieldRotationRate(o.site.latitude, view.azimuth, view.altitude);
+        view.longestExposure = longestExposure(*view.rotationRate, radius);
+    }
+    return view;
+}
+
+} // namespace velmora::sky

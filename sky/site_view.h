@@ -1,0 +1,70 @@
+#pragma once
+
+#include "atmosphere.h"
+#include "ephemeris.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace velmora::sky {
+
+// Where and how the sky is watched.
+struct Observation {
+    GeoSite site;
+    Atmosphere air;
+    double minAltitude = 30; // degrees, the lowest worth imaging
+    double shortest = 400; // nm, the band's ends
+    double longest = 700;
+    bool altAzMount = false;
+};
+
+// One body as the site sees it around a moment.
+struct SiteView {
+    double altitude; // degrees, refracted
+    double azimuth; // degrees from north through east
+    Passage passage;
+    std::optional<double> rise, transit, set; // Julian Days, UT
+    std::optional<double> transitAltitude; // degrees, refracted
+    std::optional<double> windowStart, windowEnd; // above minAltitude that night (by day for the Sun)
+    std::optional<double> dispersionArcsec; // across the band at the altitude; none below the horizon
+    std::optional<double> dispersionPixels;
+    std::optional<double> rotationRate; // arcsec of field rotation per second of time, alt-az mounts
+    std::optional<double> longestExposure; // seconds before a corner moves a pixel; none near the zenith
+};
+
+// The Sun's altitude at a moment says what kind of sky it is.
+std::string_view skyKind(double sunAltitude);
+
+// The field of an alt-az mount turns at Omega cos(latitude) cos(azimuth) /
+// cos(altitude), in arcseconds per second of time.
+double fieldRotationRate(double latitude, double azimuth, double altitude);
+// The longest exposure before a point `radius` pixels from the centre moves
+// by one pixel; none when the field turns faster than a degree a second.
+std::optional<double> longestExposure(double rotationRate, double radius);
+
+// The night around a moment at a site: where the Sun is down on a grid of
+// the day either side, worked out once for every body.
+class Night {
+public:
+    Night(const BodyTrack& sun, double julianDay, const Observation& observation);
+    double sunAltitudeAt(double julianDay) const; // refracted, degrees
+    bool darkAt(double julianDay) const; // the Sun below the horizon
+    const BodyTrack& sun() const { return sun_; }
+    const Observation& observation() const { return observation_; }
+    double centre() const { return centre_; }
+
+private:
+    const BodyTrack& sun_;
+    const Observation& observation_;
+    Refraction refraction_;
+    double centre_;
+    std::vector<bool> dark_; // on the grid
+};
+
+// A body seen from the site at the night's moment: `track` is the body's;
+// `pixelField` in arcseconds and `radius` (the sensor's half diagonal) in
+// pixels give the figures in pixels.
+SiteView viewFromSite(Body body, const BodyTrack& track, const Night& night, double pixelField, double radius);
+
+} // namespace velmora::sky
