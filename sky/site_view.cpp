@@ -39,19 +39,16 @@ struct Window {
 template <typename Up> std::optional<Window> windowAround(double jd, Up up)
 {
     std::vector<Window> runs;
-    std::optional<double> start;
+    bool inRun = false;
     for (int step = 0; step <= kGridSteps; ++step) {
         const double t = jd - 0.5 + step * kStep;
         const bool now = up(t);
-        if (now && !start)
-            start = t;
-        if (!now && start) {
-            runs.push_back({*start, t});
-            start.reset();
-        }
+        if (now && !inRun)
+            runs.push_back({t, jd + 0.5}); // open until it ends
+        if (!now && inRun)
+            runs.back().end = t;
+        inRun = now;
     }
-    if (start)
-        runs.push_back({*start, jd + 0.5});
     if (runs.empty())
         return std::nullopt;
     const auto holds = [jd](const Window& w) { return jd >= w.start && jd <= w.end; };
