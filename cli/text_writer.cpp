@@ -42,7 +42,7 @@ Cell cellOf(const Value& value)
         Cell operator()(bool b) const { return {b ? "yes" : "no"}; }
         Cell operator()(std::int64_t n) const { return {std::to_string(n), true}; }
         Cell operator()(double d) const { return {readableNumber(d), std::isfinite(d)}; }
-        Cell operator()(const std::string& s) const { return {printable(s)}; }
+        Cell operator()(const std::string& s) const { return {formats::printable(s)}; }
         Cell operator()(const std::vector<double>& v) const { return {joinedFigures(v, " to ")}; }
         Cell operator()(UtcTime t) const { return {shortTime(t)}; }
         Cell operator()(const std::vector<std::int64_t>& v) const
@@ -166,23 +166,6 @@ private:
 };
 
 } // namespace
-
-std::string printable(std::string_view text)
-{
-    const bool utf8 = formats::isValidUtf8(text);
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || (!utf8 && byte >= 0x80)) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            shown += escaped;
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
 
 void writeTextRecord(std::ostream& out, const Record& record, const Record& notes)
 {

@@ -39,8 +39,4 @@ void writeTextRecord(std::ostream& out, const Record& record, const Record& note
 std::string isoTime(UtcTime time);
 std::string shortTime(UtcTime time);
 
-// A text as a terminal may show it: control characters and bytes that are
-// not UTF-8 written as \xNN.
-std::string printable(std::string_view text);
-
 } // namespace velmora::cli

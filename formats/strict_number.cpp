@@ -1,6 +1,7 @@
 #include "strict_number.h"
 
 #include "input_error.h"
+#include "text_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -36,8 +37,8 @@ bool readsAsNumber(std::string_view text, double& value)
 std::string echoed(std::string_view text)
 {
     if (text.size() <= kLongestQuote)
-        return "'" + std::string(text) + "'";
-    return "'" + std::string(text.substr(0, kLongestQuote)) + "...' (" + std::to_string(text.size()) + " characters)";
+        return "'" + printable(text) + "'";
+    return "'" + printable(text.substr(0, kLongestQuote)) + "...' (" + std::to_string(text.size()) + " characters)";
 }
 
 double strictNumber(std::string_view text, NumberKind kind)

@@ -13,7 +13,7 @@ enum class NumberKind { Finite, Positive, PositiveWhole };
 // the decimal point as '.')".
 double strictNumber(std::string_view text, NumberKind kind = NumberKind::Finite);
 
-// The text as a refusal echoes it, in quotes: cut past 80 characters, with its length.
+// The text as a refusal echoes it, in quotes and printable: cut past 80 characters, with its length.
 std::string echoed(std::string_view text);
 
 } // namespace velmora::formats

@@ -4,6 +4,7 @@
 #include "strict_number.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -54,6 +55,23 @@ std::string readRegularFile(const std::string& path, std::size_t largest)
     if (file.bad() || text.size() > largest)
         cannotRead(path, "a read error");
     return text;
+}
+
+std::string printable(std::string_view text)
+{
+    const bool utf8 = isValidUtf8(text);
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || (!utf8 && byte >= 0x80)) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            shown += escaped;
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 bool isValidUtf8(std::string_view text)

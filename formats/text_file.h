@@ -17,6 +17,10 @@ void requireRegularFile(const std::string& path);
 // wait forever, a larger file) throws InputError "cannot read 'path': why".
 std::string readRegularFile(const std::string& path, std::size_t largest = kLargestInputFile);
 
+// A text as a terminal may show it: control characters, and every byte of a
+// text that is not UTF-8 beyond ASCII, written as \xNN.
+std::string printable(std::string_view text);
+
 // Whether `text` is well-formed UTF-8 (no overlong forms, no surrogates).
 bool isValidUtf8(std::string_view text);
 

@@ -163,6 +163,8 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
             with(kWorkedExample,
                 {"--date", "2026-12-06T21:00Z", "--site", "45.46,9.19", "--frame", "jupiter", "--svg", "x.svg"}),
             "jupiter is below the horizon there"},
+        {"ControlBytesEchoedSafely", with(kWorkedExample, {"--aperture", "1\x1b[2J\xff"}),
+            "--aperture: '1\\x1B[2J\\xFF' is not"},
         {"LongValueCut", with(kWorkedExample, {"--aperture", std::string(200, '9') + "x"}), "(201 characters)"}};
     for (const UsageRow& row : rows) {
         SCOPED_TRACE(row.name);

@@ -132,6 +132,14 @@ TEST(TextFile, OnlyRegularFilesOfBoundedSizeAreRead)
     fs::remove_all(dir);
 }
 
+TEST(TextFile, TextsAreShownSafelyOnATerminal)
+{
+    EXPECT_EQ(printable("ok\x1b[31m\n"), "ok\\x1B[31m\\x0A");
+    EXPECT_EQ(printable("\x1f\x7f \x20~"), "\\x1F\\x7F  ~");
+    EXPECT_EQ(printable("Bad\xFFName"), "Bad\\xFFName");
+    EXPECT_EQ(printable("Nettuno \xC3\xA8"), "Nettuno \xC3\xA8");
+}
+
 TEST(TextFile, Utf8IsCheckedByTheStandardsTable)
 {
     const std::pair<std::string, bool> texts[] = {{"plain", true}, {"Nettuno \xC3\xA8", true}, {"\xE2\x82\xAC", true},
