@@ -36,10 +36,12 @@ if ((${#missing[@]})); then
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-werror=OFF
-[[ -n ${CI:-} ]] && werror=ON
+# CI turns warnings into errors; otherwise the build keeps what it was
+# configured with, so that running after testing compiles nothing again.
+werror=()
+[[ -n ${CI:-} ]] && werror=(-DVELMORA_WERROR=ON)
 configure() {
-  cmake --preset "$1" -DVELMORA_WERROR="$werror"
+  cmake --preset "$1" "${werror[@]}"
 }
 
 case $mode in
