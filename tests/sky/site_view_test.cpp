@@ -80,8 +80,9 @@ TEST(SiteView, AltitudesAndTransitsAgreeWithAstropy)
         const auto view = std::ranges::find(sky.bodies, findBody(row.body), &BodyView::facts);
         ASSERT_NE(view, sky.bodies.end());
         ASSERT_TRUE(view->fromSite);
-        if (!std::isnan(row.altitude))
+        if (!std::isnan(row.altitude)) {
             EXPECT_NEAR(view->fromSite->altitude, row.altitude, 0.05);
+        }
         EXPECT_NEAR(view->fromSite->azimuth, row.azimuth, 0.05);
         const UtcMoment& t = row.transit;
         ASSERT_TRUE(view->fromSite->transit);
