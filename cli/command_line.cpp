@@ -2,6 +2,7 @@
 
 #include "app/app_identity.h"
 #include "date_text.h"
+#include "deep_sky_options.h"
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
 #include "help_text.h"
@@ -64,18 +65,20 @@ std::string joined(const std::vector<std::string>& names)
     return text;
 }
 
+std::string lowerCase(std::string text)
+{
+    std::ranges::transform(text, text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
 // One of `names`, in any case, turned into the name as written there; a
 // refusal lists them all and the closest.
 CLI::Validator oneOf(std::vector<std::string> names)
 {
-    const auto lower = [](std::string text) {
-        std::ranges::transform(text, text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return text;
-    };
     return CLI::Validator(
-        [names, lower](std::string& text) -> std::string {
+        [names](std::string& text) -> std::string {
             for (const std::string& name : names) {
-                if (lower(name) == lower(text)) {
+                if (lowerCase(name) == lowerCase(text)) {
                     text = name;
                     return {};
                 }
@@ -132,7 +135,7 @@ std::vector<std::string> namesOf(const std::array<Item, N>& items, Name name)
     return names;
 }
 
-void describeOptions(CLI::App& app, Options& o, SiteOptions& siteOptions)
+DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, SiteOptions& siteOptions)
 {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast); // the last one counts
 
@@ -189,15 +192,25 @@ void describeOptions(CLI::App& app, Options& o, SiteOptions& siteOptions)
                         "The Sun, the Moon and the planets on this UTC date: YYYY-MM-DD, YYYY-MM-DDTHH:MMZ or now")
                      ->check(kNotEmpty)
                      ->type_name("WHEN");
-    auto* frame = choiceOption(app, "--frame", o.frame, namesOf(sky::kBodies, &sky::BodyFacts::name), sky::findBody,
-        "Picture this body on the sensor on --date (with --svg)", "BODY");
+    auto* frame = app.add_option_function<std::string>(
+                         "--frame",
+                         [&o](const std::string& text) {
+                             if (const sky::BodyFacts* body = sky::findBody(lowerCase(text)))
+                                 o.frame = body;
+                             else
+                                 o.target = text;
+                         },
+                         "Picture this body on --date, or this deep-sky object, on the sensor (with --svg)")
+                      ->check(kNotEmpty)
+                      ->type_name("NAME");
     auto* svg =
         app.add_option("--svg", o.svg, "Where --frame writes its SVG picture")->check(kNotEmpty)->type_name("FILE");
     auto* sortBy = choiceOption(app, "--sort-by", o.sortBy, namesOf(kQuantities, &Quantity::id), findQuantity,
         "Sort the sweep by this result, ascending: " + joined(namesOf(kQuantities, &Quantity::id)), "ID");
 
     describeSiteOptions(app, siteOptions, date);
-    frame->needs(svg)->needs(date);
+    const DeepSkyOptionSet deepSky = describeDeepSkyOptions(app, o);
+    frame->needs(svg);
     svg->needs(frame);
     sortBy->needs(sweep);
     list->excludes(sweep);
@@ -207,6 +220,23 @@ void describeOptions(CLI::App& app, Options& o, SiteOptions& siteOptions)
         list->excludes(option), sweep->excludes(option);
     for (CLI::Option* option : {date, frame, svg})
         list->excludes(option), sweep->excludes(option);
+    deepSky.target->excludes(date)->excludes(frame)->excludes(list)->excludes(sortBy);
+    for (CLI::Option* option : {list, sweep, date, frame, svg, seeing})
+        deepSky.suggest->excludes(option);
+    return deepSky;
+}
+
+// What CLI11 cannot say, as it depends on what an option's value names.
+void checkCombinations(const Options& o, const DeepSkyOptionSet& deepSky)
+{
+    if (o.frame && !o.date)
+        throw UsageError("--frame " + std::string(o.frame->name) + " requires --date");
+    if (o.target && o.date)
+        throw UsageError("--frame: a deep-sky object is pictured without --date");
+    if (deepSky.overlap->count() > 0 && !o.target)
+        throw UsageError("--overlap requires --target, or --frame with a deep-sky object");
+    if (o.target && o.sweep && o.seeing)
+        throw UsageError("--seeing does not apply to a sweep for --target");
 }
 
 } // namespace
@@ -218,7 +248,7 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     app.footer(helpFooter());
     app.set_version_flag("--version", "velmora-calc " + std::string(kVersionText));
     SiteOptions site;
-    describeOptions(app, options, site);
+    const DeepSkyOptionSet deepSky = describeOptions(app, options, site);
     if (argc <= 1)
         throw UsageError(kUsageLine);
     try {
@@ -234,6 +264,7 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     } catch (const CLI::ParseError& error) {
         throw UsageError(error.what());
     }
+    checkCombinations(options, deepSky);
     options.observation = site.observation();
     return options;
 }

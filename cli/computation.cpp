@@ -26,12 +26,6 @@ void advise(Computation& computation, const Options& options)
     }
 }
 
-optics::OpticalTrain trainOf(const optics::Telescope& telescope, const optics::Camera& camera, const Options& options)
-{
-    return {telescope.aperture, telescope.focalLength, camera.pixelSize, camera.width, camera.height, options.barlow,
-        options.binning.value_or(1)};
-}
-
 Computation computeValues(const optics::Telescope& telescope, const optics::Camera& camera, const Options& options)
 {
     Computation computation {};
@@ -46,6 +40,12 @@ Computation computeValues(const optics::Telescope& telescope, const optics::Came
 
 } // namespace
 
+optics::OpticalTrain trainOf(const optics::Telescope& telescope, const optics::Camera& camera, const Options& options)
+{
+    return {telescope.aperture, telescope.focalLength, camera.pixelSize, camera.width, camera.height, options.barlow,
+        options.binning.value_or(1)};
+}
+
 std::optional<double> pixelFieldOf(const Outcome& outcome)
 {
     return resultValue(outcome, findQuantity("pixel_field"));
@@ -53,7 +53,8 @@ std::optional<double> pixelFieldOf(const Outcome& outcome)
 
 Computation compute(const ChosenTrain& chosen, const Options& options)
 {
-    Computation computation {chosen, calculate(optics::engineInputs(chosen.train), "."), std::nullopt, std::nullopt};
+    Computation computation {
+        chosen, calculate(optics::engineInputs(chosen.train), "."), std::nullopt, std::nullopt, std::nullopt};
     advise(computation, options);
     const auto pixelField = pixelFieldOf(computation.outcome);
     if (options.date && pixelField && *pixelField > 0)

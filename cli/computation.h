@@ -18,9 +18,13 @@ struct Computation {
     Outcome outcome; // texts with "." as the separator, none in a sweep
     std::optional<optics::SamplingAdvice> sampling; // with --seeing, when the pixel field was computed
     std::optional<sky::SkyView> sky; // with --date, when the pixel field was computed
+    std::optional<sky::TargetFraming> target; // with --target
 };
 
 Computation compute(const ChosenTrain& chosen, const Options& options);
+
+// A catalogue telescope with a catalogue camera, with the options' barlow and binning.
+optics::OpticalTrain trainOf(const optics::Telescope& telescope, const optics::Camera& camera, const Options& options);
 
 // The engine's pixel field of a computation, when it got that far.
 std::optional<double> pixelFieldOf(const Outcome& outcome);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <ostream>
 
 namespace velmora::cli {
@@ -48,6 +49,12 @@ void writeText(std::ostream& out, const Computation& c)
         std::erase_if(sampling, [](const Field& field) { return field.id == "rule" || field.id == "rule_statement"; });
         writeTextRecord(out, sampling);
     }
+    if (c.target) {
+        out << "\nTarget\n";
+        Record target = targetRecord(*c.target);
+        std::erase_if(target, [](const Field& field) { return std::holds_alternative<std::monostate>(field.value); });
+        writeTextRecord(out, target);
+    }
     if (c.sky) {
         out << "\nBodies on " << sky::isoText(c.sky->moment) << "\n";
         std::vector<const sky::BodyView*> bodies;
@@ -88,6 +95,8 @@ void writeJson(std::ostream& out, const Computation& c)
     out << (first ? "]" : "\n  ]");
     if (c.sampling)
         out << ",\n  \"sampling\": " << jsonObject(samplingRecord(*c.sampling));
+    if (c.target)
+        out << ",\n  \"target\": " << jsonObject(targetRecord(*c.target));
     if (c.sky) {
         out << ",\n  \"date\": " << jsonValue(sky::isoText(c.sky->moment));
         if (c.sky->observation)
@@ -107,7 +116,10 @@ void writeCsv(std::ostream& out, const Computation& c)
         for (const sky::BodyView& body : c.sky->bodies)
             table->row(bodyRecord(body, c.sky->moment));
     } else {
-        table->row(sweepRecord(c, c.sampling.has_value()));
+        Record row = sweepRecord(c, c.sampling.has_value());
+        if (c.target) // the target's fields follow the train's on the one row
+            std::ranges::move(targetRecord(*c.target), std::back_inserter(row));
+        table->row(row);
     }
     table->finish();
 }

@@ -3,6 +3,7 @@
 #include "number_texts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace velmora::cli {
@@ -23,11 +24,44 @@ std::string rectangle(double x, double y, double width, double height, const std
         "\n";
 }
 
+// Names from a catalogue may hold '&' ("h & chi Persei").
+std::string escaped(const std::string& words)
+{
+    std::string text;
+    for (const char c : words) {
+        switch (c) {
+        case '&':
+            text += "&amp;";
+            break;
+        case '<':
+            text += "&lt;";
+            break;
+        case '>':
+            text += "&gt;";
+            break;
+        default:
+            text += c;
+        }
+    }
+    return text;
+}
+
 std::string caption(double x, double y, double size, const std::string& words)
 {
     return printed(R"(<text x="%.1f" y="%.1f" font-family="sans-serif" font-size="%.1f" fill="#e8e8e8">%s</text>)", x,
-               y, size, words.c_str()) +
+               y, size, escaped(words).c_str()) +
         "\n";
+}
+
+// The document's start, 800 px wide, on a dark ground.
+std::string opening(double left, double top, double width, double height)
+{
+    return printed("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   R"(<svg xmlns="http://www.w3.org/2000/svg" width="800" height="%.0f" )"
+                   R"(viewBox="%.1f %.1f %.1f %.1f">)"
+                   "\n",
+               800 * height / width, left, top, width, height) +
+        rectangle(left, top, width, height, R"(fill="#101018")");
 }
 
 std::string mosaicCaption(const sky::Mosaic& mosaic)
@@ -52,12 +86,7 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
     const double top = left - 4.5 * text;
     const double tall = extent + 6.5 * text;
 
-    std::string svg = printed("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                              R"(<svg xmlns="http://www.w3.org/2000/svg" width="800" height="%.0f" )"
-                              R"(viewBox="%.1f %.1f %.1f %.1f">)"
-                              "\n",
-        800 * tall / extent, left, top, extent, tall);
-    svg += rectangle(left, top, extent, tall, R"(fill="#101018")");
+    std::string svg = opening(left, top, extent, tall);
     svg += printed(R"(<circle cx="0" cy="0" r="%.2f" fill="%s"/>)", view.diskPixels / 2,
                std::string(view.facts->colour).c_str()) +
         "\n";
@@ -91,6 +120,83 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
     svg += caption(left + text, extent / 2 + 1.4 * text, text,
         view.fitsSensor ? "fits the " + readableNumber(width) + " x " + readableNumber(height) + " px sensor"
                         : mosaicCaption(mosaic));
+    return svg + "</svg>\n";
+}
+
+} // namespace velmora::cli
+
+namespace velmora::cli {
+
+namespace {
+
+std::string targetVerdict(const sky::TargetFraming& f)
+{
+    if (f.fits())
+        return "fits at camera angle " + readableNumber(f.margin.bestAngle) + " deg, fill " + readableNumber(f.fill());
+    if (!f.mosaic)
+        return "fits no mosaic of up to a million frames";
+    const sky::FramedMosaic& m = *f.mosaic;
+    return "fits at no angle: " + readableNumber(double(m.columns)) + " x " + readableNumber(double(m.rows)) +
+        " frames at camera angle " + readableNumber(m.cameraAngle) + " deg, " + readableNumber(m.overlap * 100) +
+        "% overlap";
+}
+
+// An arrow from the centre of a compass rose, with its letter at the tip.
+std::string pointer(double x, double y, double dx, double dy, double text, const char* letter)
+{
+    return printed(R"(<line x1="%.2f" y1="%.2f" x2="%.2f" y2="%.2f" stroke="#e8e8e8" stroke-width="%.2f"/>)", x, y,
+               x + dx, y + dy, text / 8) +
+        "\n" + caption(x + 1.35 * dx - text / 3, y + 1.35 * dy + text / 3, text, letter);
+}
+
+} // namespace
+
+// Drawn in arcminutes with north up and east to the left, so that a
+// position angle turns counter-clockwise on the page: SVG's rotate() turns
+// clockwise, hence the minus signs.
+std::string targetFramingSvg(const sky::TargetFraming& f)
+{
+    const sky::Outline& outline = f.shape.outline;
+    const std::uint32_t columns = f.mosaic ? f.mosaic->columns : 1;
+    const std::uint32_t rows = f.mosaic ? f.mosaic->rows : 1;
+    const double overlap = f.mosaic ? f.mosaic->overlap : 0;
+    const double angle = f.fits() ? f.margin.bestAngle : f.mosaic ? f.mosaic->cameraAngle : 0;
+    const sky::SkyField whole = sky::mosaicField(f.field, columns, rows, overlap);
+    const double extent = std::max(std::hypot(whole.width, whole.height), outline.majorAxis) * 1.15;
+    const double text = extent / 40;
+    const double left = -extent / 2;
+    const double top = left - 4.5 * text;
+    const double tall = extent + 8 * text;
+
+    std::string svg = opening(left, top, extent, tall);
+    svg += printed(R"svg(<ellipse cx="0" cy="0" rx="%.3f" ry="%.3f" transform="rotate(%.2f)" fill="#d8c8a0" )svg"
+                   R"svg(fill-opacity="0.55" stroke="#f0e0b0" stroke-width="%.2f"/>)svg",
+               outline.majorAxis / 2, outline.minorAxis / 2, 90 - outline.positionAngle, text / 8) +
+        "\n";
+    svg += printed(R"svg(<g transform="rotate(%.2f)">)svg", -angle) + "\n";
+    const double stepX = f.field.width * (1 - overlap);
+    const double stepY = f.field.height * (1 - overlap);
+    const std::string frameStyle = printed(R"(fill="none" stroke="#ff4040" stroke-width="%.2f")", text / 5);
+    if (columns <= kMostFramesDrawnASide && rows <= kMostFramesDrawnASide) {
+        for (std::uint32_t column = 0; column < columns; ++column) {
+            for (std::uint32_t row = 0; row < rows; ++row)
+                svg += rectangle(-whole.width / 2 + column * stepX, -whole.height / 2 + row * stepY, f.field.width,
+                    f.field.height, frameStyle);
+        }
+    } else {
+        svg += rectangle(-whole.width / 2, -whole.height / 2, whole.width, whole.height, frameStyle);
+    }
+    svg += "</g>\n";
+    const double roseX = extent / 2 - 2.5 * text;
+    const double roseY = extent / 2 - 2.5 * text;
+    svg += pointer(roseX, roseY, 0, -1.5 * text, text, "N") + pointer(roseX, roseY, -1.5 * text, 0, text, "E");
+    svg += caption(left + text, top + 1.6 * text, text, f.object->displayName());
+    svg += caption(left + text, top + 3.1 * text, text,
+        readableNumber(outline.majorAxis) + " x " + readableNumber(outline.minorAxis) + " arcmin at position angle " +
+            readableNumber(outline.positionAngle) + " deg");
+    svg += caption(left + text, extent / 2 + 1.4 * text, text,
+        "field " + readableNumber(f.field.width) + " x " + readableNumber(f.field.height) + " arcmin");
+    svg += caption(left + text, extent / 2 + 2.9 * text, text, targetVerdict(f));
     return svg + "</svg>\n";
 }
 

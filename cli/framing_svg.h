@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sky/bodies.h"
+#include "sky/target_framing.h"
 
 #include <string>
 
@@ -15,5 +16,10 @@ inline constexpr std::uint64_t kMostFramesDrawnASide = 50;
 // size in pixels and the date written on it, and, for a disk larger than
 // the sensor, the mosaic that covers it.
 std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment);
+
+// A deep-sky object on the sensor as an SVG document, north up and east to
+// the left: the sensor (or the mosaic's frames) turned to its camera angle,
+// the object's ellipse at its position angle, its name, size and verdict.
+std::string targetFramingSvg(const sky::TargetFraming& framing);
 
 } // namespace velmora::cli

@@ -9,7 +9,8 @@ const char* const kDescription =
     "velmora-calc computes what a telescope and a camera give together: the 23 results of the Velmora window "
     "(resolving power, pixel field, limiting magnitudes, focal ratio, sensor diagonal and field, tube weight, "
     "and the kilometres one pixel covers on the Sun, the Moon and each planet), for an optical train with a "
-    "barlow or reducer and binning, with advice on sampling under a given seeing. Equipment comes from the "
+    "barlow or reducer and binning, with advice on sampling under a given seeing, the bodies from a site, and "
+    "the framing of deep-sky objects. Equipment comes from the "
     "options, from the built-in catalogue, from a user catalogue or from a FITS image's header; an explicit "
     "option overrides the others.";
 
@@ -51,6 +52,16 @@ std::string helpFooter()
         "  pixel) and, with --mount altaz, the field rotation Omega cos(lat) cos(az) / cos(alt) and the\n"
         "  longest exposure before a sensor corner moves a pixel. The Sun's altitude says night, twilight\n"
         "  or day. Times are UTC.\n\n"
+        "Deep sky (--target, --frame, --suggest):\n"
+        "  Objects of OpenNGC by Mattia Verga (https://github.com/mattiaverga/OpenNGC), licensed CC-BY-SA-4.0,\n"
+        "  shipped in share/velmora/openngc (or the folder VELMORA_DATA_DIR names) with the licence. Names:\n"
+        "  Messier, NGC and IC numbers, the catalogue's own (B33, Mel22) and common names (Andromeda Galaxy);\n"
+        "  case, blanks and leading zeros do not matter. The field is 2 atan(size / 2f) per side. The camera\n"
+        "  angle counts from north through east, with the sensor's width east-west at 0. The margin k is how\n"
+        "  much the object could grow and still fit: it fits when k >= 1 and fills 1 / k of the field. When it\n"
+        "  fits at no angle, the mosaic with the fewest frames (--overlap between neighbours, default 10%)\n"
+        "  and its angle. A missing minor axis counts as round, a missing position angle as 0. --sweep\n"
+        "  --target ranks every rig: those where it fits first, the largest fill first, then by fewest frames.\n\n"
         "Exit status:\n"
         "  0 done; 1 a result could not be computed (the results before it are printed);\n"
         "  2 bad usage or input (nothing is printed on standard output);\n"
@@ -64,7 +75,10 @@ std::string helpFooter()
         "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date now --frame jupiter --svg "
         "jupiter.svg\n\n"
         "  velmora-calc --telescope CelestronOTC8 --camera PhilipsVesta --date 2026-12-06T21:00Z --site 45.46,9.19,120 "
-        "--mount altaz --band 610-700\n";
+        "--mount altaz --band 610-700\n\n"
+        "  velmora-calc --telescope CelestronOTC8 --camera StarlightXpressSXVH9 --frame M51 --svg m51.svg\n\n"
+        "  velmora-calc --sweep --target \"Andromeda Galaxy\" --overlap 15\n\n"
+        "  velmora-calc --telescope TakahashiFS102 --camera ApogeeAP1ME --suggest --type galaxy --max-magnitude 10\n";
 }
 
 } // namespace velmora::cli

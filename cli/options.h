@@ -4,6 +4,7 @@
 #include "optics/sampling.h"
 #include "sky/bodies.h"
 #include "sky/moment.h"
+#include "sky/target_framing.h"
 
 #include <optional>
 #include <string>
@@ -37,7 +38,11 @@ struct Options {
     bool sweep = false;
     const Quantity* sortBy = nullptr;
     std::optional<sky::UtcMoment> date;
-    const sky::BodyFacts* frame = nullptr;
+    const sky::BodyFacts* frame = nullptr; // --frame naming a body
+    std::optional<std::string> target; // --target, or --frame naming a deep-sky object
+    double overlap = 0.10; // between mosaic frames of a target
+    bool suggest = false;
+    sky::SuggestionFilter suggestion;
     std::optional<std::string> svg;
     std::optional<sky::Observation> observation; // --site and the air, band and mount there
 };

@@ -13,11 +13,6 @@ Value textOrEmpty(const std::string& text)
     return text.empty() ? Value() : Value(text);
 }
 
-Value numberOrEmpty(const std::optional<double>& number)
-{
-    return number ? Value(*number) : Value();
-}
-
 // Moves the fields in, built in place: a sweep describes a million rows.
 template <std::size_t N> void appendAll(Record& into, Field (&&fields)[N])
 {

@@ -20,6 +20,11 @@ struct UtcTime {
 using Value = std::variant<std::monostate, bool, std::int64_t, double, std::string, std::vector<double>,
     std::vector<std::int64_t>, UtcTime>;
 
+inline Value numberOrEmpty(const std::optional<double>& number)
+{
+    return number ? Value(*number) : Value();
+}
+
 // One field of a record: its id for scripts, its label and unit for people.
 struct Field {
     std::string_view id;
@@ -51,6 +56,12 @@ Record bodyRecord(const sky::BodyView& body, const sky::UtcMoment& moment);
 Record siteRecord(const sky::Observation& observation, double sunAltitude);
 Record telescopeRecord(const optics::Telescope& telescope);
 Record cameraRecord(const optics::Camera& camera);
+
+// A deep-sky object on the rig's field: its names and size, the margin,
+// and the mosaic when it does not fit.
+Record targetRecord(const sky::TargetFraming& framing);
+// The same for one telescope and camera of a sweep.
+Record rigFramingRecord(const std::string& telescope, const std::string& camera, const sky::TargetFraming& framing);
 
 // A sweep row: the train, the results and, with a seeing, the verdict.
 Record sweepRecord(const Computation& computation, bool withSampling);

@@ -3,6 +3,8 @@
 #include "command_line.h"
 #include "computation.h"
 #include "computation_output.h"
+#include "deep_sky_choice.h"
+#include "deep_sky_output.h"
 #include "equipment_choice.h"
 #include "file_output.h"
 #include "formats/input_error.h"
@@ -139,6 +141,12 @@ void writeFraming(const Computation& computation, const Options& options)
     }
 }
 
+// The --frame picture of a deep-sky object.
+void writeTargetFraming(const sky::TargetFraming& framing, const Options& options)
+{
+    replaceFile(*options.svg, targetFramingSvg(framing));
+}
+
 // Writes the answer into `out`; returns the exit status. Every check that
 // can refuse the request comes before the first write, so that a usage
 // error leaves `out` untouched.
@@ -149,11 +157,32 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
         writeList(out, catalogue, options);
         return kDone;
     }
+    std::optional<sky::DeepSkyCatalogue> deepSky;
+    std::optional<ChosenTarget> target;
+    if (options.target || options.suggest)
+        deepSky = loadDeepSky();
+    if (options.target)
+        target = chooseTarget(*deepSky, *options.target);
     if (options.sweep) {
-        writeSweep(out, catalogue, options);
+        if (target)
+            writeRigRanking(out, rankRigs(catalogue, options, *target), options.format);
+        else
+            writeSweep(out, catalogue, options);
         return kDone;
     }
-    const Computation computation = compute(chooseTrain(options, catalogue), options);
+    const ChosenTrain chosen = chooseTrain(options, catalogue);
+    if (options.suggest) {
+        writeSuggestions(
+            out, sky::suggestTargets(*deepSky, sky::skyFieldOf(chosen.train), options.suggestion), options.format);
+        return kDone;
+    }
+    Computation computation = compute(chosen, options);
+    if (target) {
+        computation.target =
+            sky::frameTarget(*target->object, target->shape, sky::skyFieldOf(chosen.train), options.overlap);
+        if (options.svg)
+            writeTargetFraming(*computation.target, options);
+    }
     if (options.frame)
         writeFraming(computation, options);
     writeComputation(out, computation, options.format);

@@ -3,6 +3,7 @@
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
 #include "number_texts.h"
+#include "read_option.h"
 
 #include <string>
 #include <vector>
@@ -51,32 +52,6 @@ std::pair<double, double> bandOf(const std::string& text)
     requireWithin(ends[0], 300, 2000, "the band's end");
     requireWithin(ends[1], 300, 2000, "the band's end");
     return {ends[0], ends[1]};
-}
-
-// A reading as a CLI11 check, so that a refusal comes before anything runs.
-template <typename Read> CLI::Validator checkedBy(Read read)
-{
-    return CLI::Validator(
-        [read](std::string& text) -> std::string {
-            try {
-                read(text);
-                return {};
-            } catch (const formats::InputError& error) {
-                return error.what();
-            }
-        },
-        "", "reads");
-}
-
-template <typename Target, typename Read>
-CLI::Option* readOption(
-    CLI::App& app, const std::string& name, Target& target, Read read, const std::string& help, const char* unit)
-{
-    return app
-        .add_option_function<std::string>(
-            name, [&target, read](const std::string& text) { target = read(text); }, help)
-        ->check(checkedBy(read))
-        ->type_name(unit);
 }
 
 auto numberWithin(double lowest, double highest, const char* what)

@@ -4,7 +4,7 @@
 
 namespace velmora::formats {
 
-std::vector<CsvRecord> csvRecords(std::string_view text, const std::string& path)
+std::vector<CsvRecord> csvRecords(std::string_view text, const std::string& path, char separator)
 {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
@@ -40,7 +40,7 @@ std::vector<CsvRecord> csvRecords(std::string_view text, const std::string& path
             continue;
         }
         blank = false;
-        if (c == ',')
+        if (c == separator)
             record.fields.emplace_back();
         else if (c == '"' && record.fields.back().empty())
             quoted = true;

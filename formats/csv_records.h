@@ -12,11 +12,12 @@ struct CsvRecord {
     std::vector<std::string> fields;
 };
 
-// Splits a CSV text by RFC 4180: fields between commas, quoted fields that
+// Splits a CSV text by RFC 4180: fields between separators (commas unless
+// said otherwise), quoted fields that
 // may hold commas, line ends and doubled quotes, records ended by LF or
 // CRLF. A UTF-8 byte-order mark at the start is skipped and blank lines are
 // left out. A quote left open throws InputError "path:line: why".
 // Hand-written: none of the libraries the project builds on reads CSV.
-std::vector<CsvRecord> csvRecords(std::string_view text, const std::string& path);
+std::vector<CsvRecord> csvRecords(std::string_view text, const std::string& path, char separator = ',');
 
 } // namespace velmora::formats

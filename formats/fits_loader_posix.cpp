@@ -2,6 +2,7 @@
 #include "fits_header.h"
 
 #include "input_error.h"
+#include "shipped_data.h"
 #include "text_file.h"
 
 #include <dlfcn.h>
@@ -19,10 +20,8 @@ using Reader = bool (*)(const std::string&, FitsSetup&, std::string&);
 // path of the build tree, which an installed program must not load from.
 std::vector<std::filesystem::path> moduleCandidates()
 {
-    std::error_code error;
-    const auto programFolder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
-    return {programFolder / VELMORA_FITS_MODULE_NAME,
-        programFolder / VELMORA_FITS_MODULE_FROM_BINDIR / VELMORA_FITS_MODULE_NAME};
+    const auto folder = programFolder();
+    return {folder / VELMORA_FITS_MODULE_NAME, folder / VELMORA_FITS_MODULE_FROM_BINDIR / VELMORA_FITS_MODULE_NAME};
 }
 
 // The reader, or why it could not be loaded.

@@ -1,0 +1,75 @@
+#include "deep_sky_options.h"
+
+#include "formats/input_error.h"
+#include "formats/strict_number.h"
+#include "read_option.h"
+
+namespace velmora::cli {
+
+namespace {
+
+using formats::InputError;
+
+// "10" or "10%": a share of a frame, from 0 up to but not including a half.
+double overlapOf(const std::string& text)
+{
+    const std::string number = text.ends_with('%') ? text.substr(0, text.size() - 1) : text;
+    const double percent = formats::strictNumber(number);
+    if (percent < 0 || percent >= 50)
+        throw InputError(formats::echoed(text) + " is outside 0 to 50% (neighbours must overlap by less than half)");
+    return percent / 100;
+}
+
+double fillOf(const std::string& text)
+{
+    const double fill = formats::strictNumber(text);
+    if (!(fill > 0 && fill <= 1))
+        throw InputError(
+            formats::echoed(text) + " is outside (0, 1]: a fill is the share of the field the object spans");
+    return fill;
+}
+
+unsigned familiesOf(const std::string& text)
+{
+    const unsigned family = sky::findDeepSkyFamily(text);
+    if (family == 0) {
+        std::string words;
+        for (const std::string& word : sky::deepSkyFamilyWords())
+            words += (words.empty() ? "" : ", ") + word;
+        throw InputError(formats::echoed(text) + " is not one of " + words);
+    }
+    return family;
+}
+
+} // namespace
+
+DeepSkyOptionSet describeDeepSkyOptions(CLI::App& app, Options& o)
+{
+    DeepSkyOptionSet set;
+    set.target = app.add_option("--target", o.target,
+                        "A deep-sky object to frame: M31, NGC 224, IC 434, B33, Andromeda Galaxy (see Deep sky)")
+                     ->check(CLI::Validator(
+                         [](std::string& text) { return text.empty() ? std::string("an empty name") : std::string(); },
+                         "", "a name"))
+                     ->type_name("NAME");
+    set.overlap = readOption(app, "--overlap", o.overlap, overlapOf,
+        "Overlap between a target's mosaic frames, in percent (default 10)", "PERCENT");
+    set.suggest =
+        app.add_flag("--suggest", o.suggest, "List the deep-sky objects that fit the rig, largest fill first");
+    set.filters = {
+        readOption(app, "--min-fill", o.suggestion.minFill, fillOf,
+            "With --suggest, the least share of the field an object spans (default 0.3)", "FILL"),
+        readOption(app, "--type", o.suggestion.families, familiesOf,
+            "With --suggest, only galaxy, nebula, cluster, planetary, star or other", "KIND"),
+        readOption(
+            app, "--max-magnitude", o.suggestion.maxMagnitude,
+            [](const std::string& text) { return formats::strictNumber(text); },
+            "With --suggest, only objects this bright or brighter", "MAG"),
+    };
+    for (CLI::Option* filter : set.filters)
+        filter->needs(set.suggest);
+    set.suggest->excludes(set.target);
+    return set;
+}
+
+} // namespace velmora::cli

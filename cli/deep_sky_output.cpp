@@ -1,0 +1,27 @@
+#include "deep_sky_output.h"
+
+#include "records.h"
+#include "writers.h"
+
+namespace velmora::cli {
+
+void writeRigRanking(std::ostream& out, const std::vector<RigFraming>& rigs, Format format)
+{
+    const auto table = rowWriter(out, format,
+        {"telescope", "camera", "field_width_arcmin", "field_height_arcmin", "fits", "fill", "best_angle_deg",
+            "mosaic_columns", "mosaic_rows", "mosaic_frames"});
+    for (const RigFraming& rig : rigs)
+        table->row(rigFramingRecord(rig.telescope->name, rig.camera->name, rig.framing));
+    table->finish();
+}
+
+void writeSuggestions(std::ostream& out, const std::vector<sky::TargetFraming>& framings, Format format)
+{
+    const auto table = rowWriter(out, format,
+        {"target", "type", "magnitude", "major_axis_arcmin", "minor_axis_arcmin", "fill", "best_angle_deg"});
+    for (const sky::TargetFraming& framing : framings)
+        table->row(targetRecord(framing));
+    table->finish();
+}
+
+} // namespace velmora::cli

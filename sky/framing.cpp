@@ -1,0 +1,127 @@
+#include "framing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace velmora::sky {
+
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180;
+
+// Degrees into [0, 180): a rectangle and an ellipse look the same turned half way.
+double halfTurn(double degrees)
+{
+    const double angle = std::fmod(degrees, 180.0);
+    return angle < 0 ? angle + 180 : angle;
+}
+
+// The margin when the major axis makes an angle whose squared cosine is
+// `c` with the sensor's width: the ellipse's half-extents along the width
+// and the height are sqrt(a² c + b² (1 - c)) and sqrt(a² (1 - c) + b² c).
+double marginForCosine(const SkyField& field, const Outline& outline, double c)
+{
+    const double a = outline.majorAxis / 2;
+    const double b = outline.minorAxis / 2;
+    const double alongWidth = std::sqrt(a * a * c + b * b * (1 - c));
+    const double alongHeight = std::sqrt(a * a * (1 - c) + b * b * c);
+    return std::min(field.width / 2 / alongWidth, field.height / 2 / alongHeight);
+}
+
+} // namespace
+
+double marginAt(const SkyField& field, const Outline& outline, double cameraAngle)
+{
+    const double phi = (outline.positionAngle - 90 - cameraAngle) * kDegree;
+    return marginForCosine(field, outline, std::cos(phi) * std::cos(phi));
+}
+
+// Along the width the margin falls as c grows, along the height it rises:
+// the best is where they cross, or at the end of [0, 1] nearer to it. At
+// the crossing A² / (b² + d c) = B² / (b² + d (1 - c)) with d = a² - b²,
+// which gives c = (A² a² - B² b²) / (d (A² + B²)).
+FitMargin fitMargin(const SkyField& field, const Outline& outline)
+{
+    const double a2 = outline.majorAxis * outline.majorAxis / 4;
+    const double b2 = outline.minorAxis * outline.minorAxis / 4;
+    const double w2 = field.width * field.width / 4;
+    const double h2 = field.height * field.height / 4;
+    const double d = a2 - b2;
+    const double c = d > 0 ? std::clamp((w2 * a2 - h2 * b2) / (d * (w2 + h2)), 0.0, 1.0) : 1.0;
+    // Of the two camera angles that give this c, the one less turned from
+    // 0, and of two as little turned, the smaller; 0 itself when it is as good.
+    const double phi = std::acos(std::sqrt(c)) / kDegree;
+    const double first = halfTurn(outline.positionAngle - 90 - phi);
+    const double second = halfTurn(outline.positionAngle - 90 + phi);
+    const auto turn = [](double angle) { return std::pair {std::min(angle, 180 - angle), angle}; };
+    const double best = marginForCosine(field, outline, c);
+    const double atZero = marginAt(field, outline, 0);
+    const double angle = atZero >= best ? 0 : turn(first) <= turn(second) ? first : second;
+    return {atZero, std::max(best, atZero), angle};
+}
+
+SkyField mosaicField(const SkyField& frame, std::uint32_t columns, std::uint32_t rows, double overlap)
+{
+    const auto span = [overlap](
+                          double size, std::uint32_t count) { return size + double(count - 1) * size * (1 - overlap); };
+    return {span(frame.width, columns), span(frame.height, rows)};
+}
+
+namespace {
+
+// The fewest frames side by side whose span reaches `span`.
+std::uint64_t framesToReach(double span, double size, double overlap)
+{
+    if (span <= size)
+        return 1;
+    const double more = std::ceil((span - size) / (size * (1 - overlap)));
+    constexpr double kBeyondAnyGrid = 1e15; // far past any count asked for, and exact as a double
+    return more >= kBeyondAnyGrid ? std::uint64_t(kBeyondAnyGrid) : 1 + static_cast<std::uint64_t>(more);
+}
+
+} // namespace
+
+// Whatever the angle, the whole must be at least the minor axis each way,
+// which bounds both sides. For each number of columns from there, the
+// fewest rows that hold the outline (the margin grows with the rows); the
+// search stops once the columns with the fewest rows cost more frames than
+// the best grid found.
+std::optional<FramedMosaic> fewestFrames(
+    const SkyField& frame, const Outline& outline, double overlap, std::uint32_t mostFrames)
+{
+    const std::uint64_t fewestColumns = framesToReach(outline.minorAxis, frame.width, overlap);
+    const std::uint64_t fewestRows = framesToReach(outline.minorAxis, frame.height, overlap);
+    if (fewestColumns > mostFrames / fewestRows)
+        return std::nullopt;
+    const auto holds = [&](std::uint64_t columns, std::uint64_t rows) {
+        return fitMargin(
+            mosaicField(frame, static_cast<std::uint32_t>(columns), static_cast<std::uint32_t>(rows), overlap),
+            outline);
+    };
+    std::optional<FramedMosaic> best;
+    for (std::uint64_t columns = fewestColumns; columns * fewestRows <= (best ? best->frames() : mostFrames);
+         ++columns) {
+        const std::uint64_t mostRows = (best ? best->frames() : mostFrames) / columns;
+        if (mostRows < fewestRows || holds(columns, mostRows).best < 1)
+            continue;
+        std::uint64_t low = fewestRows, high = mostRows; // it holds at high
+        while (low < high) {
+            const std::uint64_t middle = (low + high) / 2;
+            if (holds(columns, middle).best >= 1)
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        const FitMargin margin = holds(columns, high);
+        const FramedMosaic candidate {static_cast<std::uint32_t>(columns), static_cast<std::uint32_t>(high), overlap,
+            margin.bestAngle, margin.best};
+        if (!best || candidate.frames() < best->frames() ||
+            (candidate.frames() == best->frames() && candidate.margin > best->margin))
+            best = candidate;
+    }
+    return best;
+}
+
+} // namespace velmora::sky

@@ -1,0 +1,114 @@
+#include "sky/framing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace velmora::sky {
+namespace {
+
+// Cases worked by hand on a 20 x 10 arcmin field unless said otherwise.
+struct MarginRow {
+    const char* what;
+    SkyField field;
+    Outline outline;
+    double atZero;
+    double best;
+    double bestAngle;
+};
+
+TEST(Framing, MarginsWorkedByHand)
+{
+    const MarginRow rows[] = {
+        // A disk of 10' touches the height at any angle.
+        {"circle", {20, 10}, {10, 10, 0}, 1, 1, 0},
+        // 16 x 4 along the width: k = min(10/8, 5/2) at 0. Turned until both
+        // sides bind, cos² φ = (100·64 - 25·4) / (60·125) = 0.84, where the
+        // half-extent along the width is sqrt(54.4).
+        {"along the width", {20, 10}, {16, 4, 90}, 1.25, 10 / std::sqrt(54.4), 23.578178478201835},
+        // The same north-south: the 8' half-axis meets the 5' half-height;
+        // turning either way by the same angle is as good (-1: not compared).
+        {"along the height", {20, 10}, {16, 4, 0}, 5.0 / 8, 10 / std::sqrt(54.4), -1},
+        // A 10 x 6 ellipse at 45° on a square field: both half-extents are
+        // sqrt((25 + 9) / 2), wherever the camera turns by a right angle.
+        {"the 45 degree case", {10, 10}, {10, 6, 45}, 5 / std::sqrt(17.0), 5 / std::sqrt(17.0), 0},
+        // Rounder than the field (b/a >= h/w): turning only costs height,
+        // so the best lies flat along the width, at min(10/8, 5/6).
+        {"rounder than the field", {20, 10}, {16, 12, 90}, 5.0 / 6, 5.0 / 6, 0},
+    };
+    for (const MarginRow& row : rows) {
+        const FitMargin margin = fitMargin(row.field, row.outline);
+        EXPECT_NEAR(margin.atZero, row.atZero, 1e-12) << row.what;
+        EXPECT_NEAR(margin.best, row.best, 1e-12) << row.what;
+        if (row.bestAngle >= 0) {
+            EXPECT_NEAR(margin.bestAngle, row.bestAngle, 1e-9) << row.what;
+        }
+        EXPECT_NEAR(marginAt(row.field, row.outline, margin.bestAngle), margin.best, 1e-12) << row.what;
+    }
+}
+
+// The closed form against a search over every thousandth of a degree.
+TEST(Framing, NoCameraAngleBeatsTheBest)
+{
+    const SkyField fields[] = {{15.2, 11.35}, {152.7, 101.8}, {30, 30}, {4, 40}};
+    const Outline outlines[] = {{13.71, 11.67, 163}, {177.83, 69.66, 35}, {6, 1, 0}, {50, 3, 271}, {8, 8, 12}};
+    for (const SkyField& field : fields) {
+        for (const Outline& outline : outlines) {
+            const FitMargin margin = fitMargin(field, outline);
+            double searched = 0;
+            for (int step = 0; step < 180000; ++step)
+                searched = std::max(searched, marginAt(field, outline, step / 1000.0));
+            EXPECT_GE(margin.best, searched - 1e-12) << outline.majorAxis << " on " << field.width;
+            EXPECT_LE(margin.best, searched * 1.00001) << outline.majorAxis << " on " << field.width;
+            EXPECT_GE(margin.bestAngle, 0);
+            EXPECT_LT(margin.bestAngle, 180);
+        }
+    }
+}
+
+TEST(Framing, MosaicFieldGrowsByAFrameLessTheOverlap)
+{
+    const SkyField whole = mosaicField({10, 5}, 3, 2, 0.1);
+    EXPECT_DOUBLE_EQ(whole.width, 10 + 2 * 9);
+    EXPECT_DOUBLE_EQ(whole.height, 5 + 4.5);
+}
+
+struct MosaicRow {
+    double diameter; // of a disk, on 10 x 10 frames overlapping by 10%
+    std::uint32_t columns;
+    std::uint32_t rows;
+};
+
+// Two frames reach 19'; a disk just past it needs three each way.
+TEST(Framing, FewestFramesAtTheBoundary)
+{
+    const MosaicRow rows[] = {{10, 1, 1}, {10.001, 2, 2}, {19, 2, 2}, {19.001, 3, 3}, {28, 3, 3}};
+    for (const MosaicRow& row : rows) {
+        const auto mosaic = fewestFrames({10, 10}, {row.diameter, row.diameter, 0}, 0.1);
+        ASSERT_TRUE(mosaic) << row.diameter;
+        EXPECT_EQ(mosaic->columns, row.columns) << row.diameter;
+        EXPECT_EQ(mosaic->rows, row.rows) << row.diameter;
+        EXPECT_GE(mosaic->margin, 1) << row.diameter;
+    }
+}
+
+TEST(Framing, AMosaicTurnsToLieAlongTheObject)
+{
+    // 30 x 4 at 45° on 20 x 10 frames: two frames side by side (38') hold
+    // it once the grid turns onto its axis, though not at the angle 0.
+    const Outline diagonal {30, 4, 45};
+    const auto mosaic = fewestFrames({20, 10}, diagonal, 0.1);
+    ASSERT_TRUE(mosaic);
+    EXPECT_EQ(mosaic->frames(), 2u);
+    EXPECT_GE(marginAt(mosaicField({20, 10}, mosaic->columns, mosaic->rows, 0.1), diagonal, mosaic->cameraAngle), 1);
+    EXPECT_LT(marginAt(mosaicField({20, 10}, mosaic->columns, mosaic->rows, 0.1), diagonal, 0), 1);
+}
+
+TEST(Framing, AnObjectBeyondAMillionFramesHasNoMosaic)
+{
+    EXPECT_FALSE(fewestFrames({0.01, 0.01}, {600, 600, 0}, 0.1));
+    EXPECT_FALSE(fewestFrames({1e-12, 1e-12}, {1e6, 1e6, 0}, 0.49));
+}
+
+} // namespace
+} // namespace velmora::sky
