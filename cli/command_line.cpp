@@ -209,7 +209,7 @@ DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, SiteOptions& siteOpt
         "Sort the sweep by this result, ascending: " + joined(namesOf(kQuantities, &Quantity::id)), "ID");
 
     describeSiteOptions(app, siteOptions, date);
-    const DeepSkyOptionSet deepSky = describeDeepSkyOptions(app, o);
+    DeepSkyOptionSet deepSky = describeDeepSkyOptions(app, o);
     frame->needs(svg);
     svg->needs(frame);
     sortBy->needs(sweep);
@@ -223,6 +223,7 @@ DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, SiteOptions& siteOpt
     deepSky.target->excludes(date)->excludes(frame)->excludes(list)->excludes(sortBy);
     for (CLI::Option* option : {list, sweep, date, frame, svg, seeing})
         deepSky.suggest->excludes(option);
+    deepSky.frame = frame;
     return deepSky;
 }
 
@@ -230,9 +231,14 @@ DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, SiteOptions& siteOpt
 void checkCombinations(const Options& o, const DeepSkyOptionSet& deepSky)
 {
     if (o.frame && !o.date)
-        throw UsageError("--frame " + std::string(o.frame->name) + " requires --date");
-    if (o.target && o.date)
-        throw UsageError("--frame: a deep-sky object is pictured without --date");
+        throw UsageError("--frame requires --date to picture " + std::string(o.frame->name));
+    if (o.target && o.date && deepSky.frame->count() > 0) {
+        // On a date, a name that is no body is most likely a misspelt one.
+        const auto closest = optics::closestNames(*o.target, namesOf(sky::kBodies, &sky::BodyFacts::name), 1);
+        throw UsageError("--frame: no body named " + formats::echoed(*o.target) +
+            (closest.empty() ? "" : " (did you mean " + closest[0] + "?)") +
+            "; a deep-sky object is pictured without --date");
+    }
     if (deepSky.overlap->count() > 0 && !o.target)
         throw UsageError("--overlap requires --target, or --frame with a deep-sky object");
     if (o.target && o.sweep && o.seeing)

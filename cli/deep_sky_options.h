@@ -12,6 +12,7 @@ struct DeepSkyOptionSet {
     CLI::Option* overlap;
     CLI::Option* suggest;
     std::vector<CLI::Option*> filters; // what only --suggest takes
+    CLI::Option* frame = nullptr; // --frame, which may name a deep-sky object too
 };
 DeepSkyOptionSet describeDeepSkyOptions(CLI::App& app, Options& options);
 

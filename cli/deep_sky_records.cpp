@@ -31,6 +31,7 @@ Record targetRecord(const sky::TargetFraming& f)
         {"target", "Target", "", o.displayName()},
         {"catalogue_name", "Catalogue name", "", o.name},
         {"type", "Type", "", std::string(o.type->words)},
+        {"kinds", "Kinds", "", sky::deepSkyFamilyText(o.type->families)},
         {"ra", "RA (J2000)", "", o.rightAscension.empty() ? Value() : Value(o.rightAscension)},
         {"dec", "Dec (J2000)", "", o.declination.empty() ? Value() : Value(o.declination)},
         {"ra_deg", "RA", "deg", numberOrEmpty(o.rightAscensionDeg)},

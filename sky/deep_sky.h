@@ -31,6 +31,8 @@ const DeepSkyType* findDeepSkyType(std::string_view code);
 // The family named by a word of --type ("galaxy", "nebula"...), or 0.
 unsigned findDeepSkyFamily(std::string_view word);
 std::vector<std::string> deepSkyFamilyWords();
+// The words of the families set in `families`, "cluster, nebula".
+std::string deepSkyFamilyText(unsigned families);
 
 // An object of the deep-sky catalogue, with its J2000 place and its size
 // as the catalogue gives them; what the catalogue leaves empty stays empty.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace velmora::sky {
 
@@ -66,6 +67,16 @@ std::vector<std::string> deepSkyFamilyWords()
     for (const FamilyWord& family : kFamilies)
         words.emplace_back(family.word);
     return words;
+}
+
+std::string deepSkyFamilyText(unsigned families)
+{
+    std::string text;
+    for (const FamilyWord& family : kFamilies) {
+        if (families & family.family)
+            text += (text.empty() ? "" : ", ") + std::string(family.word);
+    }
+    return text;
 }
 
 } // namespace velmora::sky

@@ -165,7 +165,22 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
             "jupiter is below the horizon there"},
         {"ControlBytesEchoedSafely", with(kWorkedExample, {"--aperture", "1\x1b[2J\xff"}),
             "--aperture: '1\\x1B[2J\\xFF' is not"},
-        {"LongValueCut", with(kWorkedExample, {"--aperture", std::string(200, '9') + "x"}), "(201 characters)"}};
+        {"LongValueCut", with(kWorkedExample, {"--aperture", std::string(200, '9') + "x"}), "(201 characters)"},
+        {"UnknownTarget", with(kWorkedExample, {"--target", "M1000"}),
+            "--target: no deep-sky object named 'M1000' (did you mean M100"},
+        {"TargetWithoutSize", with(kWorkedExample, {"--target", "IC1064"}), "IC1064 has no size in the catalogue"},
+        {"OverlapOfHalf", with(kWorkedExample, {"--target", "M31", "--overlap", "50"}), "'50' is outside 0 to 50%"},
+        {"NegativeOverlap", with(kWorkedExample, {"--target", "M31", "--overlap", "-0.5%"}), "'-0.5%' is outside"},
+        {"OverlapWithoutTarget", with(kWorkedExample, {"--overlap", "5"}), "--overlap requires --target"},
+        {"NoFill", with(kWorkedExample, {"--suggest", "--min-fill", "0"}), "'0' is outside (0, 1]"},
+        {"FillAboveAll", with(kWorkedExample, {"--suggest", "--min-fill", "1.01"}), "'1.01' is outside (0, 1]"},
+        {"FillWithoutSuggest", with(kWorkedExample, {"--min-fill", "0.5"}), "--min-fill requires --suggest"},
+        {"UnknownKind", with(kWorkedExample, {"--suggest", "--type", "comet"}), "'comet' is not one of galaxy,"},
+        {"TargetOnADate", with(kWorkedExample, {"--target", "M31", "--date", "now"}), "excludes"},
+        {"SuggestWithTarget", with(kWorkedExample, {"--suggest", "--target", "M31"}), "excludes"},
+        {"SeeingInATargetSweep", {"--sweep", "--target", "M31", "--seeing", "2"}, "--seeing does not apply"},
+        {"DeepSkyFrameOnADate", with(kWorkedExample, {"--frame", "M31", "--svg", "x.svg", "--date", "now"}),
+            "no body named 'M31'; a deep-sky object is pictured without --date"}};
     for (const UsageRow& row : rows) {
         SCOPED_TRACE(row.name);
         const Invocation run = invoke(row.args);

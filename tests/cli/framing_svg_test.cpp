@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QXmlStreamReader>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -18,7 +19,17 @@ struct Picture {
     int rectangles = 0;
     double radius = 0;
     QString captions;
+    double ellipseTurn = 0; // degrees, from transform="rotate(...)"
+    double ellipseRx = 0;
+    double ellipseRy = 0;
+    double groupTurn = 0;
 };
+
+double turnOf(const QXmlStreamAttributes& attributes)
+{
+    QString transform = attributes.value(QStringLiteral("transform")).toString();
+    return transform.remove(QStringLiteral("rotate(")).remove(QLatin1Char(')')).toDouble();
+}
 
 Picture readSvg(const std::string& path)
 {
@@ -33,6 +44,13 @@ Picture readSvg(const std::string& path)
             ++picture.rectangles;
         if (svg.name() == u"circle")
             picture.radius = svg.attributes().value(QStringLiteral("r")).toDouble();
+        if (svg.name() == u"ellipse") {
+            picture.ellipseTurn = turnOf(svg.attributes());
+            picture.ellipseRx = svg.attributes().value(QStringLiteral("rx")).toDouble();
+            picture.ellipseRy = svg.attributes().value(QStringLiteral("ry")).toDouble();
+        }
+        if (svg.name() == u"g")
+            picture.groupTurn = turnOf(svg.attributes());
         if (svg.name() == u"text")
             picture.captions += svg.readElementText() + QLatin1Char('\n');
     }
@@ -81,6 +99,43 @@ TEST(Framing, AHugeMosaicIsDrawnAsItsOutlineAndAFailedWriteKeepsTheOldFile)
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old");
     std::filesystem::remove(path);
     std::filesystem::remove_all(folder);
+}
+
+// Where a direction on the sky at this position angle points on a page with
+// north up and east to the left, and where rotate(turn) sends the page's x axis.
+std::pair<double, double> onThePage(double positionAngle)
+{
+    const double a = positionAngle * M_PI / 180;
+    return {-std::sin(a), -std::cos(a)};
+}
+
+bool parallel(std::pair<double, double> u, double turn)
+{
+    const double t = turn * M_PI / 180;
+    return std::abs(u.first * std::sin(t) - u.second * std::cos(t)) < 1e-3;
+}
+
+TEST(Framing, DeepSkyObjectNorthUpEastLeftAtItsAngles)
+{
+    const std::string path = ::testing::TempDir() + "velmora_m31.svg";
+    const std::vector<std::string> refractor = {
+        "--aperture", "80", "--focal-length", "500", "--pixel-size", "5.2", "--width", "4272", "--height", "2848"};
+    const Invocation run = invoke(with(refractor, {"--frame", "Andromeda Galaxy", "--svg", path, "--format", "json"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Json target = Json::parse(run.out)["target"];
+    const Picture picture = readSvg(path);
+    EXPECT_EQ(picture.rectangles, 1 + 2); // the ground and two frames
+    EXPECT_NEAR(picture.ellipseRx, 177.83 / 2, 1e-3);
+    EXPECT_NEAR(picture.ellipseRy, 69.66 / 2, 1e-3);
+    // The major axis lies along position angle 35; the frames' width along
+    // the mosaic's angle plus 90, as the width runs east-west at 0.
+    EXPECT_TRUE(parallel(onThePage(35), picture.ellipseTurn)) << picture.ellipseTurn;
+    EXPECT_FALSE(parallel(onThePage(125), picture.ellipseTurn)) << picture.ellipseTurn;
+    EXPECT_TRUE(parallel(onThePage(target["mosaic_angle_deg"].get<double>() + 90), picture.groupTurn))
+        << picture.groupTurn;
+    for (const char* words : {"M31 / NGC224 (Andromeda Galaxy)", "2 x 1 frames", "N\n", "E\n"})
+        EXPECT_TRUE(picture.captions.contains(QString::fromUtf8(words))) << words << picture.captions.toStdString();
+    std::filesystem::remove(path);
 }
 
 } // namespace

@@ -1,0 +1,101 @@
+#include "cli_run.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace velmora::cli {
+namespace {
+
+using Json = nlohmann::json;
+
+const std::vector<std::string> kEightInch = {"--telescope", "CelestronOTC8", "--camera", "StarlightXpressSXVH9"};
+const std::vector<std::string> kShortRefractor = {
+    "--aperture", "80", "--focal-length", "500", "--pixel-size", "5.2", "--width", "4272", "--height", "2848"};
+
+Json jsonOf(const std::vector<std::string>& args)
+{
+    const Invocation run = invoke(with(args, {"--format", "json"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    return Json::parse(run.out);
+}
+
+TEST(DeepSkyCli, TargetInEveryFormat)
+{
+    const Json m51 = jsonOf(with(kEightInch, {"--target", "whirlpool galaxy"}))["target"];
+    EXPECT_EQ(m51["catalogue_name"], "NGC5194");
+    EXPECT_EQ(m51["fits"], false);
+    EXPECT_EQ(m51["mosaic_frames"], 2);
+    EXPECT_EQ(m51["overlap_percent"], 10);
+
+    const Json m31 = jsonOf(with(kShortRefractor, {"--target", "M31", "--overlap", "20%"}))["target"];
+    EXPECT_EQ(m31["mosaic_frames"], 2);
+    EXPECT_EQ(m31["overlap_percent"], 20);
+    EXPECT_NEAR(m31["field_width_arcmin"].get<double>(), 152.7, 0.05);
+
+    // CSV: the train, the results and the target on one row under one header.
+    const Invocation csv = invoke(with(kEightInch, {"--target", "M76", "--format", "csv"}));
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    ASSERT_EQ(std::ranges::count(csv.out, '\n'), 2);
+    const std::string header = csv.out.substr(0, csv.out.find('\n'));
+    EXPECT_TRUE(header.starts_with("telescope,camera,")) << header;
+    EXPECT_NE(header.find(",target,catalogue_name,type,"), std::string::npos) << header;
+    EXPECT_NE(csv.out.find("taken as round"), std::string::npos);
+
+    const Invocation text = invoke(with(kEightInch, {"--target", "M76"}));
+    EXPECT_NE(text.out.find("\nTarget\n"), std::string::npos);
+    EXPECT_NE(text.out.find("no position angle in the catalogue: taken as 0 deg"), std::string::npos);
+}
+
+TEST(DeepSkyCli, SweepRanksRigsThatFitFirstThenByFrames)
+{
+    const Json rows = jsonOf({"--sweep", "--target", "M31"});
+    ASSERT_EQ(rows.size(), 221u);
+    const auto rank = [](const Json& row) {
+        const bool fits = row["fits"];
+        return std::pair {fits ? 0 : 1, fits ? -row["fill"].get<double>() : row["mosaic_frames"].get<double>()};
+    };
+    EXPECT_TRUE(std::ranges::is_sorted(rows, {}, rank));
+    EXPECT_EQ(rows.front()["fits"], true);
+    EXPECT_EQ(rows.back()["fits"], false);
+    EXPECT_EQ(std::ranges::count(invoke({"--sweep", "--target", "M31", "--format", "csv"}).out, '\n'), 222);
+}
+
+TEST(DeepSkyCli, SuggestionsHonourEveryFilter)
+{
+    const Json rows = jsonOf(with(kEightInch, {"--suggest", "--type", "nebula", "--max-magnitude", "12", "--min-fill",
+                                                  "0.2"}));
+    ASSERT_FALSE(rows.empty());
+    for (const Json& row : rows) {
+        EXPECT_EQ(row["fits"], true) << row["target"];
+        EXPECT_GE(row["fill"].get<double>(), 0.2) << row["target"];
+        EXPECT_LE(row["magnitude"].get<double>(), 12) << row["target"];
+        EXPECT_NE(row["kinds"].get<std::string>().find("nebula"), std::string::npos) << row["type"];
+    }
+    EXPECT_TRUE(std::ranges::is_sorted(rows, std::greater {}, [](const Json& row) { return row["fill"].get<double>(); }));
+    EXPECT_GT(jsonOf(with(kEightInch, {"--suggest"})).size(), rows.size());
+}
+
+// A damaged catalogue in the folder VELMORA_DATA_DIR names.
+TEST(DeepSkyCli, ADamagedCatalogueIsRefusedWithItsLine)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "velmora_damaged_data";
+    std::filesystem::create_directories(folder / "openngc");
+    std::ofstream(folder / "openngc" / "NGC.csv") << "Name;Type;RA;Dec;MajAx;MinAx;PosAng;B-Mag;V-Mag;M;NGC;IC;Common "
+                                                     "names\nNGC0001;G;00:07:15.84;+27:42:29.1;1.57;1.07;x;;;;;;\n";
+    std::ofstream(folder / "openngc" / "addendum.csv") << "";
+    ::setenv("VELMORA_DATA_DIR", folder.c_str(), 1);
+    const Invocation run = invoke(with(kEightInch, {"--target", "M31"}));
+    ::unsetenv("VELMORA_DATA_DIR");
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("NGC.csv:2: PosAng 'x'"), std::string::npos) << run.err;
+}
+
+} // namespace
+} // namespace velmora::cli
