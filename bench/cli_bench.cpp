@@ -3,7 +3,9 @@
 // reports wall time per process and the process's own CPU time (user plus
 // system, from wait4) as "cpu_ms".
 #include "formats/csv_catalogue.h"
+#include "formats/openngc.h"
 #include "sky/bodies.h"
+#include "sky/target_framing.h"
 
 #include <benchmark/benchmark.h>
 
@@ -94,6 +96,19 @@ BENCHMARK_CAPTURE(Process, SweepJson,
     std::vector<std::string> {kCalc, "--sweep", "--seeing", "2", "--format", "json", "--sort-by", "pixel_field"})
     ->Unit(benchmark::kMillisecond);
 
+// Deep sky: the whole catalogue read for each, then one target, every rig
+// ranked for it, and every object tried on one rig.
+BENCHMARK_CAPTURE(Process, OneTarget,
+    std::vector<std::string> {
+        kCalc, "--telescope", "CelestronOTC8", "--camera", "StarlightXpressSXVH9", "--target", "M51"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Process, TargetSweep, std::vector<std::string> {kCalc, "--sweep", "--target", "M31"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Process, SuggestWholeCatalogue,
+    std::vector<std::string> {
+        kCalc, "--telescope", "CelestronOTC8", "--camera", "StarlightXpressSXVH9", "--suggest", "--format", "csv"})
+    ->Unit(benchmark::kMillisecond);
+
 BENCHMARK_CAPTURE(Process, MillionRowSweepCsv,
     std::vector<std::string> {kCalc, "--sweep", "--catalogue", millionRowCatalogue(), "--format", "csv"})
     ->Unit(benchmark::kMillisecond)
@@ -140,6 +155,28 @@ void TenBodiesFromASite(benchmark::State& state)
     }
 }
 BENCHMARK(TenBodiesFromASite)->Unit(benchmark::kMicrosecond);
+
+// In the process: the shipped deep-sky catalogue read, then every object
+// tried on one rig.
+void DeepSkyCatalogueRead(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto catalogue = velmora::formats::loadOpenNgc(VELMORA_OPENNGC_DIR);
+        benchmark::DoNotOptimize(catalogue);
+    }
+}
+BENCHMARK(DeepSkyCatalogueRead)->Unit(benchmark::kMillisecond);
+
+void SuggestOnOneRig(benchmark::State& state)
+{
+    const auto catalogue = velmora::formats::loadOpenNgc(VELMORA_OPENNGC_DIR);
+    const velmora::sky::SkyField field = velmora::sky::skyFieldOf({203, 2032, 6.45, 1392, 1040});
+    for (auto _ : state) {
+        auto offered = velmora::sky::suggestTargets(catalogue, field, {});
+        benchmark::DoNotOptimize(offered);
+    }
+}
+BENCHMARK(SuggestOnOneRig)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,5 +22,18 @@ struct CsvRecord {
 // left out. A quote left open throws InputError "path:line: why".
 // Hand-written: none of the libraries the project builds on reads CSV.
 std::vector<CsvRecord> csvRecords(std::string_view text, const std::string& path, char separator = ',');
+
+// One record as it is visited: its fields point into the text, or for a
+// quoted field into room of the record's own, valid during the visit.
+struct CsvView {
+    int line;
+    std::vector<std::string_view> fields;
+};
+
+// The same one record at a time, without copying fields: catalogues run to
+// megabytes. Past `fieldsWanted` fields the rest of a line may be left
+// unsplit; `firstLine` numbers the text's first line, for the rest of a file.
+void forEachCsvRecord(std::string_view text, const std::string& path, char separator,
+    const std::function<void(const CsvView&)>& visit, std::size_t fieldsWanted = SIZE_MAX, int firstLine = 1);
 
 } // namespace velmora::formats

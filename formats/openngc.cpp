@@ -2,6 +2,7 @@
 
 #include "csv_records.h"
 #include "input_error.h"
+#include "mapped_file.h"
 #include "strict_number.h"
 #include "text_file.h"
 
@@ -9,6 +10,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <optional>
 
 namespace velmora::formats {
 
@@ -22,7 +25,7 @@ constexpr std::array<std::string_view, 13> kColumnNames = {
 
 using Columns = std::array<std::size_t, kColumnNames.size()>;
 
-Columns findColumns(const CsvRecord& header, const std::string& path)
+Columns findColumns(const CsvView& header, const std::string& path)
 {
     Columns columns {};
     for (std::size_t i = 0; i < kColumnNames.size(); ++i) {
@@ -35,16 +38,16 @@ Columns findColumns(const CsvRecord& header, const std::string& path)
     return columns;
 }
 
-// A whole number of a sexagesimal field, within its bounds.
-bool readPart(std::string_view& text, int digits, int most, int& value)
+// Two digits of a sexagesimal field, at most `most`. Read by hand: from_chars
+// costs more than the rest of a line, and every line has six such parts.
+bool readPart(std::string_view& text, int most, int& value)
 {
-    if (text.size() < std::size_t(digits))
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.size() < 2 || !digit(text[0]) || !digit(text[1]))
         return false;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + digits, value);
-    if (error != std::errc() || end != text.data() + digits || value > most)
-        return false;
-    text.remove_prefix(std::size_t(digits));
-    return true;
+    value = (text[0] - '0') * 10 + (text[1] - '0');
+    text.remove_prefix(2);
+    return value <= most;
 }
 
 // "HH:MM:SS.ss" or "+DD:MM:SS.s" in degrees, or none when it is malformed.
@@ -57,42 +60,58 @@ std::optional<double> sexagesimal(std::string_view text, bool hours)
         sign = text[0] == '-' ? -1 : 1;
         text.remove_prefix(1);
     }
-    int whole = 0, minutes = 0;
-    if (!readPart(text, 2, hours ? 23 : 90, whole) || !text.starts_with(':'))
+    int whole = 0, minutes = 0, seconds = 0;
+    if (!readPart(text, hours ? 23 : 90, whole) || !text.starts_with(':'))
         return std::nullopt;
     text.remove_prefix(1);
-    if (!readPart(text, 2, 59, minutes) || !text.starts_with(':'))
+    if (!readPart(text, 59, minutes) || !text.starts_with(':'))
         return std::nullopt;
     text.remove_prefix(1);
-    double seconds = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    if (text.empty() || text[0] == '-' || error != std::errc() || end != text.data() + text.size() || seconds >= 60)
+    if (!readPart(text, 59, seconds))
         return std::nullopt;
-    const double degrees = (whole + minutes / 60.0 + seconds / 3600.0) * (hours ? 15 : 1);
+    double fraction = 0, scale = 1;
+    if (text.starts_with('.')) {
+        text.remove_prefix(1);
+        if (text.empty())
+            return std::nullopt;
+        for (; !text.empty() && text[0] >= '0' && text[0] <= '9'; text.remove_prefix(1))
+            fraction = fraction * 10 + (text[0] - '0'), scale *= 10;
+    }
+    if (!text.empty())
+        return std::nullopt;
+    const double degrees = (whole + minutes / 60.0 + (seconds + fraction / scale) / 3600.0) * (hours ? 15 : 1);
     if (!hours && degrees > 90)
         return std::nullopt;
     return sign * degrees;
 }
 
-std::vector<std::string> commonNames(const std::string& field)
+std::vector<std::string> commonNames(std::string_view field)
 {
     std::vector<std::string> names;
     for (std::size_t start = 0; start < field.size();) {
         const std::size_t comma = std::min(field.find(',', start), field.size());
         if (comma > start)
-            names.push_back(field.substr(start, comma - start));
+            names.emplace_back(field.substr(start, comma - start));
         start = comma + 1;
     }
     return names;
 }
 
 // One line into an object; `fail` throws with the line's place.
-template <typename Fail> sky::DeepSkyObject objectOf(const CsvRecord& record, const Columns& columns, Fail fail)
+template <typename Fail> sky::DeepSkyObject objectOf(const CsvView& record, const Columns& columns, Fail fail)
 {
-    const auto field = [&](Column column) -> const std::string& { return record.fields[columns[column]]; };
+    const auto field = [&](Column column) { return record.fields[columns[column]]; };
     const auto number = [&](Column column, bool positive) -> std::optional<double> {
-        if (field(column).empty())
+        const std::string_view text = field(column);
+        if (text.empty())
             return std::nullopt;
+        // The catalogue's plain numbers directly; anything else through the
+        // strict reading, which says what is wrong with it.
+        double value = 0;
+        const auto read = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (read.ec == std::errc() && read.ptr == text.data() + text.size() && std::isfinite(value) &&
+            (!positive || value > 0))
+            return value;
         try {
             return strictNumber(field(column), positive ? NumberKind::Positive : NumberKind::Finite);
         } catch (const InputError& error) {
@@ -121,9 +140,9 @@ template <typename Fail> sky::DeepSkyObject objectOf(const CsvRecord& record, co
     object.majorAxis = number(kMajor, true);
     object.minorAxis = number(kMinor, true);
     object.positionAngle = number(kAngle, false);
-    const auto visual = number(kVMag, false);
-    const auto blue = number(kBMag, false);
-    object.magnitude = visual ? visual : blue;
+    object.magnitude = number(kVMag, false);
+    if (!object.magnitude)
+        object.magnitude = number(kBMag, false);
     if (const auto messier = number(kMessier, true)) {
         if (*messier != std::floor(*messier) || *messier > 110)
             fail("M " + echoed(field(kMessier)) + " is not a Messier number");
@@ -137,34 +156,54 @@ template <typename Fail> sky::DeepSkyObject objectOf(const CsvRecord& record, co
 
 } // namespace
 
+namespace {
+
+std::size_t lineEnds(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1))
+        ++count;
+    return count;
+}
+
+} // namespace
+
 void addOpenNgc(sky::DeepSkyCatalogue& catalogue, std::string_view text, const std::string& path)
 {
-    const std::vector<CsvRecord> records = csvRecords(text, path, ';');
-    if (records.empty())
+    if (text.find_first_not_of("\r\n") == std::string_view::npos)
         throw InputError(path + ":1: the file is empty");
     // The files end with a line end; without one the last line may be cut short.
     if (!text.ends_with('\n'))
-        throw InputError(path + ":" + std::to_string(records.back().line) + ": the file ends in the middle of a line");
-    const Columns columns = findColumns(records.front(), path);
-    const std::size_t needed = *std::ranges::max_element(columns) + 1;
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const CsvRecord& record = records[i];
-        const auto fail = [&](const std::string& why) {
-            throw InputError(path + ":" + std::to_string(record.line) + ": " + why);
-        };
-        if (record.fields.size() < needed)
-            fail("the line has " + std::to_string(record.fields.size()) + " fields, not the header's " +
-                std::to_string(records.front().fields.size()));
-        catalogue.add(objectOf(record, columns, fail));
-    }
+        throw InputError(path + ":" + std::to_string(lineEnds(text) + 1) + ": the file ends in the middle of a line");
+    catalogue.reserve(lineEnds(text));
+    // The header is read whole; of the other lines, the columns up to the last one read.
+    const std::size_t headerEnd = text.find('\n') + 1;
+    std::optional<Columns> columns;
+    forEachCsvRecord(
+        text.substr(0, headerEnd), path, ';', [&](const CsvView& header) { columns = findColumns(header, path); });
+    if (!columns)
+        throw InputError(path + ":1: the first line is blank, not the header");
+    const std::size_t needed = *std::ranges::max_element(*columns) + 1;
+    forEachCsvRecord(
+        text.substr(headerEnd), path, ';',
+        [&](const CsvView& record) {
+            const auto fail = [&](const std::string& why) {
+                throw InputError(path + ":" + std::to_string(record.line) + ": " + why);
+            };
+            if (record.fields.size() < needed)
+                fail("the line has " + std::to_string(record.fields.size()) + " fields, fewer than the header's");
+            catalogue.add(objectOf(record, *columns, fail));
+        },
+        needed, 2);
 }
 
 sky::DeepSkyCatalogue loadOpenNgc(const std::string& folder)
 {
     sky::DeepSkyCatalogue catalogue;
-    for (const std::string_view file : kOpenNgcFiles) {
-        const std::string path = folder + "/" + std::string(file);
-        addOpenNgc(catalogue, readRegularFile(path), path);
+    for (const std::string_view name : kOpenNgcFiles) {
+        const std::string path = folder + "/" + std::string(name);
+        const MappedFile file(path, kLargestInputFile);
+        addOpenNgc(catalogue, file.text(), path);
     }
     return catalogue;
 }

@@ -3,12 +3,12 @@
 #include "input_error.h"
 #include "strict_number.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace velmora::formats {
 
@@ -49,10 +49,18 @@ std::string readRegularFile(const std::string& path, std::size_t largest)
     std::ifstream file(path, std::ios::binary);
     if (!file)
         cannotRead(path, std::strerror(errno));
-    std::string text;
-    text.reserve(static_cast<std::size_t>(size));
-    text.assign(std::istreambuf_iterator<char>(file), {});
-    if (file.bad() || text.size() > largest)
+    // Read straight into the text; a file that grew since it was measured
+    // is read on in blocks, up to the limit.
+    std::string text(static_cast<std::size_t>(size), '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    std::array<char, 1 << 16> block;
+    while (file && (file.read(block.data(), block.size()) || file.gcount() > 0)) {
+        text.append(block.data(), static_cast<std::size_t>(file.gcount()));
+        if (text.size() > largest)
+            cannotRead(path, "it grew past the size it had while being read");
+    }
+    if (file.bad())
         cannotRead(path, "a read error");
     return text;
 }

@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace velmora::sky {
@@ -20,6 +19,8 @@ std::string designationKey(std::string_view name);
 class DeepSkyCatalogue {
 public:
     void add(DeepSkyObject object);
+    // Room for this many more objects, so that a long file loads without moving them.
+    void reserve(std::size_t more);
 
     // The object the name designates, through any duplicate entry, or none.
     const DeepSkyObject* find(std::string_view name) const;
@@ -28,11 +29,9 @@ public:
     const std::vector<DeepSkyObject>& objects() const { return objects_; }
 
 private:
-    const DeepSkyObject* findOwn(std::string_view name) const;
+    const DeepSkyObject* findOwn(std::string_view key) const;
 
     std::vector<DeepSkyObject> objects_;
-    std::vector<std::string> names_; // every name an object can be found by
-    std::unordered_map<std::string, std::size_t> index_;
 };
 
 } // namespace velmora::sky

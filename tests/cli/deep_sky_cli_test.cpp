@@ -67,8 +67,8 @@ TEST(DeepSkyCli, SweepRanksRigsThatFitFirstThenByFrames)
 
 TEST(DeepSkyCli, SuggestionsHonourEveryFilter)
 {
-    const Json rows = jsonOf(with(kEightInch, {"--suggest", "--type", "nebula", "--max-magnitude", "12", "--min-fill",
-                                                  "0.2"}));
+    const Json rows =
+        jsonOf(with(kEightInch, {"--suggest", "--type", "nebula", "--max-magnitude", "12", "--min-fill", "0.2"}));
     ASSERT_FALSE(rows.empty());
     for (const Json& row : rows) {
         EXPECT_EQ(row["fits"], true) << row["target"];
@@ -76,7 +76,8 @@ TEST(DeepSkyCli, SuggestionsHonourEveryFilter)
         EXPECT_LE(row["magnitude"].get<double>(), 12) << row["target"];
         EXPECT_NE(row["kinds"].get<std::string>().find("nebula"), std::string::npos) << row["type"];
     }
-    EXPECT_TRUE(std::ranges::is_sorted(rows, std::greater {}, [](const Json& row) { return row["fill"].get<double>(); }));
+    EXPECT_TRUE(
+        std::ranges::is_sorted(rows, std::greater {}, [](const Json& row) { return row["fill"].get<double>(); }));
     EXPECT_GT(jsonOf(with(kEightInch, {"--suggest"})).size(), rows.size());
 }
 
