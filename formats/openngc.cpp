@@ -123,7 +123,7 @@ template <typename Fail> sky::DeepSkyObject objectOf(const CsvView& record, cons
         fail("a name is not UTF-8");
     sky::DeepSkyObject object;
     object.name = field(kName);
-    if (object.name.empty())
+    if (sky::designationKey(object.name).empty())
         fail("the object has no name");
     object.type = sky::findDeepSkyType(field(kType));
     if (!object.type)
