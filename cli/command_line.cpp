@@ -155,10 +155,15 @@ DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, SiteOptions& siteOpt
             ->check(kNotEmpty)
             ->type_name("FILE"),
     };
-    app.add_option("--catalogue", o.catalogues, "Add the telescopes and cameras of this CSV file")
+    app.add_option("--catalogue", o.catalogues,
+           "Add the equipment of this file: CSV, an oculars INI file or OAL XML (see User catalogues); again "
+           "for more")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->check(kNotEmpty)
         ->type_name("FILE");
+    auto* lens = app.add_option("--lens", o.lens, "Barlow or reducer from a catalogue, instead of --barlow")
+                     ->check(kNotEmpty)
+                     ->type_name("NAME");
     auto* barlow = numberOption(
         app, "--barlow", o.barlow, NumberKind::Positive, "Barlow factor; below 1 a reducer (default 1)", "X");
     auto* binning = app.add_option_function<std::string>(
@@ -183,9 +188,18 @@ DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, SiteOptions& siteOpt
         },
         "Output: text (default), json or csv", "FORMAT");
     auto* list = choiceOption(
-        app, "--list", o.list, {"telescopes", "cameras"},
-        [](const std::string& text) { return text == "cameras" ? Listing::Cameras : Listing::Telescopes; },
-        "List the telescopes or the cameras", "WHAT");
+        app, "--list", o.list, {"telescopes", "cameras", "lenses"},
+        [](const std::string& text) {
+            return text == "cameras" ? Listing::Cameras : text == "lenses" ? Listing::Lenses : Listing::Telescopes;
+        },
+        "List the telescopes, the cameras or the lenses", "WHAT");
+    auto* exportFormat = choiceOption(
+        app, "--export", o.exportFormat, {"csv", "oculars-ini", "oal"},
+        [](const std::string& text) { return *formats::findEquipmentFormat(text); },
+        "Write the built-in and loaded equipment as csv, oculars-ini or oal (with --output)", "FORMAT");
+    auto* output = app.add_option("--output", o.output, "Where --export writes; replaced only once complete")
+                       ->check(kNotEmpty)
+                       ->type_name("FILE");
     auto* sweep = app.add_flag("--sweep", o.sweep, "Compute every telescope with every camera");
     auto* date = app.add_option_function<std::string>(
                         "--date", [&o](const std::string& text) { o.date = parseDate(text); },
@@ -211,16 +225,23 @@ DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, SiteOptions& siteOpt
     describeSiteOptions(app, siteOptions, date);
     DeepSkyOptionSet deepSky = describeDeepSkyOptions(app, o);
     frame->needs(svg);
+    exportFormat->needs(output);
+    output->needs(exportFormat);
+    lens->excludes(barlow);
     svg->needs(frame);
     sortBy->needs(sweep);
     list->excludes(sweep);
     for (CLI::Option* option : {barlow, binning, seeing, wavelength, rule, sortBy})
         list->excludes(option);
     for (CLI::Option* option : equipment)
-        list->excludes(option), sweep->excludes(option);
+        list->excludes(option), sweep->excludes(option), exportFormat->excludes(option);
+    for (CLI::Option* option : {list, sweep, barlow, binning, seeing, lens, frame, date})
+        exportFormat->excludes(option);
+    list->excludes(lens), sweep->excludes(lens);
     for (CLI::Option* option : {date, frame, svg})
         list->excludes(option), sweep->excludes(option);
-    deepSky.target->excludes(date)->excludes(frame)->excludes(list)->excludes(sortBy);
+    deepSky.target->excludes(date)->excludes(frame)->excludes(list)->excludes(sortBy)->excludes(exportFormat);
+    deepSky.suggest->excludes(exportFormat);
     for (CLI::Option* option : {list, sweep, date, frame, svg, seeing})
         deepSky.suggest->excludes(option);
     deepSky.frame = frame;

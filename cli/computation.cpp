@@ -43,7 +43,7 @@ Computation computeValues(const optics::Telescope& telescope, const optics::Came
 optics::OpticalTrain trainOf(const optics::Telescope& telescope, const optics::Camera& camera, const Options& options)
 {
     return {telescope.aperture, telescope.focalLength, camera.pixelSize, camera.width, camera.height, options.barlow,
-        options.binning.value_or(1)};
+        options.binning.value_or(1), camera.pixelHeight};
 }
 
 std::optional<double> pixelFieldOf(const Outcome& outcome)

@@ -1,6 +1,6 @@
 #include "equipment_choice.h"
 
-#include "formats/csv_catalogue.h"
+#include "formats/equipment_file.h"
 #include "formats/fits_header.h"
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
@@ -9,7 +9,9 @@
 #include "usage_error.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
+#include <ostream>
 
 namespace velmora::cli {
 
@@ -35,7 +37,8 @@ double required(const Layered& figure, const char* what, const char* sources)
 }
 
 template <typename Item>
-const Item& lookUp(const optics::Shelf<Item>& shelf, const std::string& name, const char* option, const char* kind)
+const Item& lookUp(const optics::Shelf<Item>& shelf, const std::string& name, const char* option, const char* kind,
+    const char* listing)
 {
     if (const Item* item = shelf.find(name))
         return *item;
@@ -43,20 +46,51 @@ const Item& lookUp(const optics::Shelf<Item>& shelf, const std::string& name, co
     const auto closest = shelf.closest(name);
     for (std::size_t i = 0; i < closest.size(); ++i)
         message += (i == 0 ? " (did you mean " : ", ") + closest[i];
-    throw UsageError(message + (closest.empty() ? "" : "?)") + "; see --list " + kind + "s");
+    throw UsageError(message + (closest.empty() ? "" : "?)") + "; see --list " + listing);
 }
 
 } // namespace
 
-optics::EquipmentCatalogue loadCatalogue(const Options& options)
+namespace {
+
+// Puts each entry of `from` on `into`, saying which entry of which file it
+// replaces when it differs; `sources` remembers where each name came from.
+template <typename Item>
+void putAll(optics::Shelf<Item>& into, const optics::Shelf<Item>& from, const char* kind, const std::string& path,
+    std::map<std::string, std::string>& sources, std::ostream& err)
+{
+    for (const Item& item : from.items()) {
+        const std::string key = std::string(kind) + optics::nameKey(item.name);
+        if (const Item* earlier = into.find(item.name); earlier && !(*earlier == item)) {
+            const auto source = sources.find(key);
+            err << "velmora-calc: warning: the " << kind << " " << formats::echoed(item.name) << " of "
+                << formats::echoed(path) << " replaces the one of "
+                << (source == sources.end() ? std::string("the built-in catalogue") : formats::echoed(source->second))
+                << '\n';
+        }
+        into.put(item);
+        sources[key] = path;
+    }
+}
+
+} // namespace
+
+optics::EquipmentCatalogue loadCatalogue(const Options& options, std::ostream& err)
 {
     optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+    std::map<std::string, std::string> sources;
     for (const std::string& path : options.catalogues) {
+        formats::EquipmentFile file;
         try {
-            formats::addCsvCatalogue(catalogue, formats::readRegularFile(path), path);
+            file = formats::readEquipment(formats::readRegularFile(path), path);
         } catch (const formats::InputError& error) {
             throw UsageError(std::string("--catalogue: ") + error.what());
         }
+        for (const std::string& warning : file.warnings)
+            err << "velmora-calc: warning: " << warning << '\n';
+        putAll(catalogue.telescopes, file.catalogue.telescopes, "telescope", path, sources, err);
+        putAll(catalogue.cameras, file.catalogue.cameras, "camera", path, sources, err);
+        putAll(catalogue.lenses, file.catalogue.lenses, "lens", path, sources, err);
     }
     return catalogue;
 }
@@ -68,13 +102,15 @@ ChosenTrain chooseTrain(const Options& options, const optics::EquipmentCatalogue
     const optics::Telescope* telescope = nullptr;
     const optics::Camera* camera = nullptr;
     if (options.telescope) {
-        telescope = &lookUp(catalogue.telescopes, *options.telescope, "--telescope", "telescope");
+        telescope = &lookUp(catalogue.telescopes, *options.telescope, "--telescope", "telescope", "telescopes");
         const std::string from = "telescope " + telescope->name;
         aperture.over(telescope->aperture, from);
         focalLength.over(telescope->focalLength, from);
     }
+    const optics::Lens* lens =
+        options.lens ? &lookUp(catalogue.lenses, *options.lens, "--lens", "lens", "lenses") : nullptr;
     if (options.camera) {
-        camera = &lookUp(catalogue.cameras, *options.camera, "--camera", "camera");
+        camera = &lookUp(catalogue.cameras, *options.camera, "--camera", "camera", "cameras");
         const std::string from = "camera " + camera->name;
         pixelSize.over(camera->pixelSize, from);
         width.over(camera->width, from);
@@ -109,7 +145,10 @@ ChosenTrain chooseTrain(const Options& options, const optics::EquipmentCatalogue
     train.pixelSize = required(pixelSize, "pixel size", "--pixel-size, --camera, or --fits with XPIXSZ");
     train.width = required(width, "sensor width", "--width, --camera or --fits");
     train.height = required(height, "sensor height", "--height, --camera or --fits");
-    train.barlow = options.barlow;
+    train.barlow = lens ? lens->factor : options.barlow;
+    // A camera's own pixel height holds while its pixel width is the one used.
+    if (camera && pixelSize.source == "camera " + camera->name)
+        train.pixelHeight = camera->pixelHeight;
     train.binning = static_cast<int>(*binning.value);
     if (train.effectiveWidth() < 1 || train.effectiveHeight() < 1)
         throw UsageError("--binning: " + std::to_string(train.binning) +

@@ -4,6 +4,7 @@
 #include "optics/optical_train.h"
 #include "options.h"
 
+#include <iosfwd>
 #include <string>
 
 namespace velmora::cli {
@@ -27,7 +28,9 @@ struct ChosenTrain {
 // than one binned pixel throws UsageError naming what to give.
 ChosenTrain chooseTrain(const Options& options, const optics::EquipmentCatalogue& catalogue);
 
-// The built-in catalogue with the options' user catalogues added.
-optics::EquipmentCatalogue loadCatalogue(const Options& options);
+// The built-in catalogue with the options' user catalogues added, in their
+// order: a later file's entry replaces an earlier one of the same name.
+// Warnings (a replaced entry, pixel sizes that disagree) go to `err`.
+optics::EquipmentCatalogue loadCatalogue(const Options& options, std::ostream& err);
 
 } // namespace velmora::cli

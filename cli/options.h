@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/quantities.h"
+#include "formats/equipment_file.h"
 #include "optics/sampling.h"
 #include "sky/bodies.h"
 #include "sky/moment.h"
@@ -13,7 +14,7 @@
 namespace velmora::cli {
 
 enum class Format { Text, Json, Csv };
-enum class Listing { Telescopes, Cameras };
+enum class Listing { Telescopes, Cameras, Lenses };
 
 // The command line, parsed and checked: every number read, every name of a
 // rule, body or result resolved. Equipment names stay names until the
@@ -28,6 +29,7 @@ struct Options {
     std::optional<std::string> camera;
     std::optional<std::string> fits;
     std::vector<std::string> catalogues;
+    std::optional<std::string> lens; // a barlow or reducer from a catalogue
     double barlow = 1;
     std::optional<int> binning; // 1 to 8
     std::optional<double> seeing; // star FWHM, arcseconds
@@ -35,6 +37,8 @@ struct Options {
     const optics::SamplingRule* samplingRule = &optics::kSamplingRules[0];
     Format format = Format::Text;
     std::optional<Listing> list;
+    std::optional<formats::EquipmentFormat> exportFormat; // with `output`
+    std::optional<std::string> output;
     bool sweep = false;
     const Quantity* sortBy = nullptr;
     std::optional<sky::UtcMoment> date;

@@ -215,7 +215,13 @@ Record telescopeRecord(const optics::Telescope& t)
 Record cameraRecord(const optics::Camera& c)
 {
     return {{"name", "Name", "", c.name}, {"pixel_um", "Pixel size", "um", c.pixelSize},
-        {"width_px", "Width", "px", c.width}, {"height_px", "Height", "px", c.height}};
+        {"width_px", "Width", "px", c.width}, {"height_px", "Height", "px", c.height},
+        {"pixel_height_um", "Pixel height", "um", c.pixelHeight > 0 ? Value(c.pixelHeight) : Value(), {}, true}};
+}
+
+Record lensRecord(const optics::Lens& l)
+{
+    return {{"name", "Name", "", l.name}, {"factor", "Factor", "x", l.factor}};
 }
 
 void sweepRecord(const Computation& computation, bool withSampling, Record& into)

@@ -56,6 +56,7 @@ Record bodyRecord(const sky::BodyView& body, const sky::UtcMoment& moment);
 Record siteRecord(const sky::Observation& observation, double sunAltitude);
 Record telescopeRecord(const optics::Telescope& telescope);
 Record cameraRecord(const optics::Camera& camera);
+Record lensRecord(const optics::Lens& lens);
 
 // A deep-sky object on the rig's field: its names and size, the margin,
 // and the mosaic when it does not fit.

@@ -42,12 +42,19 @@ const std::vector<std::string_view> kSweepTextColumns = {
 void writeList(std::ostream& out, const optics::EquipmentCatalogue& catalogue, const Options& options)
 {
     const auto table = rowWriter(out, options.format);
-    if (*options.list == Listing::Telescopes) {
+    switch (*options.list) {
+    case Listing::Telescopes:
         for (const optics::Telescope& telescope : catalogue.telescopes.items())
             table->row(telescopeRecord(telescope));
-    } else {
+        break;
+    case Listing::Cameras:
         for (const optics::Camera& camera : catalogue.cameras.items())
             table->row(cameraRecord(camera));
+        break;
+    case Listing::Lenses:
+        for (const optics::Lens& lens : catalogue.lenses.items())
+            table->row(lensRecord(lens));
+        break;
     }
     table->finish();
 }
@@ -152,7 +159,11 @@ void writeTargetFraming(const sky::TargetFraming& framing, const Options& option
 // error leaves `out` untouched.
 int answer(const Options& options, std::ostream& out, std::ostream& err)
 {
-    const optics::EquipmentCatalogue catalogue = loadCatalogue(options);
+    const optics::EquipmentCatalogue catalogue = loadCatalogue(options, err);
+    if (options.exportFormat) {
+        replaceFile(*options.output, formats::equipmentText(catalogue, *options.exportFormat));
+        return kDone;
+    }
     if (options.list) {
         writeList(out, catalogue, options);
         return kDone;

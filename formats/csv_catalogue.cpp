@@ -1,5 +1,6 @@
 #include "csv_catalogue.h"
 
+#include "camera_figures.h"
 #include "csv_records.h"
 #include "input_error.h"
 #include "strict_number.h"
@@ -12,46 +13,63 @@ namespace velmora::formats {
 
 namespace {
 
-constexpr std::array<std::string_view, 7> kColumns = {
-    "kind", "name", "aperture_mm", "focal_length_mm", "pixel_um", "width_px", "height_px"};
+enum Column { kKind, kName, kAperture, kFocalLength, kPixel, kWidth, kHeight, kPixelHeight, kFactor };
+
+constexpr std::array<std::string_view, 9> kColumns = {
+    "kind", "name", "aperture_mm", "focal_length_mm", "pixel_um", "width_px", "height_px", "pixel_height_um", "factor"};
+constexpr std::size_t kFirstHeaderColumns = 7; // the header before lenses and pixel heights
 
 // One record; a fault throws InputError without the place, which the
 // caller adds.
-void addRecord(optics::EquipmentCatalogue& catalogue, const std::vector<std::string>& fields)
+void addRecord(optics::EquipmentCatalogue& catalogue, const std::vector<std::string>& fields, std::size_t columns)
 {
-    if (fields.size() != kColumns.size())
-        throw InputError("expected " + std::to_string(kColumns.size()) + " comma-separated columns, found " +
-            std::to_string(fields.size()));
-    const std::string& kind = fields[0];
-    const std::string& name = fields[1];
+    if (fields.size() != columns)
+        throw InputError(
+            "expected " + std::to_string(columns) + " comma-separated columns, found " + std::to_string(fields.size()));
+    const auto field = [&](Column column) -> std::string_view {
+        return std::size_t(column) < fields.size() ? std::string_view(fields[column]) : std::string_view();
+    };
+    const std::string_view kind = field(kKind);
+    const std::string name(field(kName));
     if (name.empty())
         throw InputError("the name is empty");
     if (!isValidUtf8(name))
         throw InputError("the name is not valid UTF-8");
-    const auto number = [&](std::size_t column, NumberKind numberKind) {
+    const auto number = [&](Column column, NumberKind numberKind) {
         try {
-            return strictNumber(fields[column], numberKind);
+            return strictNumber(field(column), numberKind);
         } catch (const InputError& error) {
             throw InputError(std::string(kColumns[column]) + ": " + error.what());
         }
     };
-    const auto mustBeEmpty = [&](std::initializer_list<std::size_t> columns) {
-        for (const std::size_t column : columns) {
-            if (!fields[column].empty())
-                throw InputError(std::string(kColumns[column]) + " must stay empty for a " + kind);
+    const auto mustBeEmpty = [&](std::initializer_list<Column> unused) {
+        for (const Column column : unused) {
+            if (!field(column).empty())
+                throw InputError(std::string(kColumns[column]) + " must stay empty for a " + std::string(kind));
         }
     };
+    const auto taken = [&] {
+        return InputError("a " + std::string(kind) + " named " + echoed(name) + " exists already");
+    };
     if (kind == "telescope") {
-        mustBeEmpty({4, 5, 6});
-        if (!catalogue.telescopes.add({name, number(2, NumberKind::Positive), number(3, NumberKind::Positive)}))
-            throw InputError("a telescope named " + echoed(name) + " exists already");
+        mustBeEmpty({kPixel, kWidth, kHeight, kPixelHeight, kFactor});
+        if (!catalogue.telescopes.add(
+                {name, number(kAperture, NumberKind::Positive), number(kFocalLength, NumberKind::Positive)}))
+            throw taken();
     } else if (kind == "camera") {
-        mustBeEmpty({2, 3});
-        if (!catalogue.cameras.add({name, number(4, NumberKind::Positive), number(5, NumberKind::PositiveWhole),
-                number(6, NumberKind::PositiveWhole)}))
-            throw InputError("a camera named " + echoed(name) + " exists already");
+        mustBeEmpty({kAperture, kFocalLength, kFactor});
+        optics::Camera camera {name, number(kPixel, NumberKind::Positive), number(kWidth, NumberKind::PositiveWhole),
+            number(kHeight, NumberKind::PositiveWhole)};
+        if (!field(kPixelHeight).empty())
+            camera.pixelHeight = number(kPixelHeight, NumberKind::Positive);
+        if (!catalogue.cameras.add(camera))
+            throw taken();
+    } else if (kind == "lens") {
+        mustBeEmpty({kAperture, kFocalLength, kPixel, kWidth, kHeight, kPixelHeight});
+        if (!catalogue.lenses.add({name, number(kFactor, NumberKind::Positive)}))
+            throw taken();
     } else {
-        throw InputError("kind " + echoed(kind) + " is neither telescope nor camera");
+        throw InputError("kind " + echoed(kind) + " is none of telescope, camera, lens");
     }
 }
 
@@ -63,22 +81,50 @@ std::string joined(const std::vector<std::string>& fields)
     return text;
 }
 
+// RFC 4180: quoted when it holds a comma, a quote or a line end.
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
 } // namespace
 
 void addCsvCatalogue(optics::EquipmentCatalogue& catalogue, std::string_view text, const std::string& path)
 {
     const std::vector<CsvRecord> records = csvRecords(text, path);
-    if (records.empty() || records.front().line != 1 || joined(records.front().fields) != kCatalogueCsvHeader)
+    const std::string header = records.empty() ? std::string() : joined(records.front().fields);
+    const std::string firstHeader = joined({kColumns.begin(), kColumns.begin() + kFirstHeaderColumns});
+    if (records.empty() || records.front().line != 1 || (header != kCatalogueCsvHeader && header != firstHeader))
         throw InputError(path + ":1: the header must be " + std::string(kCatalogueCsvHeader));
+    const std::size_t columns = records.front().fields.size();
     optics::EquipmentCatalogue extended = catalogue;
     for (std::size_t i = 1; i < records.size(); ++i) {
         try {
-            addRecord(extended, records[i].fields);
+            addRecord(extended, records[i].fields, columns);
         } catch (const InputError& error) {
             throw InputError(path + ":" + std::to_string(records[i].line) + ": " + error.what());
         }
     }
     catalogue = std::move(extended);
+}
+
+std::string csvCatalogueText(const optics::EquipmentCatalogue& catalogue)
+{
+    std::string text = std::string(kCatalogueCsvHeader) + "\n";
+    for (const optics::Telescope& t : catalogue.telescopes.items())
+        text += "telescope," + csvField(t.name) + "," + shortestText(t.aperture) + "," + shortestText(t.focalLength) +
+            ",,,,,\n";
+    for (const optics::Camera& c : catalogue.cameras.items())
+        text += "camera," + csvField(c.name) + ",,," + shortestText(c.pixelSize) + "," + shortestText(c.width) + "," +
+            shortestText(c.height) + "," + (c.pixelHeight > 0 ? shortestText(c.pixelHeight) : "") + ",\n";
+    for (const optics::Lens& l : catalogue.lenses.items())
+        text += "lens," + csvField(l.name) + ",,,,,,," + shortestText(l.factor) + "\n";
+    return text;
 }
 
 } // namespace velmora::formats

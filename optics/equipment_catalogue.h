@@ -36,6 +36,17 @@ public:
         return true;
     }
 
+    // Adds the item, or puts it in the place of the one of the same name.
+    void put(Item item)
+    {
+        if (const auto found = index_.find(nameKey(item.name)); found != index_.end()) {
+            names_[found->second] = item.name;
+            items_[found->second] = std::move(item);
+            return;
+        }
+        add(std::move(item));
+    }
+
     const Item* find(std::string_view name) const
     {
         const auto found = index_.find(nameKey(name));
@@ -55,6 +66,7 @@ private:
 struct EquipmentCatalogue {
     Shelf<Telescope> telescopes;
     Shelf<Camera> cameras;
+    Shelf<Lens> lenses;
 };
 
 // The window's telescopes and cameras under the names their menus show;

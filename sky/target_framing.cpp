@@ -15,7 +15,7 @@ SkyField skyFieldOf(const optics::OpticalTrain& train)
         return 2 * std::atan(size / (2 * focalLength)) * 180 / std::numbers::pi * 60;
     };
     return {across(train.effectiveWidth(), train.effectivePixelSize()),
-        across(train.effectiveHeight(), train.effectivePixelSize())};
+        across(train.effectiveHeight(), train.effectivePixelHeight())};
 }
 
 std::optional<CatalogueOutline> outlineOf(const DeepSkyObject& object)

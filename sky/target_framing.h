@@ -10,7 +10,8 @@
 namespace velmora::sky {
 
 // The sky field of a train: 2 atan(size / 2f) along each side of the
-// binned sensor, at the effective focal length; arcminutes.
+// binned sensor, each with its own pixel size, at the effective focal
+// length; arcminutes.
 SkyField skyFieldOf(const optics::OpticalTrain& train);
 
 // An object's outline as the catalogue gives it: a missing minor axis makes

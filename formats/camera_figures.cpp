@@ -1,0 +1,49 @@
+#include "camera_figures.h"
+
+#include "input_error.h"
+#include "strict_number.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace velmora::formats {
+
+namespace {
+
+// One axis: the pixel size given, else the chip's size over the pixels.
+double pixelAlong(const CameraFigures& c, const char* axis, std::optional<double> pixel, std::optional<double> chip,
+    double resolution, std::vector<std::string>& warnings)
+{
+    const std::optional<double> fromChip =
+        chip ? std::optional<double>(*chip * 1000 / resolution) : std::optional<double>();
+    if (pixel && fromChip && std::abs(*pixel - *fromChip) > 0.01 * *fromChip)
+        warnings.push_back("camera " + echoed(c.name) + ": the pixel " + axis + " " + shortestText(*pixel) +
+            " um differs from the chip's " + shortestText(*chip) + " mm / " + shortestText(resolution) +
+            " px = " + shortestText(*fromChip) + " um by more than 1%; using " + shortestText(*pixel) + " um");
+    if (pixel)
+        return *pixel;
+    if (fromChip)
+        return *fromChip;
+    throw InputError(std::string("camera ") + echoed(c.name) + " has neither a pixel " + axis + " nor a chip " + axis);
+}
+
+} // namespace
+
+optics::Camera cameraFrom(const CameraFigures& c, std::vector<std::string>& warnings)
+{
+    const double width = pixelAlong(c, "width", c.pixelWidth, c.chipWidth, c.resolutionX, warnings);
+    // Without a height of its own a pixel is square.
+    const double height = c.pixelHeight || c.chipHeight
+        ? pixelAlong(c, "height", c.pixelHeight, c.chipHeight, c.resolutionY, warnings)
+        : width;
+    return {c.name, width, c.resolutionX, c.resolutionY, height == width ? 0 : height};
+}
+
+std::string shortestText(double value)
+{
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, written.ptr);
+}
+
+} // namespace velmora::formats

@@ -1,0 +1,95 @@
+#include "equipment_file.h"
+
+#include "csv_catalogue.h"
+#include "oal_xml.h"
+#include "oculars_ini.h"
+
+#include <array>
+
+namespace velmora::formats {
+
+namespace {
+
+struct FormatName {
+    EquipmentFormat format;
+    std::string_view name;
+};
+
+constexpr std::array<FormatName, 3> kFormatNames = {{
+    {EquipmentFormat::Csv, "csv"},
+    {EquipmentFormat::OcularsIni, "oculars-ini"},
+    {EquipmentFormat::Oal, "oal"},
+}};
+
+} // namespace
+
+std::string_view formatName(EquipmentFormat format)
+{
+    for (const FormatName& entry : kFormatNames) {
+        if (entry.format == format)
+            return entry.name;
+    }
+    return {};
+}
+
+std::optional<EquipmentFormat> findEquipmentFormat(std::string_view name)
+{
+    for (const FormatName& entry : kFormatNames) {
+        if (entry.name == name)
+            return entry.format;
+    }
+    return std::nullopt;
+}
+
+EquipmentFormat formatOf(std::string_view text)
+{
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    // The first line that is not blank or a comment decides.
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        const std::size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string_view::npos || line[first] == ';' || line[first] == '#')
+            continue;
+        if (line[first] == '<')
+            return EquipmentFormat::Oal;
+        if (line[first] == '[')
+            return EquipmentFormat::OcularsIni;
+        return EquipmentFormat::Csv;
+    }
+    return EquipmentFormat::Csv;
+}
+
+EquipmentFile readEquipment(std::string_view text, const std::string& path)
+{
+    EquipmentFile file;
+    switch (formatOf(text)) {
+    case EquipmentFormat::Oal:
+        file.catalogue = readOal(text, path, file.warnings);
+        break;
+    case EquipmentFormat::OcularsIni:
+        file.catalogue = readOcularsIni(text, path, file.warnings);
+        break;
+    case EquipmentFormat::Csv:
+        addCsvCatalogue(file.catalogue, text, path);
+        break;
+    }
+    return file;
+}
+
+std::string equipmentText(const optics::EquipmentCatalogue& catalogue, EquipmentFormat format)
+{
+    switch (format) {
+    case EquipmentFormat::Oal:
+        return oalText(catalogue);
+    case EquipmentFormat::OcularsIni:
+        return ocularsIniText(catalogue);
+    case EquipmentFormat::Csv:
+        break;
+    }
+    return csvCatalogueText(catalogue);
+}
+
+} // namespace velmora::formats
