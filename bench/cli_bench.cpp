@@ -70,7 +70,7 @@ void Process(benchmark::State& state, std::vector<std::string> command)
 // A user catalogue of `telescopes` telescopes and `cameras` cameras.
 std::string catalogueText(int telescopes, int cameras)
 {
-    std::string text = std::string(velmora::formats::kCatalogueCsvHeader) + "\n";
+    std::string text = "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n";
     for (int i = 0; i < telescopes; ++i)
         text += "telescope,Scope " + std::to_string(i) + "," + std::to_string(60 + i % 300) + ",1000,,,\n";
     for (int i = 0; i < cameras; ++i)

@@ -8,6 +8,7 @@
 #include "strict_number.h"
 #include "text_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -138,8 +139,7 @@ public:
     {
         if (const Value* value = find(key))
             return *value;
-        const int line = entry_.begin()->second.line;
-        throw InputError(path_ + ":" + std::to_string(line) + ": " + kind_ + " " + std::to_string(index_) + " has no " +
+        throw InputError(path_ + ":" + std::to_string(firstLine()) + ": " + kind_ + " " + std::to_string(index_) + " has no " +
             std::to_string(index_) + "\\" + std::string(key));
     }
     std::string name() const
@@ -168,7 +168,14 @@ public:
         return value ? std::optional<double>(number(*value, key, NumberKind::Positive)) : std::nullopt;
     }
     std::string place(const Value& value) const { return path_ + ":" + std::to_string(value.line); }
-    int firstLine() const { return entry_.begin()->second.line; }
+    // Where the entry starts: its keys are kept by name, not by line.
+    int firstLine() const
+    {
+        int first = entry_.begin()->second.line;
+        for (const auto& [key, value] : entry_)
+            first = std::min(first, value.line);
+        return first;
+    }
 
 private:
     const Entry& entry_;

@@ -1,0 +1,110 @@
+#include "cli_run.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace velmora::cli {
+namespace {
+
+using Json = nlohmann::json;
+namespace fs = std::filesystem;
+
+const fs::path kFolder = fs::path(::testing::TempDir()) / "velmora_equipment";
+
+std::string written(const std::string& name, const std::string& text)
+{
+    fs::create_directories(kFolder);
+    std::ofstream(kFolder / name, std::ios::binary) << text;
+    return (kFolder / name).string();
+}
+
+// The oculars file of a user, CRLF line ends and a byte-order mark included.
+const std::string kOcularsIni =
+    "\xEF\xBB\xBF[General]\r\ntelescope_count=9\r\n\r\n[telescope]\r\n"
+    "0\\name=Celestron Onyx 80EDF\r\n0\\focalLength=500\r\n0\\diameter=80\r\n0\\vFlip=false\r\n"
+    "\r\n[ccd]\r\n0\\name=EOS 450D (APS-C)\r\n0\\resolutionX=4272\r\n0\\resolutionY=2848\r\n"
+    "0\\chip_width=22.2\r\n0\\chip_height=14.8\r\n0\\pixel_width=5.2\r\n\r\n[lens]\r\n"
+    "0\\name=F/6.3 Reducer\r\n0\\multipler=0.63\r\n";
+
+double resultOf(const Json& document, std::string_view id)
+{
+    for (const Json& r : document["results"]) {
+        if (r["id"] == id)
+            return r["value"];
+    }
+    return std::nan("");
+}
+
+TEST(EquipmentCli, AnOcularsFileGivesThePublishedScale)
+{
+    const std::string file = written("ocular.ini", kOcularsIni);
+    const std::vector<std::string> rig = {
+        "--catalogue", file, "--telescope", "Celestron Onyx 80EDF", "--camera", "EOS 450D (APS-C)", "--format", "json"};
+    const Invocation bare = invoke(rig);
+    ASSERT_EQ(bare.status, 0) << bare.err;
+    const Json document = Json::parse(bare.out);
+    // 206265 x 5.2 um / 500 mm, and 2 atan(22.2 / 1000) per axis.
+    EXPECT_NEAR(resultOf(document, "pixel_field"), 2.145, 0.0005);
+    EXPECT_NEAR(resultOf(document, "sensor_field_width") / 60, 2.545, 2.545 * 0.002);
+    EXPECT_NEAR(resultOf(document, "sensor_field_height") / 60, 1.697, 1.697 * 0.002);
+    const Json reduced = Json::parse(invoke(with(rig, {"--lens", "f/6.3 reducer"})).out);
+    EXPECT_NEAR(resultOf(reduced, "pixel_field"), 3.405, 0.0005);
+    EXPECT_EQ(reduced["inputs"]["barlow"], 0.63);
+    EXPECT_NE(invoke({"--catalogue", file, "--list", "lenses"}).out.find("F/6.3 Reducer"), std::string::npos);
+}
+
+TEST(EquipmentCli, ALaterCatalogueWinsAndSaysSo)
+{
+    const std::string header = "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n";
+    const std::string first = written("first.csv", header + "telescope,Dob,254,1200,,,\n");
+    const std::string second = written("second.csv", header + "telescope,DOB,300,1500,,,\n");
+    const Invocation run = invoke({"--catalogue", first, "--catalogue", second, "--telescope", "dob", "--camera",
+        "PhilipsVesta", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Json::parse(run.out)["inputs"]["aperture_mm"], 300);
+    EXPECT_NE(run.err.find("warning: the telescope 'DOB' of '" + second + "' replaces the one of '" + first + "'"),
+        std::string::npos)
+        << run.err;
+}
+
+TEST(EquipmentCli, ExportReplacesTheFileOnlyWhenComplete)
+{
+    const std::string target = written("export.xml", "old");
+    ASSERT_EQ(invoke({"--export", "oal", "--output", target}).status, 0);
+    const Invocation back = invoke({"--catalogue", target, "--list", "cameras", "--format", "csv"});
+    EXPECT_EQ(back.status, 0) << back.err;
+    EXPECT_EQ(back.out, invoke({"--list", "cameras", "--format", "csv"}).out);
+    EXPECT_EQ(back.err, "") << "the built-in entries come back unchanged";
+
+    fs::create_directories(kFolder / "folder");
+    const Invocation refused = invoke({"--export", "csv", "--output", (kFolder / "folder").string()});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_EQ(refused.out, "");
+}
+
+TEST(EquipmentCli, SpecialAndHugeFilesAreRefusedWithNothingPrinted)
+{
+    fs::create_directories(kFolder);
+    const fs::path fifo = kFolder / "fifo.ini";
+    fs::remove(fifo);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge = written("huge.ini", "");
+    fs::resize_file(huge, 16 * 1024 * 1024 + 1);
+    const std::pair<std::string, const char*> refused[] = {{fifo.string(), "not a regular file"},
+        {kFolder.string(), "it is a folder"}, {huge, "larger than 16 MB"},
+        {written("cut.xml", "<?xml version=\"1.0\"?>\n<oal:observations"), "cut.xml:2:"}};
+    for (const auto& [path, why] : refused) {
+        const Invocation run = invoke({"--catalogue", path, "--list", "lenses"});
+        EXPECT_EQ(run.status, 2) << path;
+        EXPECT_EQ(run.out, "") << path;
+        EXPECT_NE(run.err.find(why), std::string::npos) << run.err;
+    }
+}
+
+} // namespace
+} // namespace velmora::cli

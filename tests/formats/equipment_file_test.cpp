@@ -1,0 +1,271 @@
+#include "formats/equipment_file.h"
+#include "formats/input_error.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace velmora::formats {
+namespace {
+
+// An oculars file as the planetarium plugin writes it, with the keys this
+// program skips and indices that do not follow each other.
+const std::string kOcularsIni = R"([General]
+ccd_count=5
+lens_count=1
+telescope_count=2
+flag_show_ccd_crop=false
+
+[ccd]
+0\binningX=1
+0\chip_height=14.8
+0\chip_width=22.2
+0\has_oag=false
+0\name=EOS 450D (APS-C)
+0\pixel_height=5.2
+0\pixel_width=5.2
+0\resolutionX=4272
+0\resolutionY=2848
+7\chip_height=4.8
+7\chip_width=6.4
+7\name="Chip only, \"quoted\""
+7\resolutionX=1920
+7\resolutionY=1080
+
+[lens]
+0\multipler=0.63
+0\name=F/6.3 Reducer
+
+[ocular]
+0\afov=52
+0\name=Plossl 32mm
+
+[telescope]
+0\diameter=80
+0\focalLength=500
+0\hFlip=false
+0\name=Celestron Onyx 80EDF
+3\diameter=203.2
+3\focalLength=2032
+3\name=C8
+)";
+
+const std::string kOal = R"(<?xml version="1.0" encoding="UTF-8"?>
+<oal:observations xmlns:oal="http://groups.google.com/group/openastronomylog"
+    xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance" version="2.1">
+  <observers><observer id="o1"><name>Ada</name><surname>L</surname></observer></observers>
+  <sites/><sessions/><targets/>
+  <scopes>
+    <scope id="s1" xsi:type="oal:scopeType"><model>C8</model><vendor>Celestron</vendor><aperture>203.2</aperture><focalLength>2032</focalLength></scope>
+    <scope id="s2" xsi:type="oal:fixedMagnificationOpticsType"><model>10x50</model><aperture>50</aperture><magnification>10</magnification></scope>
+  </scopes>
+  <eyepieces/>
+  <lenses><lens id="l1"><model>Barlow 2x</model><vendor>TeleVue</vendor><factor>2</factor></lens></lenses>
+  <filters/>
+  <imagers>
+    <imager id="i1" xsi:type="oal:ccdCameraType"><model>ASI294MC</model><vendor>ZWO</vendor><pixelsX>4144</pixelsX><pixelsY>2822</pixelsY><pixelXSize>4.63</pixelXSize><pixelYSize>4.63</pixelYSize><binning>1</binning></imager>
+    <imager id="i2" xsi:type="oal:ccdCameraType"><model>Oblong</model><pixelsX>800</pixelsX><pixelsY>600</pixelsY><pixelXSize>8.6</pixelXSize><pixelYSize>8.3</pixelYSize><binning>2</binning></imager>
+  </imagers>
+</oal:observations>
+)";
+
+TEST(EquipmentFile, AnOcularsFileAsUsersHaveIt)
+{
+    const EquipmentFile file = readEquipment(kOcularsIni, "ocular.ini");
+    EXPECT_TRUE(file.warnings.empty()) << file.warnings.front();
+    const auto& c = file.catalogue;
+    ASSERT_EQ(c.telescopes.items().size(), 2u);
+    EXPECT_EQ(*c.telescopes.find("Celestron Onyx 80EDF"), (optics::Telescope {"Celestron Onyx 80EDF", 80, 500}));
+    EXPECT_EQ(c.cameras.find("EOS 450D (APS-C)")->pixelSize, 5.2);
+    // Without pixel sizes, the chip's size over the resolution: 3.333 x 4.444 um.
+    const optics::Camera& chipOnly = *c.cameras.find("Chip only, \"quoted\"");
+    EXPECT_DOUBLE_EQ(chipOnly.pixelSize, 6.4 * 1000 / 1920);
+    EXPECT_DOUBLE_EQ(chipOnly.pixelHeight, 4.8 * 1000 / 1080);
+    EXPECT_EQ(*c.lenses.find("F/6.3 Reducer"), (optics::Lens {"F/6.3 Reducer", 0.63}));
+}
+
+TEST(EquipmentFile, AnOalDocumentNamesByVendorAndModel)
+{
+    const EquipmentFile file = readEquipment(kOal, "log.xml");
+    const auto& c = file.catalogue;
+    ASSERT_EQ(c.telescopes.items().size(), 1u) << "binoculars are not a telescope here";
+    EXPECT_EQ(c.telescopes.items()[0], (optics::Telescope {"Celestron C8", 203.2, 2032}));
+    EXPECT_EQ(*c.lenses.find("TeleVue Barlow 2x"), (optics::Lens {"TeleVue Barlow 2x", 2}));
+    EXPECT_EQ(*c.cameras.find("ZWO ASI294MC"), (optics::Camera {"ZWO ASI294MC", 4.63, 4144, 2822}));
+    EXPECT_EQ(c.cameras.find("Oblong")->pixelHeight, 8.3);
+}
+
+TEST(EquipmentFile, PixelAndChipSizesThatDisagreeAreSaid)
+{
+    const auto warningsFor = [](const std::string& pixel) {
+        return readEquipment("[ccd]\n0\\name=Cam\n0\\resolutionX=1000\n0\\resolutionY=1000\n0\\chip_width=5\n"
+                             "0\\pixel_width=" +
+                pixel + "\n",
+            "c.ini")
+            .warnings;
+    };
+    EXPECT_TRUE(warningsFor("5.05").empty()) << "1% is within";
+    const auto warned = warningsFor("5.06");
+    ASSERT_EQ(warned.size(), 1u);
+    EXPECT_NE(warned[0].find("'Cam'"), std::string::npos) << warned[0];
+    EXPECT_NE(warned[0].find("5.06"), std::string::npos) << warned[0];
+    EXPECT_NE(warned[0].find("= 5 um"), std::string::npos) << warned[0];
+    EXPECT_EQ(readEquipment("[ccd]\n0\\name=C\n0\\resolutionX=1000\n0\\resolutionY=10\n0\\chip_width=5\n"
+                            "0\\pixel_width=5.06\n",
+                  "c.ini")
+                  .catalogue.cameras.find("C")
+                  ->pixelSize,
+        5.06)
+        << "the pixel size is the one used";
+}
+
+struct Sniffed {
+    const char* text;
+    EquipmentFormat format;
+};
+
+TEST(EquipmentFile, FormatRecognisedByContent)
+{
+    const Sniffed rows[] = {{"kind,name\n", EquipmentFormat::Csv},
+        {"; comment\n\n[telescope]\n", EquipmentFormat::OcularsIni},
+        {"\xEF\xBB\xBF<?xml version=\"1.0\"?>", EquipmentFormat::Oal},
+        {"  \r\n<oal:observations/>", EquipmentFormat::Oal}, {"", EquipmentFormat::Csv}};
+    for (const Sniffed& row : rows)
+        EXPECT_EQ(formatOf(row.text), row.format) << row.text;
+}
+
+// Every format gives back what it was given: names, numbers, lenses and
+// pixel heights, in order.
+TEST(EquipmentFile, ExportThenImportGivesTheSameEquipment)
+{
+    optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+    catalogue.telescopes.add({"Name, with \"quotes\"; and # marks", 101.6, 1234.5678901234});
+    catalogue.cameras.add({"Oblong\tcamera", 8.6, 752, 582, 8.3});
+    catalogue.lenses.add({"Reducer 0.63x", 0.63});
+    catalogue.lenses.add({"Barlow 2.5x", 2.5});
+    for (const EquipmentFormat format : {EquipmentFormat::Csv, EquipmentFormat::OcularsIni, EquipmentFormat::Oal}) {
+        const std::string text = equipmentText(catalogue, format);
+        EXPECT_EQ(formatOf(text), format);
+        const EquipmentFile back = readEquipment(text, "export");
+        EXPECT_TRUE(back.warnings.empty()) << formatName(format);
+        EXPECT_EQ(back.catalogue.telescopes.items(), catalogue.telescopes.items()) << formatName(format);
+        EXPECT_EQ(back.catalogue.cameras.items(), catalogue.cameras.items()) << formatName(format);
+        EXPECT_EQ(back.catalogue.lenses.items(), catalogue.lenses.items()) << formatName(format);
+    }
+}
+
+struct BadFile {
+    const char* what;
+    std::string text;
+    const char* place; // what the message starts with
+    const char* said;
+};
+
+const std::string kCsvHeader =
+    "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px,pixel_height_um,factor\n";
+const std::string kOalStart = "<?xml version=\"1.0\"?>\n<oal:observations xmlns:oal=\"x\" "
+                              "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" version=\"2.1\">\n";
+
+std::string oalWith(const std::string& body)
+{
+    return kOalStart + body + "\n</oal:observations>\n";
+}
+
+std::string oalCamera(const std::string& inside)
+{
+    return oalWith(
+        "<imagers><imager id=\"i\" xsi:type=\"oal:ccdCameraType\"><model>C</model>" + inside + "</imager></imagers>");
+}
+
+const std::string kCameraFigures = "<pixelsX>10</pixelsX><pixelsY>10</pixelsY><pixelXSize>5</pixelXSize>";
+
+TEST(EquipmentFile, HostileFilesAreRefusedAtTheirPlace)
+{
+    const BadFile files[] = {
+        // CSV
+        {"csv header", "kind,name\n", "f:1:", "the header must be"},
+        {"csv unknown kind", kCsvHeader + "mirror,M,1,1,,,,,\n", "f:2:", "none of telescope, camera, lens"},
+        {"csv negative aperture", kCsvHeader + "telescope,T,-80,500,,,,,\n", "f:2:", "aperture_mm"},
+        {"csv zero focal length", kCsvHeader + "telescope,T,80,0,,,,,\n", "f:2:", "focal_length_mm"},
+        {"csv NaN pixel", kCsvHeader + "camera,C,,,nan,10,10,,\n", "f:2:", "pixel_um"},
+        {"csv fractional width", kCsvHeader + "camera,C,,,5,10.5,10,,\n", "f:2:", "width_px"},
+        {"csv lens without factor", kCsvHeader + "lens,L,,,,,,,\n", "f:2:", "factor"},
+        {"csv lens with a pixel", kCsvHeader + "lens,L,,,5,,,,2\n", "f:2:", "pixel_um must stay empty"},
+        {"csv name not UTF-8", kCsvHeader + "telescope,\xC3\x28,80,500,,,,,\n", "f:2:", "not valid UTF-8"},
+        {"csv truncated line", kCsvHeader + "telescope,T,80\n", "f:2:", "expected 9"},
+        {"csv open quote", kCsvHeader + "telescope,\"T,80,500,,,,,\n", "f:2:", "not closed"},
+        {"csv name twice", kCsvHeader + "lens,L,,,,,,,2\nlens,l,,,,,,,3\n", "f:3:", "exists already"},
+        // Oculars INI
+        {"ini missing diameter", "[telescope]\n0\\name=T\n0\\focalLength=500\n", "f:2:", "has no 0\\diameter"},
+        {"ini unclosed section", "[telescope\n", "f:1:", "not closed"},
+        {"ini line without equals", "[telescope]\n0\\name\n", "f:2:", "expected key=value"},
+        {"ini index not a number", "[telescope]\nx\\name=T\n", "f:2:", "does not start with an entry number"},
+        {"ini negative index", "[telescope]\n-1\\name=T\n", "f:2:", "entry number"},
+        {"ini key twice", "[telescope]\n0\\name=T\n0\\name=U\n", "f:3:", "given twice"},
+        {"ini missing focal length", "[telescope]\n0\\name=T\n0\\diameter=80\n", "f:2:", "has no 0\\focalLength"},
+        {"ini zero diameter", "[telescope]\n0\\name=T\n0\\diameter=0\n0\\focalLength=500\n", "f:3:", "0\\diameter"},
+        {"ini word for a number", "[telescope]\n0\\name=T\n0\\diameter=eighty\n0\\focalLength=5\n", "f:3:", "'eighty'"},
+        {"ini NaN", "[lens]\n0\\name=L\n0\\multipler=NaN\n", "f:3:", "0\\multipler"},
+        {"ini infinite", "[lens]\n0\\name=L\n0\\multipler=inf\n", "f:3:", "0\\multipler"},
+        {"ini comma decimal", "[lens]\n0\\name=L\n0\\multipler=0,63\n", "f:3:", "'.'"},
+        {"ini camera without sizes", "[ccd]\n0\\name=C\n0\\resolutionX=10\n0\\resolutionY=10\n",
+            "f:2:", "neither a pixel width nor a chip width"},
+        {"ini fractional resolution", "[ccd]\n0\\name=C\n0\\resolutionX=10.5\n0\\resolutionY=10\n",
+            "f:3:", "resolutionX"},
+        {"ini empty name", "[lens]\n0\\name=\n0\\multipler=2\n", "f:2:", "the name is empty"},
+        {"ini name not UTF-8", "[lens]\n0\\name=\xFF\n0\\multipler=2\n", "f:2:", "not UTF-8"},
+        {"ini open quote", "[lens]\n0\\name=\"L\n", "f:2:", "not closed"},
+        {"ini text after quote", "[lens]\n0\\name=\"L\" x\n", "f:2:", "after the closing quote"},
+        {"ini name twice", "[lens]\n0\\name=L\n0\\multipler=2\n1\\name=L\n1\\multipler=3\n", "f:4:", "named twice"},
+        // OAL XML
+        {"xml cut short", kOalStart + "<scopes><scope id=\"s\"", "f:3:", ""},
+        {"xml not OAL", "<?xml version=\"1.0\"?>\n<catalog/>\n", "f:2:", "not OAL"},
+        {"xml external entity",
+            "<?xml version=\"1.0\"?>\n<!DOCTYPE o [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>\n<o>&x;</o>\n",
+            "f:2:1:", "document type declaration"},
+        {"xml entity expansion", "<?xml version=\"1.0\"?>\n<!ENTITY a \"aaaa\">\n", "f:2:1:", "not accepted"},
+        {"xml mismatched tag", oalWith("<scopes></lenses>"), "f:3:", ""},
+        {"xml scope without model",
+            oalWith("<scopes><scope id=\"s\" xsi:type=\"oal:scopeType\"><aperture>1</aperture></scope></scopes>"),
+            "f:3:", "has no <model>"},
+        {"xml scope without focal length",
+            oalWith("<scopes><scope id=\"s\" xsi:type=\"oal:scopeType\"><model>M</model><aperture>80</aperture>"
+                    "</scope></scopes>"),
+            "f:3:", "has no <focalLength>"},
+        {"xml negative aperture",
+            oalWith("<scopes><scope id=\"s\" xsi:type=\"oal:scopeType\"><model>M</model><aperture>-8</aperture>"
+                    "<focalLength>5</focalLength></scope></scopes>"),
+            "f:3:", "<aperture>: '-8'"},
+        {"xml NaN factor", oalWith("<lenses><lens id=\"l\"><model>B</model><factor>NaN</factor></lens></lenses>"),
+            "f:3:", "<factor>"},
+        {"xml zero pixels", oalCamera("<pixelsX>0</pixelsX><pixelsY>10</pixelsY><binning>1</binning>"),
+            "f:3:", "<pixelsX>"},
+        {"xml no pixel size", oalCamera("<pixelsX>10</pixelsX><pixelsY>10</pixelsY><binning>1</binning>"),
+            "f:3:", "neither a pixel width"},
+        {"xml binning ten", oalCamera(kCameraFigures + "<binning>10</binning>"), "f:3:", "above 9"},
+        {"xml no binning", oalCamera(kCameraFigures), "f:3:", "has no <binning>"},
+        {"xml name not UTF-8",
+            oalWith("<lenses><lens id=\"l\"><model>\xC3\x28</model><factor>2</factor></lens></lenses>"),
+            "f:3:", "not UTF-8"},
+        {"xml name twice",
+            oalWith("<lenses><lens id=\"a\"><model>B</model><factor>2</factor></lens>\n<lens id=\"b\"><model>B</model>"
+                    "<factor>3</factor></lens></lenses>"),
+            "f:4:", "named twice"},
+        {"xml empty", "", "f:1:", "the header must be"},
+    };
+    const std::regex lineFirst("f:[0-9]+:.*");
+    for (const BadFile& file : files) {
+        try {
+            readEquipment(file.text, "f");
+            ADD_FAILURE() << file.what << " was read";
+        } catch (const InputError& error) {
+            const std::string message = error.what();
+            EXPECT_TRUE(message.starts_with(file.place)) << file.what << ": " << message;
+            EXPECT_TRUE(std::regex_match(message, lineFirst)) << file.what << ": " << message;
+            EXPECT_NE(message.find(file.said), std::string::npos) << file.what << ": " << message;
+        }
+    }
+}
+
+} // namespace
+} // namespace velmora::formats
