@@ -139,8 +139,8 @@ public:
     {
         if (const Value* value = find(key))
             return *value;
-        throw InputError(path_ + ":" + std::to_string(firstLine()) + ": " + kind_ + " " + std::to_string(index_) + " has no " +
-            std::to_string(index_) + "\\" + std::string(key));
+        throw InputError(path_ + ":" + std::to_string(firstLine()) + ": " + kind_ + " " + std::to_string(index_) +
+            " has no " + std::to_string(index_) + "\\" + std::string(key));
     }
     std::string name() const
     {
