@@ -89,6 +89,14 @@ TEST(DeepSky, M31OnAShortRefractorTakesTwoFrames)
     EXPECT_TRUE(framed("M31", {80, 500, 5.2, 4272, 2848, 0.63}).fits());
 }
 
+// A pixel twice as tall spans the height of a square pixel twice the size.
+TEST(DeepSky, EachAxisTakesItsOwnPixelSize)
+{
+    const SkyField oblong = skyFieldOf({80, 500, 5, 1000, 600, 1, 1, 10});
+    EXPECT_DOUBLE_EQ(oblong.width, skyFieldOf({80, 500, 5, 1000, 600}).width);
+    EXPECT_DOUBLE_EQ(oblong.height, skyFieldOf({80, 500, 10, 1000, 600}).height);
+}
+
 TEST(DeepSky, WhatTheCatalogueLeavesOutIsAssumedAndSaid)
 {
     const DeepSkyObject& barbell = *shipped().find("M76"); // no minor axis, no position angle
@@ -115,6 +123,9 @@ TEST(DeepSky, SuggestionsFitFillEnoughAndComeLargestFirst)
             EXPECT_GE(offered[i - 1].fill(), f.fill());
         }
     }
+    // An object whose fill is the least asked for is offered.
+    const TargetFraming& least = offered.back();
+    EXPECT_EQ(suggestTargets(shipped(), field, {least.fill(), kGalaxy, 11.0}).back().object, least.object);
     // M110 (16.2' x 9.6') nearly fills the 15.2' x 11.35' field; M51 does not fit.
     const auto offers = [&](const char* name) {
         return std::ranges::any_of(offered, [&](const TargetFraming& f) { return f.object == shipped().find(name); });
