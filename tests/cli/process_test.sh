@@ -29,7 +29,7 @@ expect() {
 
 # A full or closed standard output is a failure in every mode.
 for mode in "--help" "--version" "${vesta[*]}" "${vesta[*]} --date 2026-12-06 --format json" "--sweep --format csv" \
-  "--list cameras"; do
+  "--list cameras" "${vesta[*]} --target M31" "--sweep --target M31 --format json" "${vesta[*]} --suggest"; do
   # shellcheck disable=SC2086
   expect 3 "cannot write to standard output" -- sh -c "exec \"\$0\" $mode >/dev/full" "$calc"
   # shellcheck disable=SC2086
@@ -42,6 +42,14 @@ expect 2 "not a regular file" -- "$calc" --catalogue "$work/fifo" --list cameras
 expect 2 "not a regular file" -- "$calc" --fits "$work/fifo"
 expect 3 "not a regular file" -- "$calc" "${vesta[@]}" --date 2026-12-06 --frame moon --svg "$work/fifo"
 expect 2 "it is a folder" -- "$calc" --catalogue "$work" --list cameras
+
+# An export cut short by a file size limit leaves the old file as it was.
+echo old >"$work/e.xml"
+expect 3 "cannot write" -- sh -c "trap '' XFSZ; ulimit -f 8; exec \"\$0\" --export oal --output \"$work/e.xml\"" "$calc"
+if [[ $(cat "$work/e.xml") != old ]]; then
+  echo "FAILED: the old export was replaced by a cut one"
+  failures=$((failures + 1))
+fi
 
 # A picture cut short by a file size limit leaves the old one as it was.
 echo old >"$work/p.svg"
@@ -62,11 +70,25 @@ printf 'kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\nteles
 expect 2 "bad.csv:2: the name is not valid UTF-8" -- "$calc" --catalogue "$work/bad.csv" --list telescopes --format json
 expect 2 "no telescope named" -- "$calc" --telescope $'Bad\xffName' --camera PhilipsVesta --format json
 
+# The deep-sky catalogue in little memory: refused in one line, or read.
+if [[ -z $sanitized ]]; then
+  for kb in 12000 16000 24000; do
+    (ulimit -v $kb && timeout 10 "$calc" "${vesta[@]}" --target M31) >/dev/null 2>"$work/err"
+    status=$?
+    if [[ ($status -eq 0 || $status -eq 3 || $status -eq 127) && $(wc -l <"$work/err") -le 1 ]]; then
+      passed=$((passed + 1))
+    else
+      echo "FAILED: --target under ulimit -v $kb: status $status, stderr: $(cat "$work/err")"
+      failures=$((failures + 1))
+    fi
+  done
+fi
+
 # Memory that runs out ends in one line and a failure status, wherever it
 # runs out: in the loader, while starting, or while computing. The sanitizers
 # reserve far more address space than any limit here, so they skip this.
 if [[ -z $sanitized ]]; then
-  for kb in 6000 8000 10000 12000 16000; do
+  for kb in 6000 8000 10000 12000 16000 20000; do
     (ulimit -v $kb && timeout 10 "$calc" "${vesta[@]}" --date 2026-12-06 --format json) >/dev/null 2>"$work/err"
     status=$?
     case $status in
