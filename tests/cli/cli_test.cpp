@@ -1,5 +1,5 @@
 #include "calc/calculation.h"
-#include "cli_run.h"
+#include "cli_json.h"
 #include "support/fits_image.h"
 
 #include <gtest/gtest.h>
@@ -14,26 +14,8 @@
 namespace velmora::cli {
 namespace {
 
-using Json = nlohmann::json;
-
 const std::vector<std::string> kWorkedExample = {
     "--aperture", "200", "--focal-length", "1000", "--pixel-size", "5.6", "--width", "640", "--height", "480"};
-
-Json jsonOf(const std::vector<std::string>& args)
-{
-    const Invocation run = invoke(with(args, {"--format", "json"}));
-    EXPECT_EQ(run.status, 0) << run.err;
-    return Json::parse(run.out);
-}
-
-double result(const Json& document, std::string_view id)
-{
-    for (const Json& r : document["results"]) {
-        if (r["id"] == id)
-            return r["value"];
-    }
-    return std::nan("");
-}
 
 TEST(VelmoraCalc, WorkedExamplesEqualTheWindowEngineToTheLastBit)
 {
@@ -74,13 +56,13 @@ TEST(VelmoraCalc, BarlowTwoWithBinningTwoKeepsTheScaleAndTheTubeWeight)
     const Json plain = jsonOf(kWorkedExample);
     const Json train = jsonOf(with(kWorkedExample, {"--barlow", "2", "--binning", "2"}));
     for (const char* id : {"pixel_field", "km_per_pixel_moon", "km_per_pixel_jupiter_far", "tube_weight"})
-        EXPECT_DOUBLE_EQ(result(train, id), result(plain, id)) << id;
-    EXPECT_DOUBLE_EQ(result(train, "focal_ratio"), 2 * result(plain, "focal_ratio"));
-    EXPECT_DOUBLE_EQ(result(train, "sensor_diagonal"), result(plain, "sensor_diagonal")); // 320 x 240 of 11.2 um
+        EXPECT_DOUBLE_EQ(resultOf(train, id), resultOf(plain, id)) << id;
+    EXPECT_DOUBLE_EQ(resultOf(train, "focal_ratio"), 2 * resultOf(plain, "focal_ratio"));
+    EXPECT_DOUBLE_EQ(resultOf(train, "sensor_diagonal"), resultOf(plain, "sensor_diagonal")); // 320 x 240 of 11.2 um
     EXPECT_EQ(train["inputs"]["effective_width_px"], 320);
     const Json binned = jsonOf(with(kWorkedExample, {"--binning", "3"}));
     EXPECT_EQ(binned["inputs"]["effective_width_px"], 213) << "a partial block at the edge is dropped";
-    EXPECT_DOUBLE_EQ(result(binned, "pixel_field"), 3 * result(plain, "pixel_field"));
+    EXPECT_DOUBLE_EQ(resultOf(binned, "pixel_field"), 3 * resultOf(plain, "pixel_field"));
 }
 
 // Published worked figures, held to 0.5%: pixel scales of 0.686"/px and

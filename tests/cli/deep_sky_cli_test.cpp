@@ -1,4 +1,4 @@
-#include "cli_run.h"
+#include "cli_json.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -11,18 +11,9 @@
 namespace velmora::cli {
 namespace {
 
-using Json = nlohmann::json;
-
 const std::vector<std::string> kEightInch = {"--telescope", "CelestronOTC8", "--camera", "StarlightXpressSXVH9"};
 const std::vector<std::string> kShortRefractor = {
     "--aperture", "80", "--focal-length", "500", "--pixel-size", "5.2", "--width", "4272", "--height", "2848"};
-
-Json jsonOf(const std::vector<std::string>& args)
-{
-    const Invocation run = invoke(with(args, {"--format", "json"}));
-    EXPECT_EQ(run.status, 0) << run.err;
-    return Json::parse(run.out);
-}
 
 TEST(DeepSkyCli, TargetInEveryFormat)
 {

@@ -1,4 +1,4 @@
-#include "cli_run.h"
+#include "cli_json.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -11,7 +11,6 @@
 namespace velmora::cli {
 namespace {
 
-using Json = nlohmann::json;
 namespace fs = std::filesystem;
 
 const fs::path kFolder = fs::path(::testing::TempDir()) / "velmora_equipment";
@@ -30,15 +29,6 @@ const std::string kOcularsIni =
     "\r\n[ccd]\r\n0\\name=EOS 450D (APS-C)\r\n0\\resolutionX=4272\r\n0\\resolutionY=2848\r\n"
     "0\\chip_width=22.2\r\n0\\chip_height=14.8\r\n0\\pixel_width=5.2\r\n\r\n[lens]\r\n"
     "0\\name=F/6.3 Reducer\r\n0\\multipler=0.63\r\n";
-
-double resultOf(const Json& document, std::string_view id)
-{
-    for (const Json& r : document["results"]) {
-        if (r["id"] == id)
-            return r["value"];
-    }
-    return std::nan("");
-}
 
 TEST(EquipmentCli, AnOcularsFileGivesThePublishedScale)
 {
