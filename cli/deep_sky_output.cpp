@@ -3,6 +3,8 @@
 #include "records.h"
 #include "writers.h"
 
+#include <ostream>
+
 namespace velmora::cli {
 
 void writeRigRanking(std::ostream& out, const std::vector<RigFraming>& rigs, Format format)
@@ -17,6 +19,10 @@ void writeRigRanking(std::ostream& out, const std::vector<RigFraming>& rigs, For
 
 void writeSuggestions(std::ostream& out, const std::vector<sky::TargetFraming>& framings, Format format)
 {
+    if (framings.empty() && format == Format::Text) {
+        out << "No object of the catalogue fits this rig with the fill, kind and magnitude asked for.\n";
+        return;
+    }
     const auto table = rowWriter(out, format,
         {"target", "type", "magnitude", "major_axis_arcmin", "minor_axis_arcmin", "fill", "best_angle_deg"});
     for (const sky::TargetFraming& framing : framings)
