@@ -1,6 +1,6 @@
-// Written to Qt's INI grammar by hand: inih, the INI library at hand, gives
-// its handler no line numbers (Debian builds it without them), and refusals
-// must name the line.
+// Written to Qt's INI grammar by hand: inih, the INI library at hand, neither
+// unquotes Qt's quoted values nor, as Debian builds it (INI_HANDLER_LINENO
+// 0), tells its handler the line, which every refusal must name.
 #include "oculars_ini.h"
 
 #include "camera_figures.h"
