@@ -9,7 +9,8 @@ namespace velmora::cli {
 // file in the same folder, then renamed over the old one, whose permissions
 // it keeps. A path that names something other than a regular file (a FIFO,
 // a device, a folder) is refused rather than waited on. Throws OutputError
-// "cannot write 'path': why"; on failure the old file is left as it was.
-void replaceFile(const std::string& path, std::string_view contents);
+// "option: cannot write 'path': why", naming the option that gave the path;
+// on failure the old file is left as it was.
+void replaceFile(std::string_view option, const std::string& path, std::string_view contents);
 
 } // namespace velmora::cli

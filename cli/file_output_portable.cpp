@@ -10,10 +10,10 @@
 
 namespace velmora::cli {
 
-void replaceFile(const std::string& path, std::string_view contents)
+void replaceFile(std::string_view option, const std::string& path, std::string_view contents)
 {
     const auto fail = [&](const std::string& why) {
-        throw OutputError("--svg: cannot write " + formats::echoed(path) + ": " + why);
+        throw OutputError(std::string(option) + ": cannot write " + formats::echoed(path) + ": " + why);
     };
     std::error_code error;
     const auto status = std::filesystem::status(path, error);

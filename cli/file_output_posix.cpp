@@ -15,9 +15,9 @@ namespace velmora::cli {
 
 namespace {
 
-[[noreturn]] void cannotWrite(const std::string& path, const std::string& why)
+[[noreturn]] void cannotWrite(std::string_view option, const std::string& path, const std::string& why)
 {
-    throw OutputError("--svg: cannot write " + formats::echoed(path) + ": " + why);
+    throw OutputError(std::string(option) + ": cannot write " + formats::echoed(path) + ": " + why);
 }
 
 // The permissions a new file gets: 0666 less the umask.
@@ -44,13 +44,13 @@ struct Temporary {
 
 } // namespace
 
-void replaceFile(const std::string& path, std::string_view contents)
+void replaceFile(std::string_view option, const std::string& path, std::string_view contents)
 {
     struct stat existing { };
     mode_t mode = newFileMode();
     if (stat(path.c_str(), &existing) == 0) {
         if (!S_ISREG(existing.st_mode))
-            cannotWrite(path, S_ISDIR(existing.st_mode) ? "it is a folder" : "it is not a regular file");
+            cannotWrite(option, path, S_ISDIR(existing.st_mode) ? "it is a folder" : "it is not a regular file");
         mode = existing.st_mode & 07777;
     }
     const std::filesystem::path target(path);
@@ -62,24 +62,24 @@ void replaceFile(const std::string& path, std::string_view contents)
     temporary.descriptor = mkstemp(temporary.path.data());
     if (temporary.descriptor < 0) {
         temporary.kept = true; // nothing was created
-        cannotWrite(path, std::strerror(errno));
+        cannotWrite(option, path, std::strerror(errno));
     }
     for (std::size_t written = 0; written < contents.size();) {
         const ssize_t count = write(temporary.descriptor, contents.data() + written, contents.size() - written);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
-            cannotWrite(path, std::strerror(count < 0 ? errno : ENOSPC));
+            cannotWrite(option, path, std::strerror(count < 0 ? errno : ENOSPC));
         written += static_cast<std::size_t>(count);
     }
     if (fchmod(temporary.descriptor, mode) != 0 || fsync(temporary.descriptor) != 0)
-        cannotWrite(path, std::strerror(errno));
+        cannotWrite(option, path, std::strerror(errno));
     const int descriptor = temporary.descriptor;
     temporary.descriptor = -1;
     if (close(descriptor) != 0)
-        cannotWrite(path, std::strerror(errno));
+        cannotWrite(option, path, std::strerror(errno));
     if (rename(temporary.path.c_str(), path.c_str()) != 0)
-        cannotWrite(path, std::strerror(errno));
+        cannotWrite(option, path, std::strerror(errno));
     temporary.kept = true;
 }
 

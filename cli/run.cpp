@@ -144,14 +144,14 @@ void writeFraming(const Computation& computation, const Options& options)
         if (view.fromSite && view.fromSite->altitude < 0)
             throw UsageError("--frame: " + std::string(body.name) + " is below the horizon there (altitude " +
                 readableNumber(view.fromSite->altitude) + " deg)");
-        return replaceFile(*options.svg, framingSvg(view, computation.sky->moment));
+        return replaceFile("--svg", *options.svg, framingSvg(view, computation.sky->moment));
     }
 }
 
 // The --frame picture of a deep-sky object.
 void writeTargetFraming(const sky::TargetFraming& framing, const Options& options)
 {
-    replaceFile(*options.svg, targetFramingSvg(framing));
+    replaceFile("--svg", *options.svg, targetFramingSvg(framing));
 }
 
 // Writes the answer into `out`; returns the exit status. Every check that
@@ -161,7 +161,7 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
 {
     const optics::EquipmentCatalogue catalogue = loadCatalogue(options, err);
     if (options.exportFormat) {
-        replaceFile(*options.output, formats::equipmentText(catalogue, *options.exportFormat));
+        replaceFile("--output", *options.output, formats::equipmentText(catalogue, *options.exportFormat));
         return kDone;
     }
     if (options.list) {

@@ -1,6 +1,7 @@
 #include "equipment_file.h"
 
 #include "csv_catalogue.h"
+#include "input_error.h"
 #include "oal_xml.h"
 #include "oculars_ini.h"
 
@@ -64,6 +65,8 @@ EquipmentFormat formatOf(std::string_view text)
 
 EquipmentFile readEquipment(std::string_view text, const std::string& path)
 {
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        throw InputError(path + ":1: the file is empty");
     EquipmentFile file;
     switch (formatOf(text)) {
     case EquipmentFormat::Oal:

@@ -43,6 +43,11 @@ std::size_t editDistance(std::string_view a, std::string_view b)
 
 std::vector<std::string> closestNames(std::string_view wanted, const std::vector<std::string>& names, std::size_t count)
 {
+    // No slip of the keyboard is this long, and the distance costs the
+    // product of the lengths for every name.
+    constexpr std::size_t kLongestSlip = 100;
+    if (wanted.size() > kLongestSlip)
+        return {};
     const std::string key = nameKey(wanted);
     const std::size_t tolerance = std::max<std::size_t>(2, key.size() / 3);
     std::vector<std::pair<std::size_t, const std::string*>> near;

@@ -148,6 +148,7 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         {"ControlBytesEchoedSafely", with(kWorkedExample, {"--aperture", "1\x1b[2J\xff"}),
             "--aperture: '1\\x1B[2J\\xFF' is not"},
         {"LongValueCut", with(kWorkedExample, {"--aperture", std::string(200, '9') + "x"}), "(201 characters)"},
+        {"HugeTargetName", with(kWorkedExample, {"--target", std::string(100000, 'M')}), "(100000 characters)"},
         {"UnknownTarget", with(kWorkedExample, {"--target", "M1000"}),
             "--target: no deep-sky object named 'M1000' (did you mean M100"},
         {"TargetWithoutSize", with(kWorkedExample, {"--target", "IC1064"}), "IC1064 has no size in the catalogue"},

@@ -251,7 +251,8 @@ TEST(EquipmentFile, HostileFilesAreRefusedAtTheirPlace)
             oalWith("<lenses><lens id=\"a\"><model>B</model><factor>2</factor></lens>\n<lens id=\"b\"><model>B</model>"
                     "<factor>3</factor></lens></lenses>"),
             "f:4:", "named twice"},
-        {"xml empty", "", "f:1:", "the header must be"},
+        {"empty", "", "f:1:", "the file is empty"},
+        {"blank", " \r\n\n", "f:1:", "the file is empty"},
     };
     const std::regex lineFirst("f:[0-9]+:.*");
     for (const BadFile& file : files) {
