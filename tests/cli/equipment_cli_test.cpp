@@ -22,19 +22,13 @@ std::string written(const std::string& name, const std::string& text)
     return (kFolder / name).string();
 }
 
-// The oculars file of a user, CRLF line ends and a byte-order mark included.
-const std::string kOcularsIni =
-    "\xEF\xBB\xBF[General]\r\ntelescope_count=9\r\n\r\n[telescope]\r\n"
-    "0\\name=Celestron Onyx 80EDF\r\n0\\focalLength=500\r\n0\\diameter=80\r\n0\\vFlip=false\r\n"
-    "\r\n[ccd]\r\n0\\name=EOS 450D (APS-C)\r\n0\\resolutionX=4272\r\n0\\resolutionY=2848\r\n"
-    "0\\chip_width=22.2\r\n0\\chip_height=14.8\r\n0\\pixel_width=5.2\r\n\r\n[lens]\r\n"
-    "0\\name=F/6.3 Reducer\r\n0\\multipler=0.63\r\n";
+// The oculars file of a user, a byte-order mark and CRLF line ends included.
+const std::string kOcularsIni = std::string(VELMORA_TEST_DATA_DIR) + "/ocular.ini";
 
 TEST(EquipmentCli, AnOcularsFileGivesThePublishedScale)
 {
-    const std::string file = written("ocular.ini", kOcularsIni);
-    const std::vector<std::string> rig = {
-        "--catalogue", file, "--telescope", "Celestron Onyx 80EDF", "--camera", "EOS 450D (APS-C)", "--format", "json"};
+    const std::vector<std::string> rig = {"--catalogue", kOcularsIni, "--telescope", "Celestron Onyx 80EDF", "--camera",
+        "EOS 450D (APS-C)", "--format", "json"};
     const Invocation bare = invoke(rig);
     ASSERT_EQ(bare.status, 0) << bare.err;
     const Json document = Json::parse(bare.out);
@@ -45,7 +39,7 @@ TEST(EquipmentCli, AnOcularsFileGivesThePublishedScale)
     const Json reduced = Json::parse(invoke(with(rig, {"--lens", "f/6.3 reducer"})).out);
     EXPECT_NEAR(resultOf(reduced, "pixel_field"), 3.405, 0.0005);
     EXPECT_EQ(reduced["inputs"]["barlow"], 0.63);
-    EXPECT_NE(invoke({"--catalogue", file, "--list", "lenses"}).out.find("F/6.3 Reducer"), std::string::npos);
+    EXPECT_NE(invoke({"--catalogue", kOcularsIni, "--list", "lenses"}).out.find("F/6.3 Reducer"), std::string::npos);
 }
 
 TEST(EquipmentCli, ALaterCatalogueWinsAndSaysSo)

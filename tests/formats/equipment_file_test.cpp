@@ -1,5 +1,6 @@
 #include "formats/equipment_file.h"
 #include "formats/input_error.h"
+#include "formats/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -8,70 +9,17 @@
 namespace velmora::formats {
 namespace {
 
-// An oculars file as the planetarium plugin writes it, with the keys this
-// program skips and indices that do not follow each other.
-const std::string kOcularsIni = R"([General]
-ccd_count=5
-lens_count=1
-telescope_count=2
-flag_show_ccd_crop=false
-
-[ccd]
-0\binningX=1
-0\chip_height=14.8
-0\chip_width=22.2
-0\has_oag=false
-0\name=EOS 450D (APS-C)
-0\pixel_height=5.2
-0\pixel_width=5.2
-0\resolutionX=4272
-0\resolutionY=2848
-7\chip_height=4.8
-7\chip_width=6.4
-7\name="Chip only, \"quoted\""
-7\resolutionX=1920
-7\resolutionY=1080
-
-[lens]
-0\multipler=0.63
-0\name=F/6.3 Reducer
-
-[ocular]
-0\afov=52
-0\name=Plossl 32mm
-
-[telescope]
-0\diameter=80
-0\focalLength=500
-0\hFlip=false
-0\name=Celestron Onyx 80EDF
-3\diameter=203.2
-3\focalLength=2032
-3\name=C8
-)";
-
-const std::string kOal = R"(<?xml version="1.0" encoding="UTF-8"?>
-<oal:observations xmlns:oal="http://groups.google.com/group/openastronomylog"
-    xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance" version="2.1">
-  <observers><observer id="o1"><name>Ada</name><surname>L</surname></observer></observers>
-  <sites/><sessions/><targets/>
-  <scopes>
-    <scope id="s1" xsi:type="oal:scopeType"><model>C8</model><vendor>Celestron</vendor><aperture>203.2</aperture><focalLength>2032</focalLength></scope>
-    <scope id="s2" xsi:type="oal:fixedMagnificationOpticsType"><model>10x50</model><aperture>50</aperture><magnification>10</magnification></scope>
-  </scopes>
-  <eyepieces/>
-  <lenses><lens id="l1"><model>Barlow 2x</model><vendor>TeleVue</vendor><factor>2</factor></lens></lenses>
-  <filters/>
-  <imagers>
-    <imager id="i1" xsi:type="oal:ccdCameraType"><model>ASI294MC</model><vendor>ZWO</vendor><pixelsX>4144</pixelsX><pixelsY>2822</pixelsY><pixelXSize>4.63</pixelXSize><pixelYSize>4.63</pixelYSize><binning>1</binning></imager>
-    <imager id="i2" xsi:type="oal:ccdCameraType"><model>Oblong</model><pixelsX>800</pixelsX><pixelsY>600</pixelsY><pixelXSize>8.6</pixelXSize><pixelYSize>8.3</pixelYSize><binning>2</binning></imager>
-  </imagers>
-</oal:observations>
-)";
+// An oculars file as the planetarium plugin writes it (a byte-order mark,
+// CRLF, keys this program skips, indices that do not follow each other) and
+// an observing log, from tests/data.
+std::string sample(const char* name)
+{
+    return readRegularFile(std::string(VELMORA_TEST_DATA_DIR) + "/" + name);
+}
 
 TEST(EquipmentFile, AnOcularsFileAsUsersHaveIt)
 {
-    const EquipmentFile file = readEquipment(kOcularsIni, "ocular.ini");
+    const EquipmentFile file = readEquipment(sample("ocular.ini"), "ocular.ini");
     EXPECT_TRUE(file.warnings.empty()) << file.warnings.front();
     const auto& c = file.catalogue;
     ASSERT_EQ(c.telescopes.items().size(), 2u);
@@ -86,7 +34,7 @@ TEST(EquipmentFile, AnOcularsFileAsUsersHaveIt)
 
 TEST(EquipmentFile, AnOalDocumentNamesByVendorAndModel)
 {
-    const EquipmentFile file = readEquipment(kOal, "log.xml");
+    const EquipmentFile file = readEquipment(sample("observations.oal"), "log.xml");
     const auto& c = file.catalogue;
     ASSERT_EQ(c.telescopes.items().size(), 1u) << "binoculars are not a telescope here";
     EXPECT_EQ(c.telescopes.items()[0], (optics::Telescope {"Celestron C8", 203.2, 2032}));
