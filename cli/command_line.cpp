@@ -83,9 +83,8 @@ CLI::Validator oneOf(std::vector<std::string> names)
                     return {};
                 }
             }
-            const auto closest = optics::closestNames(text, names, 1);
             return formats::echoed(text) + " is not one of " + joined(names) +
-                (closest.empty() ? "" : " (did you mean " + closest[0] + "?)");
+                didYouMean(optics::closestNames(text, names, 1));
         },
         "", "one of");
 }
@@ -121,8 +120,7 @@ std::string unexpected(const CLI::App& app, const std::vector<std::string>& extr
     if (!first.starts_with("-"))
         return "unexpected argument " + formats::echoed(first) + "; see --help";
     const std::string name = first.substr(0, first.find('='));
-    const auto closest = optics::closestNames(name, optionNames(app), 1);
-    return "unknown option " + formats::echoed(name) + (closest.empty() ? "" : " (did you mean " + closest[0] + "?)") +
+    return "unknown option " + formats::echoed(name) + didYouMean(optics::closestNames(name, optionNames(app), 1)) +
         "; see --help";
 }
 
@@ -255,9 +253,8 @@ void checkCombinations(const Options& o, const DeepSkyOptionSet& deepSky)
         throw UsageError("--frame requires --date to picture " + std::string(o.frame->name));
     if (o.target && o.date && deepSky.frame->count() > 0) {
         // On a date, a name that is no body is most likely a misspelt one.
-        const auto closest = optics::closestNames(*o.target, namesOf(sky::kBodies, &sky::BodyFacts::name), 1);
         throw UsageError("--frame: no body named " + formats::echoed(*o.target) +
-            (closest.empty() ? "" : " (did you mean " + closest[0] + "?)") +
+            didYouMean(optics::closestNames(*o.target, namesOf(sky::kBodies, &sky::BodyFacts::name), 1)) +
             "; a deep-sky object is pictured without --date");
     }
     if (deepSky.overlap->count() > 0 && !o.target)

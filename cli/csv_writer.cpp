@@ -1,5 +1,6 @@
 // CSV for scripts (RFC 4180): the ids as header, numbers as the shortest
 // text that reads back as the same double, empty where nothing was computed.
+#include "formats/exact_number.h"
 #include "number_texts.h"
 #include "writers.h"
 
@@ -25,7 +26,7 @@ void appendField(std::string& line, const Value& value)
 {
     if (const auto* number = std::get_if<double>(&value)) {
         if (std::isfinite(*number))
-            appendExactNumber(line, *number);
+            formats::appendExactNumber(line, *number);
     } else if (const auto* whole = std::get_if<std::int64_t>(&value)) {
         line += std::to_string(*whole);
     } else if (const auto* flag = std::get_if<bool>(&value)) {

@@ -19,11 +19,8 @@ ChosenTarget chooseTarget(const sky::DeepSkyCatalogue& catalogue, const std::str
 {
     const sky::DeepSkyObject* object = catalogue.find(name);
     if (!object) {
-        std::string message = "--target: no deep-sky object named " + formats::echoed(name);
-        const auto closest = catalogue.closest(name);
-        for (std::size_t i = 0; i < closest.size(); ++i)
-            message += (i == 0 ? " (did you mean " : ", ") + closest[i];
-        throw UsageError(message + (closest.empty() ? "" : "?)"));
+        throw UsageError(
+            "--target: no deep-sky object named " + formats::echoed(name) + didYouMean(catalogue.closest(name)));
     }
     const auto shape = sky::outlineOf(*object);
     if (!shape)

@@ -42,11 +42,8 @@ const Item& lookUp(const optics::Shelf<Item>& shelf, const std::string& name, co
 {
     if (const Item* item = shelf.find(name))
         return *item;
-    std::string message = std::string(option) + ": no " + kind + " named " + formats::echoed(name);
-    const auto closest = shelf.closest(name);
-    for (std::size_t i = 0; i < closest.size(); ++i)
-        message += (i == 0 ? " (did you mean " : ", ") + closest[i];
-    throw UsageError(message + (closest.empty() ? "" : "?)") + "; see --list " + listing);
+    throw UsageError(std::string(option) + ": no " + kind + " named " + formats::echoed(name) +
+        didYouMean(shelf.closest(name)) + "; see --list " + listing);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // JSON for scripts. Texts go through nlohmann-json, which escapes them;
 // numbers are written as the shortest text that reads back as the same
 // double, and a value that is not finite as null.
+#include "formats/exact_number.h"
 #include "number_texts.h"
 #include "writers.h"
 
@@ -17,7 +18,7 @@ namespace {
 void appendNumber(std::string& text, double value)
 {
     if (std::isfinite(value))
-        appendExactNumber(text, value);
+        formats::appendExactNumber(text, value);
     else
         text += "null";
 }

@@ -8,8 +8,4 @@ namespace velmora::cli {
 // exponent ("0.5911", "12.5", "12205"); "-" for a value that is not finite.
 std::string readableNumber(double value);
 
-// For scripts: the shortest text that reads back as the same double.
-std::string exactNumber(double value);
-void appendExactNumber(std::string& text, double value);
-
 } // namespace velmora::cli

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace velmora::cli {
 
@@ -9,5 +11,15 @@ namespace velmora::cli {
 struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// What a refusal offers for a misspelt name: " (did you mean A, B?)", or
+// nothing when no name is near.
+inline std::string didYouMean(const std::vector<std::string>& closest)
+{
+    std::string offer;
+    for (const std::string& name : closest)
+        offer += (offer.empty() ? " (did you mean " : ", ") + name;
+    return offer.empty() ? offer : offer + "?)";
+}
 
 } // namespace velmora::cli

@@ -1,9 +1,9 @@
 #include "camera_figures.h"
+#include "exact_number.h"
 
 #include "input_error.h"
 #include "strict_number.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace velmora::formats {
@@ -17,9 +17,9 @@ double pixelAlong(const CameraFigures& c, const char* axis, std::optional<double
     const std::optional<double> fromChip =
         chip ? std::optional<double>(*chip * 1000 / resolution) : std::optional<double>();
     if (pixel && fromChip && std::abs(*pixel - *fromChip) > 0.01 * *fromChip)
-        warnings.push_back("camera " + echoed(c.name) + ": the pixel " + axis + " " + shortestText(*pixel) +
-            " um differs from the chip's " + shortestText(*chip) + " mm / " + shortestText(resolution) +
-            " px = " + shortestText(*fromChip) + " um by more than 1%; using " + shortestText(*pixel) + " um");
+        warnings.push_back("camera " + echoed(c.name) + ": the pixel " + axis + " " + exactNumber(*pixel) +
+            " um differs from the chip's " + exactNumber(*chip) + " mm / " + exactNumber(resolution) +
+            " px = " + exactNumber(*fromChip) + " um by more than 1%; using " + exactNumber(*pixel) + " um");
     if (pixel)
         return *pixel;
     if (fromChip)
@@ -37,13 +37,6 @@ optics::Camera cameraFrom(const CameraFigures& c, std::vector<std::string>& warn
         ? pixelAlong(c, "height", c.pixelHeight, c.chipHeight, c.resolutionY, warnings)
         : width;
     return {c.name, width, c.resolutionX, c.resolutionY, height == width ? 0 : height};
-}
-
-std::string shortestText(double value)
-{
-    char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, written.ptr);
 }
 
 } // namespace velmora::formats

@@ -26,8 +26,4 @@ struct CameraFigures {
 // Neither given throws InputError without a place, which the caller adds.
 optics::Camera cameraFrom(const CameraFigures& figures, std::vector<std::string>& warnings);
 
-// A number as a file written by the program carries it: the shortest text
-// that reads back as the same double.
-std::string shortestText(double value);
-
 } // namespace velmora::formats

@@ -2,6 +2,7 @@
 
 #include "camera_figures.h"
 #include "csv_records.h"
+#include "exact_number.h"
 #include "input_error.h"
 #include "strict_number.h"
 #include "text_file.h"
@@ -117,13 +118,13 @@ std::string csvCatalogueText(const optics::EquipmentCatalogue& catalogue)
 {
     std::string text = std::string(kCatalogueCsvHeader) + "\n";
     for (const optics::Telescope& t : catalogue.telescopes.items())
-        text += "telescope," + csvField(t.name) + "," + shortestText(t.aperture) + "," + shortestText(t.focalLength) +
+        text += "telescope," + csvField(t.name) + "," + exactNumber(t.aperture) + "," + exactNumber(t.focalLength) +
             ",,,,,\n";
     for (const optics::Camera& c : catalogue.cameras.items())
-        text += "camera," + csvField(c.name) + ",,," + shortestText(c.pixelSize) + "," + shortestText(c.width) + "," +
-            shortestText(c.height) + "," + (c.pixelHeight > 0 ? shortestText(c.pixelHeight) : "") + ",\n";
+        text += "camera," + csvField(c.name) + ",,," + exactNumber(c.pixelSize) + "," + exactNumber(c.width) + "," +
+            exactNumber(c.height) + "," + (c.pixelHeight > 0 ? exactNumber(c.pixelHeight) : "") + ",\n";
     for (const optics::Lens& l : catalogue.lenses.items())
-        text += "lens," + csvField(l.name) + ",,,,,,," + shortestText(l.factor) + "\n";
+        text += "lens," + csvField(l.name) + ",,,,,,," + exactNumber(l.factor) + "\n";
     return text;
 }
 

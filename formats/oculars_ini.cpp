@@ -4,6 +4,7 @@
 #include "oculars_ini.h"
 
 #include "camera_figures.h"
+#include "exact_number.h"
 #include "input_error.h"
 #include "strict_number.h"
 #include "text_file.h"
@@ -279,23 +280,23 @@ std::string ocularsIniText(const optics::EquipmentCatalogue& catalogue)
     const auto& telescopes = catalogue.telescopes.items();
     for (std::size_t i = 0; i < telescopes.size(); ++i)
         text += key(i, "name", iniValue(telescopes[i].name)) +
-            key(i, "focalLength", shortestText(telescopes[i].focalLength)) +
-            key(i, "diameter", shortestText(telescopes[i].aperture));
+            key(i, "focalLength", exactNumber(telescopes[i].focalLength)) +
+            key(i, "diameter", exactNumber(telescopes[i].aperture));
     text += "\n[ccd]\n";
     const auto& cameras = catalogue.cameras.items();
     for (std::size_t i = 0; i < cameras.size(); ++i) {
         const optics::Camera& c = cameras[i];
-        text += key(i, "name", iniValue(c.name)) + key(i, "resolutionX", shortestText(c.width)) +
-            key(i, "resolutionY", shortestText(c.height)) +
-            key(i, "chip_width", shortestText(c.width * c.pixelSize / 1000)) +
-            key(i, "chip_height", shortestText(c.height * c.pixelHeightOrSize() / 1000)) +
-            key(i, "pixel_width", shortestText(c.pixelSize)) +
-            key(i, "pixel_height", shortestText(c.pixelHeightOrSize()));
+        text += key(i, "name", iniValue(c.name)) + key(i, "resolutionX", exactNumber(c.width)) +
+            key(i, "resolutionY", exactNumber(c.height)) +
+            key(i, "chip_width", exactNumber(c.width * c.pixelSize / 1000)) +
+            key(i, "chip_height", exactNumber(c.height * c.pixelHeightOrSize() / 1000)) +
+            key(i, "pixel_width", exactNumber(c.pixelSize)) +
+            key(i, "pixel_height", exactNumber(c.pixelHeightOrSize()));
     }
     text += "\n[lens]\n";
     const auto& lenses = catalogue.lenses.items();
     for (std::size_t i = 0; i < lenses.size(); ++i)
-        text += key(i, "name", iniValue(lenses[i].name)) + key(i, "multipler", shortestText(lenses[i].factor));
+        text += key(i, "name", iniValue(lenses[i].name)) + key(i, "multipler", exactNumber(lenses[i].factor));
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/number_texts.h"
 #include "cli/writers.h"
 #include "cli_run.h"
+#include "formats/exact_number.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -23,7 +24,7 @@ TEST(ReadableNumber, FourSignificantDigitsWholeFromAThousandNeverAnExponent)
         {1e20, "100000000000000000000"}, {std::numeric_limits<double>::infinity(), "-"}};
     for (const auto& [value, text] : rows)
         EXPECT_EQ(readableNumber(value), text) << value;
-    EXPECT_EQ(exactNumber(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(formats::exactNumber(0.1 + 0.2), "0.30000000000000004");
 }
 
 // Every figure in the text output of a single computation, with seeing and
