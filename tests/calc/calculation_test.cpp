@@ -141,19 +141,19 @@ struct FailureRow {
 
 TEST(CalculationFailure, StopsAtTheFailingStepAndNamesIt)
 {
-    const FailureRow rows[] = {FailureRow {"ApertureEmpty", "", "1000", "5.6", 0, FailureCause::DivisionByZero},
-        FailureRow {"BothEmpty", "", "", "5.6", 0, FailureCause::DivisionByZero},
-        FailureRow {"ApertureZero", "0", "1000", "5.6", 0, FailureCause::DivisionByZero},
-        FailureRow {"ApertureBlank", " ", "1000", "5.6", 0, FailureCause::DivisionByZero},
-        FailureRow {"ApertureNegative", "-200", "1000", "5.6", 1, FailureCause::LogarithmOfNonPositive},
-        FailureRow {"FocalEmpty", "200", "", "5.6", 4, FailureCause::DivisionByZero},
-        FailureRow {"FocalZero", "200", "0", "5.6", 4, FailureCause::DivisionByZero},
-        FailureRow {"PixelEmpty", "200", "1000", "", 8, FailureCause::DivisionByZero},
-        FailureRow {"PixelZero", "200", "1000", "0", 8, FailureCause::DivisionByZero},
-        FailureRow {"ApertureBeyondDoubleRange", "1e400", "1000", "5.6", 0, FailureCause::Overflow},
-        FailureRow {"FocalBeyondRangeFailsItsFirstUse", "200", "1e400", "5.6", 3, FailureCause::Overflow},
-        FailureRow {"TinyPixelOverflowsSizeInPixels", "200", "1000", "1e-305", 8, FailureCause::Overflow},
-        FailureRow {"HugeTubeOverflowsWeight", "1e150", "1e160", "5.6", 22, FailureCause::Overflow}};
+    const FailureRow rows[] = {{"ApertureEmpty", "", "1000", "5.6", 0, FailureCause::DivisionByZero},
+        {"BothEmpty", "", "", "5.6", 0, FailureCause::DivisionByZero},
+        {"ApertureZero", "0", "1000", "5.6", 0, FailureCause::DivisionByZero},
+        {"ApertureBlank", " ", "1000", "5.6", 0, FailureCause::DivisionByZero},
+        {"ApertureNegative", "-200", "1000", "5.6", 1, FailureCause::LogarithmOfNonPositive},
+        {"FocalEmpty", "200", "", "5.6", 4, FailureCause::DivisionByZero},
+        {"FocalZero", "200", "0", "5.6", 4, FailureCause::DivisionByZero},
+        {"PixelEmpty", "200", "1000", "", 8, FailureCause::DivisionByZero},
+        {"PixelZero", "200", "1000", "0", 8, FailureCause::DivisionByZero},
+        {"ApertureBeyondDoubleRange", "1e400", "1000", "5.6", 0, FailureCause::Overflow},
+        {"FocalBeyondRangeFailsItsFirstUse", "200", "1e400", "5.6", 3, FailureCause::Overflow},
+        {"TinyPixelOverflowsSizeInPixels", "200", "1000", "1e-305", 8, FailureCause::Overflow},
+        {"HugeTubeOverflowsWeight", "1e150", "1e160", "5.6", 22, FailureCause::Overflow}};
     for (const FailureRow& row : rows) {
         SCOPED_TRACE(row.name);
         const Outcome outcome = calculate({row.d, row.f, row.p, "640", "480"}, ",");

@@ -2,47 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <limits>
-#include <ostream>
 #include <random>
 #include <string>
 
 namespace velmora {
 namespace {
 
-struct ReadRow {
-    const char* name;
-    const char* text;
-    double value;
-};
-
 TEST(FieldReading, ReadsTheExpectedValue)
 {
-    const ReadRow rows[] = {ReadRow {"Plain", "200", 200}, ReadRow {"Decimal", "5.6", 5.6},
-        ReadRow {"CommaEndsTheNumber", "6,8", 6}, ReadRow {"BlanksInside", " 1 250", 1250},
-        ReadRow {"TabsAndLineFeeds", "\t1\n2", 12}, ReadRow {"UnitAfterNumber", "120mm", 120},
-        ReadRow {"SecondPointStops", "1.2.3", 1.2}, ReadRow {"LowerExponent", "2e2", 200},
-        ReadRow {"DExponent", "1D3", 1000}, ReadRow {"NegativeExponent", "25E-1", 2.5},
-        ReadRow {"ExponentWithoutDigits", "3e", 3}, ReadRow {"ExponentSignWithoutDigits", "3e+x", 3},
-        ReadRow {"Hexadecimal", "&H1F", 31}, ReadRow {"HexadecimalLowerCase", "&hff", 255},
-        ReadRow {"HexadecimalStopsAtMisfit", "&H1G", 1}, ReadRow {"Octal", "&O17", 15},
-        ReadRow {"OctalStopsAtEight", "&o78", 7}, ReadRow {"AmpersandAlone", "&", 0},
-        ReadRow {"LeadingPoint", ".5", 0.5}, ReadRow {"TrailingPoint", "5.", 5},
-        ReadRow {"NegativeLeadingPoint", "-.5", -0.5}, ReadRow {"PlusSign", "+7", 7}, ReadRow {"LoneMinus", "-", 0},
-        ReadRow {"LonePoint", ".", 0}, ReadRow {"Empty", "", 0}, ReadRow {"Blank", " ", 0}, ReadRow {"Word", "abc", 0},
-        ReadRow {"SignThenBlankThenDigit", "- 4", -4}, ReadRow {"LeadingZeros", "0007", 7},
-        ReadRow {"UnderflowReadsAsZero", "1e-400", 0},
-        ReadRow {"SmallestNormal", "2.2250738585072014e-308", 2.2250738585072014e-308},
-        ReadRow {"Subnormal", "5e-324", 5e-324}, ReadRow {"Largest", "1.7976931348623157e308", 1.7976931348623157e308},
-        ReadRow {"LongFractionRounds", "0.1000000000000000000000000001", 0.1}};
-    for (const ReadRow& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto value = readFieldNumber(row.text);
-        EXPECT_EQ(value, std::optional<double>(row.value)) << row.text;
-    }
+    const std::pair<const char*, double> rows[] = {{"200", 200}, {"5.6", 5.6}, {"6,8", 6}, {" 1 250", 1250},
+        {"\t1\n2", 12}, {"120mm", 120}, {"1.2.3", 1.2}, {"2e2", 200}, {"1D3", 1000}, {"25E-1", 2.5}, {"3e", 3},
+        {"3e+x", 3}, {"&H1F", 31}, {"&hff", 255}, {"&H1G", 1}, {"&O17", 15}, {"&o78", 7}, {"&", 0}, {".5", 0.5},
+        {"5.", 5}, {"-.5", -0.5}, {"+7", 7}, {"-", 0}, {".", 0}, {"", 0}, {" ", 0}, {"abc", 0}, {"- 4", -4},
+        {"0007", 7}, {"1e-400", 0}, {"2.2250738585072014e-308", 2.2250738585072014e-308}, {"5e-324", 5e-324},
+        {"1.7976931348623157e308", 1.7976931348623157e308}, {"0.1000000000000000000000000001", 0.1}};
+    for (const auto& [text, value] : rows)
+        EXPECT_EQ(readFieldNumber(text), std::optional<double>(value)) << '"' << text << '"';
 }
 
 TEST(FieldReading, NumbersBeyondTheDoubleRangeAreReported)
@@ -57,23 +36,12 @@ TEST(FieldReading, NumbersBeyondTheDoubleRangeAreReported)
 
 // --- result text rule ---------------------------------------------------
 
-struct FormatRow {
-    const char* name;
-    double value;
-    const char* comma;
-};
-
 TEST(ResultText, WritesTheExpectedText)
 {
-    const FormatRow rows[] = {FormatRow {"Zero", 0.0, "0"}, FormatRow {"NegativeZero", -0.0, "0"},
-        FormatRow {"Whole", 5, "5"}, FormatRow {"Fraction", 0.6, "0,6"},
-        FormatRow {"FirstExponentBelow", 0.00001, "1E-05"}, FormatRow {"ExponentWithFraction", 1.5e16, "1,5E+16"},
-        FormatRow {"RoundsUpToExponent", 999999999999999.9, "1E+15"},
-        FormatRow {"Subnormal", 5e-324, "4,94065645841247E-324"}};
-    for (const FormatRow& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(formatResult(row.value, ","), row.comma);
-    }
+    const std::pair<double, const char*> rows[] = {{0.0, "0"}, {-0.0, "0"}, {5, "5"}, {0.6, "0,6"}, {0.00001, "1E-05"},
+        {1.5e16, "1,5E+16"}, {999999999999999.9, "1E+15"}, {5e-324, "4,94065645841247E-324"}};
+    for (const auto& [value, text] : rows)
+        EXPECT_EQ(formatResult(value, ","), text) << value;
 }
 
 // printf's %.15G is the classic form of this rule: the same digits, "E",
@@ -85,10 +53,7 @@ std::string reference(double value, char separator)
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
     std::string text = buffer;
-    for (char& c : text) {
-        if (c == '.')
-            c = separator;
-    }
+    std::ranges::replace(text, '.', separator);
     return text;
 }
 
@@ -117,12 +82,10 @@ TEST(ResultText, MatchesTheReferenceOverRandomDoublesOfAllMagnitudes)
 
 TEST(InputText, WholeNumbersAreDigitsFractionsUseThePoint)
 {
-    EXPECT_EQ(formatInput(127), "127");
-    EXPECT_EQ(formatInput(1250), "1250");
-    EXPECT_EQ(formatInput(-42), "-42");
-    EXPECT_EQ(formatInput(6.8), "6.8");
-    EXPECT_EQ(formatInput(6.45), "6.45");
-    EXPECT_EQ(formatInput(1e17), "100000000000000000");
+    const std::pair<double, const char*> rows[] = {
+        {127, "127"}, {1250, "1250"}, {-42, "-42"}, {6.8, "6.8"}, {6.45, "6.45"}, {1e17, "100000000000000000"}};
+    for (const auto& [value, text] : rows)
+        EXPECT_EQ(formatInput(value), text);
 }
 
 } // namespace

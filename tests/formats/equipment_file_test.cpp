@@ -1,6 +1,6 @@
 #include "formats/equipment_file.h"
-#include "formats/input_error.h"
 #include "formats/text_file.h"
+#include "support/refusal.h"
 
 #include <gtest/gtest.h>
 
@@ -204,15 +204,10 @@ TEST(EquipmentFile, HostileFilesAreRefusedAtTheirPlace)
     };
     const std::regex lineFirst("f:[0-9]+:.*");
     for (const BadFile& file : files) {
-        try {
-            readEquipment(file.text, "f");
-            ADD_FAILURE() << file.what << " was read";
-        } catch (const InputError& error) {
-            const std::string message = error.what();
-            EXPECT_TRUE(message.starts_with(file.place)) << file.what << ": " << message;
-            EXPECT_TRUE(std::regex_match(message, lineFirst)) << file.what << ": " << message;
-            EXPECT_NE(message.find(file.said), std::string::npos) << file.what << ": " << message;
-        }
+        const std::string message = refusalOf([&] { readEquipment(file.text, "f"); });
+        EXPECT_TRUE(message.starts_with(file.place)) << file.what << ": " << message;
+        EXPECT_TRUE(std::regex_match(message, lineFirst)) << file.what << ": " << message;
+        EXPECT_NE(message.find(file.said), std::string::npos) << file.what << ": " << message;
     }
 }
 

@@ -1,5 +1,5 @@
-#include "formats/input_error.h"
 #include "formats/openngc.h"
+#include "support/refusal.h"
 
 #include <gtest/gtest.h>
 
@@ -75,24 +75,15 @@ TEST(OpenNgc, DamagedFilesAreRefusedWithTheirLine)
     };
     for (const BadFile& file : files) {
         sky::DeepSkyCatalogue catalogue;
-        try {
-            addOpenNgc(catalogue, file.text, "NGC.csv");
-            ADD_FAILURE() << file.what << " was read";
-        } catch (const InputError& error) {
-            EXPECT_TRUE(std::string(error.what()).starts_with(std::string("NGC.csv:") + file.message))
-                << file.what << ": " << error.what();
-        }
+        const std::string refusal = refusalOf([&] { addOpenNgc(catalogue, file.text, "NGC.csv"); });
+        EXPECT_TRUE(refusal.starts_with(std::string("NGC.csv:") + file.message)) << file.what << ": " << refusal;
     }
 }
 
 TEST(OpenNgc, AMissingFileIsNamed)
 {
-    try {
-        loadOpenNgc("/nonexistent/openngc");
-        ADD_FAILURE() << "a missing folder was read";
-    } catch (const InputError& error) {
-        EXPECT_NE(std::string(error.what()).find("/nonexistent/openngc/NGC.csv"), std::string::npos) << error.what();
-    }
+    const std::string refusal = refusalOf([] { loadOpenNgc("/nonexistent/openngc"); });
+    EXPECT_NE(refusal.find("/nonexistent/openngc/NGC.csv"), std::string::npos) << refusal;
 }
 
 } // namespace

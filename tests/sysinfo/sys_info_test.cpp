@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -13,7 +12,6 @@
 #include <cstring>
 #include <map>
 #include <optional>
-#include <ostream>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -40,21 +38,21 @@ public:
     std::set<RegistryKey> open;
     std::uint32_t lastAccess = 0;
 
+    // A key is its place in `opened`, counted from 1.
     long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access, RegistryKey& key) override
     {
         lastAccess = access;
         opened.push_back(subKey);
         if (root != kLocalMachine || !keys.contains(subKey))
             return 2;
-        key = 100 + opened.size();
-        handles_[key] = subKey;
+        key = opened.size();
         open.insert(key);
         return 0;
     }
     long queryValue(RegistryKey key, const std::string& name, std::uint32_t& type, unsigned char* data,
         std::uint32_t& size) override
     {
-        const auto& [valueName, value] = keys.at(handles_.at(key));
+        const auto& [valueName, value] = keys.at(opened.at(key - 1));
         if (valueName != name || value.bytes.size() > size)
             return valueName != name ? 2 : 234;
         type = value.type;
@@ -63,9 +61,6 @@ public:
         return 0;
     }
     void closeKey(RegistryKey key) override { open.erase(key); }
-
-private:
-    std::map<RegistryKey, std::string> handles_;
 };
 
 // Every path in `files` exists and starts.
@@ -102,24 +97,22 @@ const std::string kInFolder = "C:\\Folder\\MSINFO32.EXE";
 
 TEST(StartSysInfo, StartsTheToolOrSaysItIsUnavailable)
 {
-    const LookupRow rows[] = {LookupRow {"PathWithTerminatingZeroIsStartedWithoutIt",
-                                  Value {kTextValue, withZero(kTool)}, {}, {kTool}, {kLocation1}, {kTool}, false},
-        LookupRow {"PathWithoutTerminatingZeroIsUsedWhole", Value {kTextValue, kTool}, {}, {kTool}, {kLocation1},
-            {kTool}, false},
-        LookupRow {"MissingProgramAtLocation1DoesNotTryLocation2", Value {kTextValue, withZero("C:\\gone.exe")},
+    const LookupRow rows[] = {{"PathWithTerminatingZeroIsStartedWithoutIt", Value {kTextValue, withZero(kTool)}, {},
+                                  {kTool}, {kLocation1}, {kTool}, false},
+        {"PathWithoutTerminatingZeroIsUsedWhole", Value {kTextValue, kTool}, {}, {kTool}, {kLocation1}, {kTool}, false},
+        {"MissingProgramAtLocation1DoesNotTryLocation2", Value {kTextValue, withZero("C:\\gone.exe")},
             Value {kTextValue, withZero("C:\\Folder")}, {kInFolder}, {kLocation1}, {"C:\\gone.exe"}, true},
-        LookupRow {"Location2FolderWithTheProgram", {}, Value {kTextValue, withZero("C:\\Folder")}, {kInFolder},
+        {"Location2FolderWithTheProgram", {}, Value {kTextValue, withZero("C:\\Folder")}, {kInFolder},
             {kLocation1, kLocation2}, {kInFolder}, false},
-        LookupRow {"Location2FolderEndingInBackslashIsStartedUnchanged", {},
-            Value {kTextValue, withZero("C:\\Folder\\")}, {"C:\\Folder\\\\MSINFO32.EXE"}, {kLocation1, kLocation2},
-            {"C:\\Folder\\\\MSINFO32.EXE"}, false},
-        LookupRow {"Location2FolderWithoutTheProgram", {}, Value {kTextValue, withZero("C:\\Folder")}, {},
+        {"Location2FolderEndingInBackslashIsStartedUnchanged", {}, Value {kTextValue, withZero("C:\\Folder\\")},
+            {"C:\\Folder\\\\MSINFO32.EXE"}, {kLocation1, kLocation2}, {"C:\\Folder\\\\MSINFO32.EXE"}, false},
+        {"Location2FolderWithoutTheProgram", {}, Value {kTextValue, withZero("C:\\Folder")}, {},
             {kLocation1, kLocation2}, {}, true},
-        LookupRow {"NeitherLocation", {}, {}, {}, {kLocation1, kLocation2}, {}, true},
-        LookupRow {"ValueOfAnotherTypeStartsAnEmptyPath", Value {2 /* REG_EXPAND_SZ */, withZero("%SystemRoot%")}, {},
-            {}, {kLocation1}, {""}, true},
-        LookupRow {"ValueOfNoBytesTakesTheFailurePathAtOnce", Value {kTextValue, ""},
-            Value {kTextValue, withZero("C:\\Folder")}, {kInFolder}, {kLocation1}, {}, true}};
+        {"NeitherLocation", {}, {}, {}, {kLocation1, kLocation2}, {}, true},
+        {"ValueOfAnotherTypeStartsAnEmptyPath", Value {2 /* REG_EXPAND_SZ */, withZero("%SystemRoot%")}, {}, {},
+            {kLocation1}, {""}, true},
+        {"ValueOfNoBytesTakesTheFailurePathAtOnce", Value {kTextValue, ""}, Value {kTextValue, withZero("C:\\Folder")},
+            {kInFolder}, {kLocation1}, {}, true}};
     for (const LookupRow& row : rows) {
         SCOPED_TRACE(row.name);
         FakeRegistry registry;
@@ -158,15 +151,11 @@ TEST(GetKeyValue, GivesTheValueAsTextOrEmptiesIt)
         EXPECT_EQ(value, text) << name;
         EXPECT_TRUE(registry.open.empty()) << name;
     }
-}
-
-TEST(GetKeyValue, ValueOfNoBytesThrowsAndStillClosesTheKey)
-{
     FakeRegistry registry;
     registry.keys[kLocation1] = {"PATH", {kTextValue, ""}};
     std::string value;
     EXPECT_THROW(GetKeyValue(registry, kLocalMachine, kLocation1, "PATH", value), std::invalid_argument);
-    EXPECT_TRUE(registry.open.empty());
+    EXPECT_TRUE(registry.open.empty()) << "a value of no bytes still closes its key";
 }
 
 // The platform's own registry and launcher: elsewhere than Windows, the
