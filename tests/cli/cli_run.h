@@ -2,7 +2,6 @@
 
 #include "cli/run.h"
 
-#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,9 +16,9 @@ struct Invocation {
 };
 
 // The arguments with more after them.
-inline std::vector<std::string> with(std::vector<std::string> args, std::initializer_list<std::string> more)
+inline std::vector<std::string> with(std::vector<std::string> args, const std::vector<std::string>& more)
 {
-    args.insert(args.end(), more);
+    args.insert(args.end(), more.begin(), more.end());
     return args;
 }
 
