@@ -23,8 +23,7 @@ struct RecordsRow {
 
 TEST(CsvRecords, ReadRfc4180)
 {
-    const RecordsRow rows[] = {
-        {"Plain", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}},
+    const RecordsRow rows[] = {{"Plain", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}},
         {"CrLfAndNoFinalEnd", "a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}},
         {"ByteOrderMark",
             "\xEF\xBB\xBF"
@@ -32,10 +31,8 @@ TEST(CsvRecords, ReadRfc4180)
             {{"a", "b"}}},
         {"QuotedComma", "\"x, y\",2\n", {{"x, y", "2"}}},
         {"DoubledQuote", "\"say \"\"hi\"\"\",2\n", {{"say \"hi\"", "2"}}},
-        {"LineEndInQuotes", "\"two\nlines\",2\n", {{"two\nlines", "2"}}},
-        {"EmptyFields", ",,\n", {{"", "", ""}}},
-        {"BlankLinesLeftOut", "a\n\n\r\nb\n", {{"a"}, {"b"}}},
-    };
+        {"LineEndInQuotes", "\"two\nlines\",2\n", {{"two\nlines", "2"}}}, {"EmptyFields", ",,\n", {{"", "", ""}}},
+        {"BlankLinesLeftOut", "a\n\n\r\nb\n", {{"a"}, {"b"}}}};
     for (const RecordsRow& row : rows) {
         std::vector<Fields> read;
         for (const CsvRecord& record : csvRecords(row.text, "t.csv"))
