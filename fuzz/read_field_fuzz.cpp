@@ -1,9 +1,12 @@
-// The field reading rule on any text, and its round trip through the result
-// and input text rules.
+// The field reading rule on any text, its round trip through the result and
+// input text rules, and the result text against printf's %.15G, the classic
+// form of that rule: the same digits, "E", two exponent digits at least;
+// only zero differs.
 #include "calc/number_text.h"
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -19,6 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A result text reads back as the value rounded to 15 digits, and that
     // value writes the same text again.
     const std::string shown = velmora::formatResult(*value, ".");
+    char reference[40];
+    std::snprintf(reference, sizeof reference, "%.15G", *value);
+    if (shown != (*value == 0 ? "0" : reference))
+        std::abort();
     const auto reread = velmora::readFieldNumber(shown);
     if (!reread || velmora::formatResult(*reread, ".") != shown)
         std::abort();

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -20,14 +19,6 @@ Result resultOf(const Outcome& outcome, std::string_view id)
 {
     const auto found = std::ranges::find(outcome.results, id, [](const Result& r) { return r.quantity->id; });
     return found != outcome.results.end() ? *found : Result {nullptr, std::nan(""), "(none)"};
-}
-double valueOf(const Outcome& outcome, std::string_view id)
-{
-    return resultOf(outcome, id).value;
-}
-std::string textOf(const Outcome& outcome, std::string_view id)
-{
-    return resultOf(outcome, id).text;
 }
 
 struct Published {
@@ -58,7 +49,7 @@ TEST(Calculation, WorkedExampleGivesThePublishedValues)
         EXPECT_EQ(outcome.emptyInputMessages, 0);
         EXPECT_FALSE(outcome.failure);
         for (const Published& p : published)
-            EXPECT_NEAR(valueOf(outcome, p.id), p.value, p.value * 5e-7) << p.id;
+            EXPECT_NEAR(resultOf(outcome, p.id).value, p.value, p.value * 5e-7) << p.id;
     }
 }
 
@@ -72,7 +63,7 @@ TEST(Calculation, WorkedExampleExactTextsUnderCommaAndPoint)
         for (auto [id, text] : exact) {
             std::string expected = text;
             std::ranges::replace(expected, ',', *separator);
-            EXPECT_EQ(textOf(outcome, id), expected) << id << " with separator " << separator;
+            EXPECT_EQ(resultOf(outcome, id).text, expected) << id << " with separator " << separator;
         }
     }
 }
@@ -89,7 +80,7 @@ TEST(Calculation, EdgeCasesShowTheExpectedTexts)
         {{"200", "-1000", "-5.6", "640", "480"}, "focal_ratio", "-5"},
         {{"200", "-1000", "-5.6", "640", "480"}, "pixel_field", "1,155168"}}; // two negatives
     for (const auto& [inputs, id, text] : cases)
-        EXPECT_EQ(textOf(calculate(inputs, ","), id), text) << id;
+        EXPECT_EQ(resultOf(calculate(inputs, ","), id).text, text) << id;
 }
 
 TEST(Calculation, DoublingFocalLengthHalvesEveryKmPerPixelValue)
@@ -98,7 +89,8 @@ TEST(Calculation, DoublingFocalLengthHalvesEveryKmPerPixelValue)
     const Outcome far = calculate({"200", "2000", "5.6", "640", "480"}, ".");
     for (const Quantity& q : kQuantities) {
         if (q.id.starts_with("km_per_pixel")) {
-            EXPECT_NEAR(valueOf(far, q.id) * 2, valueOf(near, q.id), valueOf(near, q.id) * 1e-13) << q.id;
+            EXPECT_NEAR(resultOf(far, q.id).value * 2, resultOf(near, q.id).value, resultOf(near, q.id).value * 1e-13)
+                << q.id;
         }
     }
 }
@@ -116,8 +108,8 @@ TEST(Calculation, TubeWeightTakesTheTubesOwnFocalLength)
 {
     const Inputs behindABarlow {200.0, 2000.0, 5.6, 640.0, 480.0, 1000.0};
     const Outcome outcome = calculate(behindABarlow, ".");
-    EXPECT_EQ(textOf(outcome, "tube_weight"), textOf(calculate(kWorkedExample, "."), "tube_weight"));
-    EXPECT_EQ(textOf(outcome, "focal_ratio"), "10");
+    EXPECT_EQ(resultOf(outcome, "tube_weight").text, resultOf(calculate(kWorkedExample, "."), "tube_weight").text);
+    EXPECT_EQ(resultOf(outcome, "focal_ratio").text, "10");
 }
 
 // --- failures -------------------------------------------------------------

@@ -26,7 +26,6 @@ TEST(DeepSkyCli, TargetInEveryFormat)
     const Json m31 = jsonOf(with(kShortRefractor, {"--target", "M31", "--overlap", "20%"}))["target"];
     EXPECT_EQ(m31["mosaic_frames"], 2);
     EXPECT_EQ(m31["overlap_percent"], 20);
-    EXPECT_NEAR(m31["field_width_arcmin"].get<double>(), 152.7, 0.05);
 
     // CSV: the train, the results and the target on one row under one header.
     const Invocation csv = invoke(with(kEightInch, {"--target", "M76", "--format", "csv"}));
@@ -61,14 +60,11 @@ TEST(DeepSkyCli, SuggestionsHonourEveryFilter)
     const Json rows =
         jsonOf(with(kEightInch, {"--suggest", "--type", "nebula", "--max-magnitude", "12", "--min-fill", "0.2"}));
     ASSERT_FALSE(rows.empty());
-    for (const Json& row : rows) {
-        EXPECT_EQ(row["fits"], true) << row["target"];
+    for (const Json& row : rows) { // that they fit, and their order, are the core's
         EXPECT_GE(row["fill"].get<double>(), 0.2) << row["target"];
         EXPECT_LE(row["magnitude"].get<double>(), 12) << row["target"];
         EXPECT_NE(row["kinds"].get<std::string>().find("nebula"), std::string::npos) << row["type"];
     }
-    EXPECT_TRUE(
-        std::ranges::is_sorted(rows, std::greater {}, [](const Json& row) { return row["fill"].get<double>(); }));
     EXPECT_GT(jsonOf(with(kEightInch, {"--suggest"})).size(), rows.size());
 }
 
