@@ -45,19 +45,6 @@ TEST(CsvRecords, ReadRfc4180)
 // written then have it.
 const std::string kHeader = "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n";
 
-TEST(CsvCatalogue, EntriesJoinTheCatalogueByTheirNames)
-{
-    optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
-    addCsvCatalogue(catalogue,
-        "\xEF\xBB\xBF" + kHeader + "telescope,\"Dob, 10\"\"\",254,1200,,,\r\ncamera,ASI462,,,2.9,1936,1096\n",
-        "my.csv");
-    ASSERT_NE(catalogue.telescopes.find("dob 10"), nullptr);
-    EXPECT_EQ(catalogue.telescopes.find("dob 10")->name, "Dob, 10\"");
-    EXPECT_EQ(catalogue.telescopes.find("dob 10")->focalLength, 1200);
-    EXPECT_EQ(catalogue.cameras.find("asi462")->width, 1936);
-    EXPECT_EQ(catalogue.cameras.find("asi462")->pixelSize, 2.9);
-}
-
 struct BadLine {
     std::string line;
     const char* named;

@@ -9,8 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTcpServer>
