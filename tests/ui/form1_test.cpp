@@ -72,6 +72,8 @@ private slots:
         choose("mnuPhilipsVesta");
         QCOMPARE(text("Text2"), QStringLiteral("2032"));
         QCOMPARE(text("Text3"), QStringLiteral("5.6"));
+        QCOMPARE(text("Text14"), QStringLiteral("640")); // width, then height
+        QCOMPARE(text("Text22"), QStringLiteral("480"));
         QCOMPARE(text("Text7"), QStringLiteral("kept?"));
         choose("mnuCelestronC5");
         QCOMPARE(text("Text7"), QString());
