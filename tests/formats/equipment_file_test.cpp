@@ -143,6 +143,7 @@ TEST(EquipmentFile, HostileFilesAreRefusedAtTheirPlace)
         {"[telescope]\n0\\name=T\n0\\focalLength=500\n", "f:2:", "has no 0\\diameter"},
         {"[telescope\n", "f:1:", "not closed"}, {"[telescope]\n0\\name\n", "f:2:", "expected key=value"},
         {"[telescope]\nx\\name=T\n", "f:2:", "does not start with an entry number"},
+        {"[telescope]\n-1\\name=T\n", "f:2:", "entry number"},
         {"[telescope]\n0\\name=T\n0\\name=U\n", "f:3:", "given twice"},
         {"[telescope]\n0\\name=T\n0\\diameter=80\n", "f:2:", "has no 0\\focalLength"},
         {"[telescope]\n0\\name=T\n0\\diameter=0\n0\\focalLength=500\n", "f:3:", "0\\diameter"},

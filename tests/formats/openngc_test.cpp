@@ -13,10 +13,11 @@ const std::string kHeader =
     "notes;Sources\n";
 
 std::string line(const std::string& name, const std::string& type, const std::string& ra, const std::string& dec,
-    const std::string& axes, const std::string& messier = "", const std::string& common = "")
+    const std::string& axes, const std::string& messier = "", const std::string& common = "",
+    const std::string& ngc = "")
 {
-    return name + ";" + type + ";" + ra + ";" + dec + ";And;" + axes + ";4.29;3.44;;;;;;;;;;;;;;" + messier + ";;;;;" +
-        common + ";;\"a note; with a semicolon\";Type:1\n";
+    return name + ";" + type + ";" + ra + ";" + dec + ";And;" + axes + ";4.29;3.44;;;;;;;;;;;;;;" + messier + ";" +
+        ngc + ";;;;" + common + ";;\"a note; with a semicolon\";Type:1\n";
 }
 
 const std::string kM31 =
@@ -39,6 +40,17 @@ TEST(OpenNgc, ReadsTheCatalogueLines)
         EXPECT_EQ(*m31->magnitude, 3.44); // V before B
         EXPECT_EQ(m31->type->words, "galaxy");
     }
+}
+
+TEST(OpenNgc, ADuplicateOfADuplicateLeadsToTheObject)
+{
+    sky::DeepSkyCatalogue catalogue;
+    addOpenNgc(catalogue,
+        kHeader + kM31 + line("NGC0001", "Dup", "", "", ";;", "031") +
+            line("IC0002", "Dup", "", "", ";;", "", "", "0001"),
+        "NGC.csv");
+    ASSERT_NE(catalogue.find("IC2"), nullptr);
+    EXPECT_EQ(catalogue.find("IC2")->name, "NGC0224");
 }
 
 struct BadFile {

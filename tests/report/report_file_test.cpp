@@ -30,14 +30,14 @@ struct EncodingRow {
 
 TEST(Windows1252, EncodesOneByteACharacter)
 {
-    const EncodingRow rows[] = {{"Ascii", "abc", "abc"}, {"Latin1", "\u00E8\u00B5\u00FF", "\xE8\xB5\xFF"},
+    const EncodingRow rows[] = {{"Ascii", "abc", "abc"}, {"Latin1", "\u00A0\u00E8\u00B5\u00FF", "\xA0\xE8\xB5\xFF"},
         {"HighBlock", "\u20AC\u2019\u0178", "\x80\x92\x9F"}, {"OutsideTheCodePage", "\u03BC\u4E2D\U0001F52D", "???"},
         {"C1Control", "\u0081", "?"},
         {"BrokenUtf8",
             "a\xFF"
             "b\xC3",
             "a?b?"},
-        {"OverlongForm", "\xC0\x80", "??"}, {"LoneSurrogate", "\xED\xA0\x80", "???"}};
+        {"OverlongForm", "\xC0\x80", "??"}, {"LoneSurrogates", "\xED\xA0\x80\xED\xBF\xBF", "??????"}};
     for (const EncodingRow& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(toWindows1252(row.utf8), row.bytes);

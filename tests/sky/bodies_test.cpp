@@ -73,14 +73,5 @@ TEST(Bodies, PlutoOnlyWhereItsSeriesHoldsAndNamesIgnoreCase)
     EXPECT_EQ(findBody("ceres"), nullptr);
 }
 
-TEST(Moments, OnlyDatesAndTimesThatExist)
-{
-    EXPECT_TRUE(exists({2024, 2, 29, 23, 59, 59}));
-    EXPECT_FALSE(exists({2026, 2, 29, 0, 0, 0}));
-    EXPECT_FALSE(exists({2026, 12, 6, 24, 0, 0}));
-    EXPECT_FALSE(exists({2026, 12, 6, 0, 60, 0}));
-    EXPECT_EQ(isoText({2026, 12, 6, 21, 5, 7}), "2026-12-06T21:05:07Z");
-}
-
 } // namespace
 } // namespace velmora::sky

@@ -84,6 +84,7 @@ TEST(DeepSky, EachAxisTakesItsOwnPixelSize)
     const SkyField oblong = skyFieldOf({80, 500, 5, 1000, 600, 1, 1, 10});
     EXPECT_DOUBLE_EQ(oblong.width, skyFieldOf({80, 500, 5, 1000, 600}).width);
     EXPECT_DOUBLE_EQ(oblong.height, skyFieldOf({80, 500, 10, 1000, 600}).height);
+    EXPECT_DOUBLE_EQ(skyFieldOf({80, 500, 5, 1000, 600, 1, 2, 10}).height, oblong.height) << "binning keeps the field";
 }
 
 TEST(DeepSky, WhatTheCatalogueLeavesOutIsAssumedAndSaid)

@@ -66,13 +66,6 @@ TEST(Framing, NoCameraAngleBeatsTheBest)
     }
 }
 
-TEST(Framing, MosaicFieldGrowsByAFrameLessTheOverlap)
-{
-    const SkyField whole = mosaicField({10, 5}, 3, 2, 0.1);
-    EXPECT_DOUBLE_EQ(whole.width, 10 + 2 * 9);
-    EXPECT_DOUBLE_EQ(whole.height, 5 + 4.5);
-}
-
 struct MosaicRow {
     double diameter; // of a disk, on 10 x 10 frames overlapping by 10%
     std::uint32_t columns;

@@ -84,6 +84,7 @@ TEST(SiteView, AltitudesAndTransitsAgreeWithAstropy)
             EXPECT_NEAR(view->fromSite->altitude, row.altitude, 0.05);
         }
         EXPECT_NEAR(view->fromSite->azimuth, row.azimuth, 0.05);
+        EXPECT_FALSE(view->fromSite->rotationRate) << "an equatorial mount's field does not turn";
         const UtcMoment& t = row.transit;
         ASSERT_TRUE(view->fromSite->transit);
         EXPECT_NEAR(

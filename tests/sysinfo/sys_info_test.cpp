@@ -141,7 +141,7 @@ TEST(GetKeyValue, GivesTheValueAsTextOrEmptiesIt)
         {"missing value", std::nullopt, false, ""},
         {"longer than the buffer", Value {kTextValue, std::string(1500, 'x')}, false, ""},
         {"258 loses its top zero byte", Value {kNumberValue, std::string("\x02\x01\x00\x00", 4)}, true, "&hbefore012"},
-        {"bytes from last to first", Value {kNumberValue, std::string("\xFF\x0A\x00\x01", 4)}, true, "&hbefore10AFF"},
+        {"bytes from last to first", Value {kNumberValue, std::string("\xFF\x0A\x10\x01", 4)}, true, "&hbefore110AFF"},
         {"another type", Value {7, withZero("x")}, true, "before"}};
     for (const auto& [name, stored, read, text] : cases) {
         FakeRegistry registry;
