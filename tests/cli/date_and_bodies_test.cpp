@@ -1,4 +1,4 @@
-#include "cli_run.h"
+#include "cli_json.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -8,15 +8,11 @@
 namespace velmora::cli {
 namespace {
 
-using Json = nlohmann::json;
-
 const std::vector<std::string> kVesta = {"--telescope", "CelestronOTC8", "--camera", "PhilipsVesta"};
 
 TEST(VelmoraCalcDate, GivesAllTenBodiesInStepOrderForScripts)
 {
-    const Invocation run = invoke(with(kVesta, {"--date", "2026-12-06T21:00Z", "--format", "json"}));
-    ASSERT_EQ(run.status, 0) << run.err;
-    const Json document = Json::parse(run.out);
+    const Json document = jsonOf(with(kVesta, {"--date", "2026-12-06T21:00Z"}));
     EXPECT_EQ(document["date"], "2026-12-06T21:00:00Z");
     const Json bodies = document["bodies"];
     ASSERT_EQ(bodies.size(), 10u);
@@ -37,10 +33,8 @@ TEST(VelmoraCalcDate, GivesAllTenBodiesInStepOrderForScripts)
 // A train far beyond any use still gives counts, never a wrapped number.
 TEST(VelmoraCalcDate, ExtremeTrainsCountFramesWithoutOverflow)
 {
-    const Invocation run = invoke({"--aperture", "200", "--focal-length", "2000", "--pixel-size", "0.001", "--width",
-        "1", "--height", "1", "--date", "2024-01-01", "--format", "json"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const Json sun = Json::parse(run.out)["bodies"][0];
+    const Json sun = jsonOf({"--aperture", "200", "--focal-length", "2000", "--pixel-size", "0.001", "--width", "1",
+        "--height", "1", "--date", "2024-01-01"})["bodies"][0];
     EXPECT_GT(sun["mosaic_columns"].get<double>(), 2e7);
     EXPECT_GT(sun["mosaic_frames"].get<double>(), 4e14);
     EXPECT_EQ(

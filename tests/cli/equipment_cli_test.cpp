@@ -1,24 +1,13 @@
 #include "cli_json.h"
+#include "support/temp_file.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <fstream>
 
 namespace velmora::cli {
 namespace {
-
-namespace fs = std::filesystem;
-
-const fs::path kFolder = fs::path(::testing::TempDir()) / "velmora_equipment";
-
-std::string written(const std::string& name, const std::string& text)
-{
-    fs::create_directories(kFolder);
-    std::ofstream(kFolder / name, std::ios::binary) << text;
-    return (kFolder / name).string();
-}
 
 // The oculars file of a user, a byte-order mark and CRLF line ends included.
 const std::string kOcularsIni = std::string(VELMORA_TEST_DATA_DIR) + "/ocular.ini";
@@ -43,8 +32,8 @@ TEST(EquipmentCli, AnOcularsFileGivesThePublishedScale)
 TEST(EquipmentCli, ALaterCatalogueWinsAndSaysSo)
 {
     const std::string header = "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n";
-    const std::string first = written("first.csv", header + "telescope,Dob,254,1200,,,\n");
-    const std::string second = written("second.csv", header + "telescope,DOB,300,1500,,,\n");
+    const std::string first = tempFile("velmora_first.csv", header + "telescope,Dob,254,1200,,,\n");
+    const std::string second = tempFile("velmora_second.csv", header + "telescope,DOB,300,1500,,,\n");
     const Invocation run = invoke({"--catalogue", first, "--catalogue", second, "--telescope", "dob", "--camera",
         "PhilipsVesta", "--format", "json"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -56,15 +45,14 @@ TEST(EquipmentCli, ALaterCatalogueWinsAndSaysSo)
 
 TEST(EquipmentCli, ExportReplacesTheFileOnlyWhenComplete)
 {
-    const std::string target = written("export.xml", "old");
+    const std::string target = tempFile("velmora_export.xml", "old");
     ASSERT_EQ(invoke({"--export", "oal", "--output", target}).status, 0);
     const Invocation back = invoke({"--catalogue", target, "--list", "cameras", "--format", "csv"});
     EXPECT_EQ(back.status, 0) << back.err;
     EXPECT_EQ(back.out, invoke({"--list", "cameras", "--format", "csv"}).out);
     EXPECT_EQ(back.err, "") << "the built-in entries come back unchanged";
 
-    fs::create_directories(kFolder / "folder");
-    const Invocation refused = invoke({"--export", "csv", "--output", (kFolder / "folder").string()});
+    const Invocation refused = invoke({"--export", "csv", "--output", ::testing::TempDir()});
     EXPECT_EQ(refused.status, 3);
     EXPECT_EQ(refused.out, "");
 }
@@ -72,10 +60,10 @@ TEST(EquipmentCli, ExportReplacesTheFileOnlyWhenComplete)
 // FIFOs and folders are the process test's.
 TEST(EquipmentCli, HugeAndCutFilesAreRefusedWithNothingPrinted)
 {
-    const std::string huge = written("huge.ini", "");
-    fs::resize_file(huge, 16 * 1024 * 1024 + 1);
-    const std::pair<std::string, const char*> refused[] = {
-        {huge, "larger than 16 MB"}, {written("cut.xml", "<?xml version=\"1.0\"?>\n<oal:observations"), "cut.xml:2:"}};
+    const std::string huge = tempFile("velmora_huge.ini", "");
+    std::filesystem::resize_file(huge, 16 * 1024 * 1024 + 1);
+    const std::pair<std::string, const char*> refused[] = {{huge, "larger than 16 MB"},
+        {tempFile("velmora_cut.xml", "<?xml version=\"1.0\"?>\n<oal:observations"), "cut.xml:2:"}};
     for (const auto& [path, why] : refused) {
         const Invocation run = invoke({"--catalogue", path, "--list", "lenses"});
         EXPECT_EQ(run.status, 2) << path;

@@ -2,11 +2,11 @@
 #include "formats/csv_records.h"
 #include "formats/text_file.h"
 #include "support/refusal.h"
+#include "support/temp_file.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 
 namespace velmora::formats {
 namespace {
@@ -75,8 +75,7 @@ TEST(CsvCatalogue, ABadLineIsNamedAndNothingIsAdded)
 // Special files and folders are refused by the command line's tests.
 TEST(TextFile, FilesUpToTheBoundAreRead)
 {
-    const std::string path = ::testing::TempDir() + "velmora_small.csv";
-    std::ofstream(path) << "hello";
+    const std::string path = tempFile("velmora_small.csv", "hello");
     EXPECT_EQ(readRegularFile(path, 5), "hello") << "as large as allowed";
     const std::string larger = refusalOf([&] { readRegularFile(path, 4); });
     EXPECT_NE(larger.find("it is larger than"), std::string::npos) << larger;
