@@ -45,26 +45,17 @@ TEST(EquipmentFile, AnOalDocumentNamesByVendorAndModel)
 
 TEST(EquipmentFile, PixelAndChipSizesThatDisagreeAreSaid)
 {
-    const auto warningsFor = [](const std::string& pixel) {
-        return readEquipment("[ccd]\n0\\name=Cam\n0\\resolutionX=1000\n0\\resolutionY=1000\n0\\chip_width=5\n"
-                             "0\\pixel_width=" +
-                pixel + "\n",
-            "c.ini")
-            .warnings;
+    const auto read = [](const std::string& pixel) {
+        return readEquipment(
+            "[ccd]\n0\\name=Cam\n0\\resolutionX=1000\n0\\resolutionY=1000\n0\\chip_width=5\n0\\pixel_width=" + pixel,
+            "c.ini");
     };
-    EXPECT_TRUE(warningsFor("5.05").empty()) << "1% is within";
-    const auto warned = warningsFor("5.06");
-    ASSERT_EQ(warned.size(), 1u);
-    EXPECT_NE(warned[0].find("'Cam'"), std::string::npos) << warned[0];
-    EXPECT_NE(warned[0].find("5.06"), std::string::npos) << warned[0];
-    EXPECT_NE(warned[0].find("= 5 um"), std::string::npos) << warned[0];
-    EXPECT_EQ(readEquipment("[ccd]\n0\\name=C\n0\\resolutionX=1000\n0\\resolutionY=10\n0\\chip_width=5\n"
-                            "0\\pixel_width=5.06\n",
-                  "c.ini")
-                  .catalogue.cameras.find("C")
-                  ->pixelSize,
-        5.06)
-        << "the pixel size is the one used";
+    EXPECT_TRUE(read("5.05").warnings.empty()) << "1% is within";
+    const EquipmentFile warned = read("5.06");
+    ASSERT_EQ(warned.warnings.size(), 1u);
+    for (const char* said : {"'Cam'", "5.06", "= 5 um"})
+        EXPECT_NE(warned.warnings[0].find(said), std::string::npos) << warned.warnings[0];
+    EXPECT_EQ(warned.catalogue.cameras.find("Cam")->pixelSize, 5.06) << "the pixel size is the one used";
 }
 
 struct Sniffed {

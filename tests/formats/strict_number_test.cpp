@@ -15,6 +15,8 @@ struct NumberRow {
 
 TEST(StrictNumber, TheWholeTextAsAFiniteNumberOfTheKindAsked)
 {
+    // Zero, a comma and a fraction where a whole number is asked are the
+    // command line's usage table.
     const NumberRow rows[] = {{"5.6", NumberKind::Positive, 5.6}, {"1e3", NumberKind::PositiveWhole, 1000},
         {"-2", NumberKind::Finite, -2}, {"0", NumberKind::Finite, 0}, {"0.1", NumberKind::Positive, 0.1},
         {"", NumberKind::Finite, {}, "'' is not a finite decimal number"},
@@ -22,10 +24,7 @@ TEST(StrictNumber, TheWholeTextAsAFiniteNumberOfTheKindAsked)
         {" 5", NumberKind::Finite, {}, "' 5' is not"}, {"5 ", NumberKind::Finite, {}, "'5 ' is not"},
         {"inf", NumberKind::Finite, {}, "'inf'"}, {"nan", NumberKind::Finite, {}, "'nan'"},
         {"0x10", NumberKind::Finite, {}, "'0x10'"}, {"1e999", NumberKind::Finite, {}, "'1e999'"},
-        {"0", NumberKind::Positive, {}, "'0' is not a positive number"},
         {"-1", NumberKind::Positive, {}, "'-1' is not a positive number"},
-        {"2.5", NumberKind::PositiveWhole, {}, "'2.5' is not a whole number"},
-        {"5,6", NumberKind::Positive, {}, "'5,6' is not a finite decimal number (write the decimal point as '.')"},
         {std::string(100, '7') + "x", NumberKind::Finite, {},
             "'77777777777777777777777777777777777777777777777777777777777777777777777777777777...' (101 characters) "
             "is not"}};

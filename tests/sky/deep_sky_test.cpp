@@ -87,16 +87,6 @@ TEST(DeepSky, EachAxisTakesItsOwnPixelSize)
     EXPECT_DOUBLE_EQ(skyFieldOf({80, 500, 5, 1000, 600, 1, 2, 10}).height, oblong.height) << "binning keeps the field";
 }
 
-TEST(DeepSky, WhatTheCatalogueLeavesOutIsAssumedAndSaid)
-{
-    const DeepSkyObject& barbell = *shipped().find("M76"); // no minor axis, no position angle
-    const auto shape = outlineOf(barbell);
-    ASSERT_TRUE(shape);
-    EXPECT_TRUE(shape->roundAssumed && shape->angleAssumed);
-    EXPECT_EQ(shape->outline.minorAxis, shape->outline.majorAxis);
-    EXPECT_FALSE(outlineOf(*shipped().find("IC1064"))); // nonexistent, no size
-}
-
 TEST(DeepSky, SuggestionsFitFillEnoughAndComeLargestFirst)
 {
     const SkyField field = skyFieldOf({203, 2032, 6.45, 1392, 1040});
