@@ -125,6 +125,7 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         {{"--date", "now", "--site", "45,-181"}, "the longitude -181"},
         {{"--date", "now", "--site", "45,9,-501"}, "the elevation (m) -501"},
         {{"--date", "now", "--site", "45"}, "is not LAT,LON or LAT,LON,ELEV"},
+        {{"--date", "now", "--site", "45,9,0,1"}, "is not LAT,LON or LAT,LON,ELEV"},
         {{"--date", "now", "--pressure", "900"}, "requires --site"},
         {{"--date", "now", "--site", "45,9", "--pressure", "0"}, "the pressure (hPa) 0 is not from 100 to 1100"},
         {{"--date", "now", "--site", "45,9", "--humidity", "101"}, "the humidity 101"},

@@ -36,9 +36,10 @@ TEST(DeepSkyCli, TargetInEveryFormat)
     EXPECT_NE(header.find(",target,catalogue_name,type,"), std::string::npos) << header;
     EXPECT_NE(csv.out.find("taken as round"), std::string::npos);
 
-    const Invocation text = invoke(with(kEightInch, {"--target", "M76"}));
+    const Invocation text = invoke(with(kEightInch, {"--target", "M1"})); // 8' x 4', no position angle
     EXPECT_NE(text.out.find("\nTarget\n"), std::string::npos);
-    EXPECT_NE(text.out.find("no position angle in the catalogue: taken as 0 deg"), std::string::npos);
+    EXPECT_NE(text.out.find("no position angle in the catalogue: taken as 0 deg"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find("taken as round"), std::string::npos) << text.out;
 }
 
 TEST(DeepSkyCli, SweepRanksRigsThatFitFirstThenByFrames)

@@ -56,6 +56,7 @@ TEST(CsvCatalogue, ABadLineIsNamedAndNothingIsAdded)
         {"camera,Y,,,2.9,1936", "my.csv:2: expected 7 comma-separated columns, found 6"},
         {"telescope,Z,254,1200,3,,", "my.csv:2: pixel_um must stay empty for a telescope"},
         {"camera,Z,1,,3,4,5", "my.csv:2: aperture_mm must stay empty"},
+        {"camera,Z,,1,3,4,5", "my.csv:2: focal_length_mm must stay empty"},
         {"telescope,Z,254,1200,,,5", "my.csv:2: height_px must stay empty"},
         {"telescope,Celestron OTC 8,1,1,,,", "my.csv:2: a telescope named 'Celestron OTC 8' exists already"},
         {"camera,C,,,2,10,1\ntelescope,T,1e999,100,,,", "my.csv:3: aperture_mm: '1e999'"}};

@@ -47,7 +47,7 @@ TEST(EquipmentFile, PixelAndChipSizesThatDisagreeAreSaid)
 {
     const auto read = [](const std::string& pixel) {
         return readEquipment(
-            "[ccd]\n0\\name=Cam\n0\\resolutionX=1000\n0\\resolutionY=1000\n0\\chip_width=5\n0\\pixel_width=" + pixel,
+            "[ccd]\n0\\name=Cam\n0\\resolutionX=1000\n0\\resolutionY=1000\n0\\chip_width=5 \t\n0\\pixel_width=" + pixel,
             "c.ini");
     };
     EXPECT_TRUE(read("5.05").warnings.empty()) << "1% is within";
