@@ -98,6 +98,7 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         {{"--pixel-size", "5,6"}, "(write the decimal point as '.')"}, {{"--barlow", "-2"}, "--barlow: '-2'"},
         {{"--width", "640.5"}, "--width: '640.5' is not a whole number"}, {{"--binning", "9"}, "--binning"},
         {{"--width", "3", "--binning", "4"}, "no whole binned pixel"},
+        {{"--height", "3", "--binning", "4"}, "no whole binned pixel"},
         {{"--telescope", "CelestronC5"}, "missing the pixel size", kAlone},
         {{"--telescope", "CelestronOTC", "--camera", "PhilipsVesta"},
             "no telescope named 'CelestronOTC' (did you mean CelestronOTC8", kAlone},
@@ -227,14 +228,19 @@ TEST(VelmoraCalcSite, EachBodyAsTheSiteSeesItInEveryFormat)
 
 const std::string kHeader = "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n";
 
-// A name with quotes and a comma is listed in the CSV as a catalogue writes it.
+// Names with quotes, a comma and a backslash are listed in the CSV as a
+// catalogue writes them, and in strict JSON.
 TEST(UserCatalogue, EntriesJoinTheListsTheSweepAndTheLookups)
 {
     const std::string file = tempFile("velmora_catalogue.csv",
-        kHeader + "telescope,\"Dob \"\"Big\"\", 10in\",254,1200,,,\r\ncamera,ASI462,,,2.9,1936,1096\n");
+        kHeader +
+            "telescope,\"Dob \"\"Big\"\", 10in\",254,1200,,,\r\ncamera,ASI462,,,2.9,1936,1096\n"
+            "telescope,\"C:\\\"\"Tube\"\"\",80,400,,,\n");
     const std::string listed = invoke({"--catalogue", file, "--list", "telescopes", "--format", "csv"}).out;
-    EXPECT_EQ(listed.substr(listed.rfind("\"Dob")), "\"Dob \"\"Big\"\", 10in\",254,1200\n");
-    EXPECT_EQ(std::ranges::count(invoke({"--catalogue", file, "--sweep", "--format", "csv"}).out, '\n'), 18 * 14 + 1);
+    EXPECT_EQ(
+        listed.substr(listed.rfind("\"Dob")), "\"Dob \"\"Big\"\", 10in\",254,1200\n\"C:\\\"\"Tube\"\"\",80,400\n");
+    EXPECT_EQ(jsonOf({"--catalogue", file, "--list", "telescopes"}).back()["name"], "C:\\\"Tube\"");
+    EXPECT_EQ(std::ranges::count(invoke({"--catalogue", file, "--sweep", "--format", "csv"}).out, '\n'), 19 * 14 + 1);
     const Json document = jsonOf({"--catalogue", file, "--telescope", "dob big 10in", "--camera", "asi462"});
     EXPECT_EQ(document["inputs"]["focal_length_mm"], 1200);
     EXPECT_EQ(document["inputs"]["telescope"], "Dob \"Big\", 10in");

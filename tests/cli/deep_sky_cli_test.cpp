@@ -67,6 +67,7 @@ TEST(DeepSkyCli, SuggestionsHonourEveryFilter)
         EXPECT_NE(row["kinds"].get<std::string>().find("nebula"), std::string::npos) << row["type"];
     }
     EXPECT_GT(jsonOf(with(kEightInch, {"--suggest"})).size(), rows.size());
+    EXPECT_EQ(invoke(with(kEightInch, {"--suggest", "--min-fill", "1"})).status, 0) << "a full field may be asked";
 }
 
 // A damaged catalogue in the folder VELMORA_DATA_DIR names.

@@ -83,10 +83,10 @@ TEST(Framing, ValidSvgWithTheDiskToScaleAndTheMosaicGrid)
 
 TEST(Framing, AHugeMosaicIsDrawnAsItsOutline)
 {
-    const Picture picture = drawn({"--aperture", "200", "--focal-length", "2000", "--pixel-size", "5.6", "--width", "1",
-        "--height", "1", "--date", "2024-01-01", "--frame", "sun"});
+    const Picture picture = drawn({"--aperture", "200", "--focal-length", "2000", "--pixel-size", "5.6", "--width",
+        "4000", "--height", "1", "--date", "2024-01-01", "--frame", "sun"});
     EXPECT_EQ(picture.rectangles, 3) << "the ground, the mosaic's outline, the sensor";
-    EXPECT_TRUE(picture.captions.contains(QStringLiteral("mosaic of 3"))) << picture.captions.toStdString();
+    EXPECT_TRUE(picture.captions.contains(QStringLiteral("mosaic of 1 x 3754"))) << picture.captions.toStdString();
 }
 
 // Where a direction on the sky at this position angle points on a page with

@@ -88,6 +88,7 @@ TEST_F(FitsHeaders, BrokenFilesAndWrongKeywordsAreNamed)
             "keyword APTDIA is not a positive number"},
         {write("binning.fits", fitsImage(with(kBinned, "XBINNING= 1.5"), {32, 24})),
             "keyword XBINNING is not a whole number from 1 to 8"},
+        {write("nine.fits", fitsImage(with(kBinned, "XBINNING= 9"), {32, 24})), "keyword XBINNING is not a whole"},
         {write("unequal.fits", fitsImage(with(kBinned, "YPIXSZ  = 8"), {32, 24})),
             "keyword YPIXSZ differs from XPIXSZ"},
         {write("line.fits", fitsImage(kBinned, {32})), "keyword NAXIS is 1"},
