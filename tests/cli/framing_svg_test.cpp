@@ -87,6 +87,9 @@ TEST(Framing, AHugeMosaicIsDrawnAsItsOutline)
         "4000", "--height", "1", "--date", "2024-01-01", "--frame", "sun"});
     EXPECT_EQ(picture.rectangles, 3) << "the ground, the mosaic's outline, the sensor";
     EXPECT_TRUE(picture.captions.contains(QStringLiteral("mosaic of 1 x 3754"))) << picture.captions.toStdString();
+    const Picture m31 = drawn({"--aperture", "200", "--focal-length", "2000", "--pixel-size", "5.6", "--width", "4000",
+        "--height", "20", "--frame", "M31"}); // 2 x 1019 frames
+    EXPECT_EQ(m31.rectangles, 2) << "the ground and the mosaic's outline";
 }
 
 // Where a direction on the sky at this position angle points on a page with
