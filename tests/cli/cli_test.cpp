@@ -49,6 +49,8 @@ TEST(VelmoraCalc, EquipmentNamesAsTheMenuShowsThemOrAsTyped)
     const Invocation list = invoke({"--list", "telescopes", "--format", "csv"});
     EXPECT_NE(list.out.find("\nCelestronFIRSTSCOPE114,114,900\n"), std::string::npos) << list.out;
     EXPECT_EQ(list.out.find("talmvixen"), std::string::npos);
+    EXPECT_NE(
+        invoke({"--list", "cameras", "--format", "csv"}).out.find("\nPhilipsVesta,5.6,640,480"), std::string::npos);
 }
 
 TEST(VelmoraCalc, BarlowTwoWithBinningTwoKeepsTheScaleAndTheTubeWeight)
@@ -224,6 +226,11 @@ TEST(VelmoraCalcSite, EachBodyAsTheSiteSeesItInEveryFormat)
     const Invocation text = invoke(milan);
     EXPECT_NE(text.out.find("From the site"), std::string::npos);
     EXPECT_NE(text.out.find("  Sky                          night"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("12-06 05:34"), std::string::npos) << "Mercury rises at 05:33:45";
+    // Near the pole the Sun neither rises nor sets at the solstices.
+    for (const auto& [date, passage] :
+        {std::pair {"2026-06-21T12:00Z", "always above"}, {"2026-12-21T12:00Z", "never above"}})
+        EXPECT_EQ(jsonOf(with(kWorkedExample, {"--date", date, "--site", "80,0"}))["bodies"][0]["horizon"], passage);
 }
 
 const std::string kHeader = "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n";

@@ -22,6 +22,9 @@ TEST(DeepSkyCli, TargetInEveryFormat)
     EXPECT_EQ(m51["fits"], false);
     EXPECT_EQ(m51["mosaic_frames"], 2);
     EXPECT_EQ(m51["overlap_percent"], 10);
+    EXPECT_EQ(m51["minor_axis_arcmin"], 11.67);
+    EXPECT_NEAR(m51["ra_deg"].get<double>(), 202.4696, 1e-4) << "13h 29m 52.71s";
+    EXPECT_TRUE(m51["notes"].is_null()) << m51["notes"] << ": its mosaic is within reach";
 
     const Json m31 = jsonOf(with(kShortRefractor, {"--target", "M31", "--overlap", "20%"}))["target"];
     EXPECT_EQ(m31["mosaic_frames"], 2);
