@@ -66,7 +66,7 @@ struct Sniffed {
 TEST(EquipmentFile, FormatRecognisedByContent)
 {
     const Sniffed rows[] = {{"kind,name\n", EquipmentFormat::Csv},
-        {"; comment\n\n[telescope]\n", EquipmentFormat::OcularsIni},
+        {"; comment\n# more\n\n[telescope]\n", EquipmentFormat::OcularsIni},
         {"\xEF\xBB\xBF<?xml version=\"1.0\"?>", EquipmentFormat::Oal},
         {"  \r\n<oal:observations/>", EquipmentFormat::Oal}, {"", EquipmentFormat::Csv}};
     for (const Sniffed& row : rows)

@@ -46,6 +46,9 @@ TEST(Bodies, KilometresPerPixelTimesDiskIsTheDiameter)
         EXPECT_LE(body.illuminatedFraction, 1);
     }
     EXPECT_EQ(sky.bodies[0].facts->name, "sun");
+    // Meeus, example 48.a: the Moon 0.6786 lit on 1992 April 12 at 0h TD.
+    const auto moon = viewSky(kVesta, kVestaField, {1992, 4, 12, 0, 0, 0}).bodies[1];
+    EXPECT_NEAR(moon.illuminatedFraction, 0.6786, 0.002) << moon.facts->name;
     EXPECT_EQ(*sky.bodies[0].mosaic.frames(), 6u * 8u); // 3425 px on 640 x 480 frames overlapping by 10%
 }
 

@@ -59,6 +59,7 @@ private slots:
         QCOMPARE(control("Frame1")->palette().color(QPalette::WindowText), QColor(Qt::red));
         QCOMPARE(control("Text22")->palette().color(QPalette::Base), QColor(Qt::red));
         QCOMPARE(control<QLabel>("Label6")->text(), QStringLiteral("μΜ"));
+        QCOMPARE(control<QLabel>("Label1")->alignment(), Qt::AlignRight | Qt::AlignTop);
         QCOMPARE(control<QLabel>("Image10")->pixmap().size(), QSize(30, 30));
         const QRect before = control("Text7")->geometry();
         window_->resize(1000, 800);
