@@ -31,6 +31,14 @@ TEST(DeepSky, NamesPeopleTypeFindTheObject)
     EXPECT_EQ(shipped().closest("Andromeda Galaxi").front(), "Andromeda Galaxy");
 }
 
+TEST(DeepSky, TypesFallIntoTheirFamilies)
+{
+    const std::pair<const char*, const char*> rows[] = {{"M42", "nebula, cluster"}, {"IC80", "galaxy"},
+        {"M45", "cluster"}, {"M1", "nebula"}, {"M57", "nebula, planetary"}};
+    for (const auto& [name, kinds] : rows)
+        EXPECT_EQ(deepSkyFamilyText(shipped().find(name)->type->families), kinds) << name;
+}
+
 TEST(DeepSky, EveryMessierObjectHasAPlace)
 {
     for (int number = 1; number <= 110; ++number) {
