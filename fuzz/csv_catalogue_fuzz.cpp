@@ -1,6 +1,7 @@
-// A user catalogue of arbitrary bytes: it is either taken whole, every entry
-// findable by its name, or refused with an InputError naming the file and
+// A user catalogue of arbitrary bytes: it is either taken whole, as
+// checkCatalogue demands, or refused with an InputError naming the file and
 // line, the catalogue left as it was.
+#include "equipment_checks.h"
 #include "formats/csv_catalogue.h"
 #include "formats/input_error.h"
 
@@ -22,13 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
-    for (const auto& telescope : catalogue.telescopes.items()) {
-        if (!catalogue.telescopes.find(telescope.name) || !(telescope.aperture > 0))
-            std::abort();
-    }
-    for (const auto& camera : catalogue.cameras.items()) {
-        if (!catalogue.cameras.find(camera.name) || !(camera.pixelSize > 0))
-            std::abort();
-    }
+    velmora::fuzz::checkCatalogue(catalogue);
     return 0;
 }

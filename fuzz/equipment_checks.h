@@ -3,10 +3,15 @@
 // What every equipment reader must give when it accepts a file: each entry
 // findable by its name, every figure positive and finite. A broken promise
 // aborts, which the fuzzer reports.
+#include "formats/input_error.h"
 #include "optics/equipment_catalogue.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace velmora::fuzz {
 
@@ -30,6 +35,22 @@ inline void checkCatalogue(const optics::EquipmentCatalogue& catalogue)
         if (!catalogue.lenses.find(l.name) || !positive(l.factor))
             std::abort();
     }
+}
+
+// Arbitrary bytes read by one of the file readers: the file is either read
+// whole, as checkCatalogue demands, or refused with an InputError naming
+// the file and line.
+template <typename Reader> int checkReading(const std::uint8_t* data, std::size_t size, Reader read)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> warnings;
+    try {
+        checkCatalogue(read(text, "fuzz", warnings));
+    } catch (const formats::InputError& error) {
+        if (!std::string_view(error.what()).starts_with("fuzz:"))
+            std::abort();
+    }
+    return 0;
 }
 
 } // namespace velmora::fuzz
