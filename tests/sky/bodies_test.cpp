@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numbers>
-
 namespace velmora::sky {
 namespace {
 
