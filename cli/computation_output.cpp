@@ -73,7 +73,7 @@ void writeText(std::ostream& out, const Computation& c)
             out << '\n';
             const auto site = rowWriter(out, Format::Text,
                 {"body", "altitude_deg", "azimuth_deg", "rise_utc", "transit_utc", "set_utc", "transit_altitude_deg",
-                    "window_start_utc", "window_end_utc", "dispersion_px", "longest_exposure_s"});
+                    "window_start_utc", "window_end_utc", "dispersion_px", "dispersion_rough", "longest_exposure_s"});
             for (const sky::BodyView* body : bodies)
                 site->row(bodyRecord(*body, c.sky->moment));
             site->finish();

@@ -158,6 +158,7 @@ void appendSiteView(Record& into, const sky::SiteView& v)
             {"window_end_utc", "High until", "UTC", timeOrEmpty(v.windowEnd)},
             {"dispersion_arcsec", "Dispersion", "arcsec", numberOrEmpty(v.dispersionArcsec)},
             {"dispersion_px", "Dispersion", "px", numberOrEmpty(v.dispersionPixels)},
+            {"dispersion_rough", "Rough", "", v.dispersionPixels ? Value(v.dispersionRough) : Value()},
             {"dispersion_corrector_advised", "Corrector", "",
                 v.dispersionPixels ? Value(*v.dispersionPixels > 1) : Value()},
             {"field_rotation_arcsec_per_s", "Field turns", "arcsec/s", numberOrEmpty(v.rotationRate), {}, true},

@@ -9,8 +9,22 @@
 namespace velmora::sky {
 
 namespace {
+
 constexpr double kArcsecPerRadian = 180 * 3600 / std::numbers::pi;
-constexpr double kLargestZenith = 85; // degrees
+constexpr double kLargestErfaZenith = 75; // degrees
+constexpr double kLargestZenith = 91; // the formula turns back a little further down
+
+double radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180;
+}
+
+// Saemundsson's refraction for a true altitude, in arcminutes.
+double saemundsson(double altitude)
+{
+    return 1.02 / std::tan(radians(altitude + 10.3 / (altitude + 5.11)));
+}
+
 } // namespace
 
 double standardPressure(double elevation)
@@ -22,13 +36,20 @@ Refraction refractionFor(double wavelength, const Atmosphere& air)
 {
     Refraction refraction {};
     eraRefco(air.pressure, air.temperature, air.humidity, wavelength / 1000, &refraction.a, &refraction.b);
+    double standardA = 0;
+    double standardB = 0;
+    eraRefco(1010, 10, 0, 0.55, &standardA, &standardB);
+    refraction.lowScale = refraction.a / standardA;
     return refraction;
 }
 
 double Refraction::arcsecAt(double zenith) const
 {
-    const double t = std::tan(std::clamp(zenith, 0.0, kLargestZenith) * std::numbers::pi / 180);
-    return (a * t + b * t * t * t) * kArcsecPerRadian;
+    if (zenith <= kLargestErfaZenith) {
+        const double t = std::tan(radians(std::max(zenith, 0.0)));
+        return (a * t + b * t * t * t) * kArcsecPerRadian;
+    }
+    return saemundsson(90 - std::min(zenith, kLargestZenith)) * 60 * lowScale;
 }
 
 double refractionArcsec(double zenith, double wavelength, const Atmosphere& air)

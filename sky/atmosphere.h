@@ -12,18 +12,23 @@ struct Atmosphere {
 // The standard atmosphere's pressure at an elevation in metres (ICAO).
 double standardPressure(double elevation);
 
-// ERFA's refraction constants for one wavelength and air: refraction is
-// A tan z + B tan^3 z. Past 85 degrees the formula no longer holds; it is
-// taken there.
+// Refraction for one wavelength and air. Down to 75 degrees from the zenith
+// it is ERFA's A tan z + B tan^3 z, which holds there; further down, to the
+// horizon and a degree below, Saemundsson's formula for the body's true
+// altitude (Sky & Telescope 72, 70, 1986), made for 1010 hPa, 10 C and
+// visual light, scaled by how much more or less this air bends this light.
 struct Refraction {
-    double a, b; // radians
+    double a, b; // ERFA's constants, radians
+    double lowScale; // this A over A in Saemundsson's air
     double arcsecAt(double zenith) const; // zenith distance in degrees
 };
+// Below this altitude (degrees) the spread of a band is only roughly known:
+// the air near the horizon is seldom the standard one.
+inline constexpr double kRoughDispersionBelow = 5;
 Refraction refractionFor(double wavelength, const Atmosphere& air);
 
 // Refraction in arcseconds at the zenith distance `zenith` (degrees) for
-// light of `wavelength` nanometres: A tan z + B tan^3 z with ERFA's
-// constants. Past 85 degrees the formula no longer holds; it is taken there.
+// light of `wavelength` nanometres.
 double refractionArcsec(double zenith, double wavelength, const Atmosphere& air);
 
 // How far the atmosphere spreads a band's two ends apart, in arcseconds.

@@ -77,7 +77,8 @@ SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcM
         if (night) {
             const std::optional<BodyTrack> own =
                 facts.body == Body::Sun ? std::nullopt : std::optional<BodyTrack>(std::in_place, facts.body, jd);
-            view.fromSite = viewFromSite(facts.body, own ? *own : *sun, *night, pixelField, radius);
+            const double semidiameter = view.apparentDiameterArcsec / 2 / 3600;
+            view.fromSite = viewFromSite(facts.body, own ? *own : *sun, semidiameter, *night, pixelField, radius);
         }
         sky.bodies.push_back(view);
     }

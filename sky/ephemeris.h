@@ -43,15 +43,6 @@ struct Horizontal {
     double azimuth;
 };
 
-// When a body rises, culminates and sets, as Julian Days (UT), for the first
-// of each after a moment, with libnova's standard horizons (the Sun's upper
-// limb, the Moon's, a point for the planets).
-enum class Passage { RisesAndSets, AlwaysAbove, NeverAbove };
-struct RiseTransitSet {
-    Passage passage;
-    double rise, transit, set; // valid when it rises and sets
-};
-
 // A body's apparent geocentric place on the true equator of date, followed
 // from two days before a moment to two days after: positions every twelve
 // hours, read between them by quadratic interpolation, so that a night's
@@ -63,8 +54,6 @@ public:
     Horizontal horizontalAt(double julianDay, const GeoSite& site) const;
     // The local hour angle of its geocentric place, degrees from -180 to 180.
     double hourAngleAt(double julianDay, const GeoSite& site) const;
-    // libnova's search for the next rise, transit and set after `julianDay`.
-    RiseTransitSet riseTransitSet(double julianDay, const GeoSite& site) const;
 
     struct Place {
         double ra, dec, distanceAu;

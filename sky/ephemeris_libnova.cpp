@@ -93,25 +93,8 @@ ln_equ_posn ofDate(const ln_equ_posn& j2000, double jde, const ln_nutation& nuta
     return {mean.ra + dRa, mean.dec + dDec};
 }
 
-double horizonOf(Body body)
-{
-    return body == Body::Sun ? LN_SOLAR_STANDART_HORIZON
-        : body == Body::Moon ? LN_LUNAR_STANDART_HORIZON
-                             : LN_STAR_STANDART_HORIZON;
-}
-
 constexpr double kNodeStep = 0.5; // days
 constexpr int kNodes = 9; // two days either side
-
-// libnova's rise and set search asks for places through a plain function;
-// it is pointed at the track being searched.
-thread_local const BodyTrack* searchedTrack = nullptr;
-
-void placeOfSearchedTrack(double julianDay, ln_equ_posn* position)
-{
-    const BodyTrack::Place place = searchedTrack->placeAt(julianDay);
-    *position = {place.ra, place.dec};
-}
 
 } // namespace
 
@@ -192,27 +175,6 @@ double BodyTrack::hourAngleAt(double julianDay, const GeoSite& site) const
 {
     const double siderealDegrees = ln_get_mean_sidereal_time(julianDay) * 15 + equationOfEquinoxes_;
     return std::remainder(siderealDegrees + site.longitude - placeAt(julianDay).ra, 360.0);
-}
-
-RiseTransitSet BodyTrack::riseTransitSet(double julianDay, const GeoSite& site) const
-{
-    ln_lnlat_posn observer {site.longitude, site.latitude};
-    ln_rst_time times {};
-    searchedTrack = this;
-    int passage = 0;
-    // The search now and then answers not-a-number for a start that falls on
-    // its own step; a start an hour earlier finds the same events.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        passage = ln_get_body_next_rst_horizon(
-            julianDay - attempt / 24.0, &observer, placeOfSearchedTrack, horizonOf(body_), &times);
-        if (passage != 0 || (std::isfinite(times.rise) && std::isfinite(times.transit) && std::isfinite(times.set)))
-            break;
-    }
-    searchedTrack = nullptr;
-    return {passage == 1    ? Passage::AlwaysAbove
-            : passage == -1 ? Passage::NeverAbove
-                            : Passage::RisesAndSets,
-        times.rise, times.transit, times.set};
 }
 
 ValidYears validYears(Body body)

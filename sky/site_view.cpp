@@ -1,5 +1,7 @@
 #include "site_view.h"
 
+#include "passage.h"
+
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -13,6 +15,7 @@ constexpr double kFastestCountedRotation = 3600; // a degree a second: near the 
 constexpr double kSunDown = -0.8333; // the Sun's upper limb on the horizon
 constexpr double kStep = 20.0 / (24 * 60); // twenty minutes, in days
 constexpr double kRefractionWavelength = 550; // nm, for the body's own place
+constexpr double kTrackReach = 1.75; // days either side of the moment that a track follows
 
 double radians(double degrees)
 {
@@ -115,7 +118,8 @@ bool Night::darkAt(double julianDay) const
     return sunAltitudeAt(julianDay) < kSunDown;
 }
 
-SiteView viewFromSite(Body body, const BodyTrack& track, const Night& night, double pixelField, double radius)
+SiteView viewFromSite(
+    Body body, const BodyTrack& track, double semidiameter, const Night& night, double pixelField, double radius)
 {
     const Observation& o = night.observation();
     const double julianDay = night.centre();
@@ -125,23 +129,19 @@ SiteView viewFromSite(Body body, const BodyTrack& track, const Night& night, dou
     view.altitude = refracted(place.altitude, refraction);
     view.azimuth = place.azimuth;
 
-    // The transit of the half day either side, the rise before it and the set after it.
-    const RiseTransitSet around = track.riseTransitSet(julianDay - 0.5, o.site);
-    view.passage = around.passage;
-    if (around.passage == Passage::RisesAndSets) {
-        // The library's transit, from its day-by-day interpolation, is drawn
-        // onto the meridian: the sky turns 360.9856 degrees a day.
-        double transit = around.transit;
-        for (int i = 0; i < 3; ++i)
-            transit -= track.hourAngleAt(transit, o.site) / 360.985647;
-        view.transit = transit;
-        view.rise = track.riseTransitSet(transit - 0.5, o.site).rise;
-        view.set = track.riseTransitSet(transit, o.site).set;
-        view.transitAltitude = refracted(track.horizontalAt(transit, o.site).altitude, refraction);
-        const auto near = [&](const std::optional<double>& t) { return t && std::fabs(*t - julianDay) < 1.5; };
-        if (!near(view.rise) || !near(view.transit) || !near(view.set)) // the series found no such moment
-            view.rise = view.transit = view.set = view.transitAltitude = std::nullopt;
-    }
+    // Risen while the upper limb, lifted by the air, stands above the
+    // horizon: the times agree with the altitude shown.
+    const SkyPath path {
+        [&](double t) { return refracted(track.horizontalAt(t, o.site).altitude, refraction) + semidiameter; },
+        [&](double t) { return track.hourAngleAt(t, o.site); },
+    };
+    const PassageTimes times = passageAround(julianDay, path, kTrackReach);
+    view.passage = times.passage;
+    view.rise = times.rise;
+    view.transit = times.transit;
+    view.set = times.set;
+    if (times.transit)
+        view.transitAltitude = refracted(track.horizontalAt(*times.transit, o.site).altitude, refraction);
 
     const auto up = [&](double t) {
         const bool dark = body == Body::Sun || night.darkAt(t);
@@ -155,6 +155,7 @@ SiteView viewFromSite(Body body, const BodyTrack& track, const Night& night, dou
     if (view.altitude > 0) {
         view.dispersionArcsec = dispersionArcsec(90 - view.altitude, o.shortest, o.longest, o.air);
         view.dispersionPixels = *view.dispersionArcsec / pixelField;
+        view.dispersionRough = view.altitude < kRoughDispersionBelow;
     }
     if (o.altAzMount && view.altitude > 0) {
         view.rotationRate = fieldRotationRate(o.site.latitude, view.azimuth, view.altitude);

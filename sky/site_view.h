@@ -2,6 +2,7 @@
 
 #include "atmosphere.h"
 #include "ephemeris.h"
+#include "passage.h"
 
 #include <optional>
 #include <string_view>
@@ -29,6 +30,7 @@ struct SiteView {
     std::optional<double> windowStart, windowEnd; // above minAltitude that night (by day for the Sun)
     std::optional<double> dispersionArcsec; // across the band at the altitude; none below the horizon
     std::optional<double> dispersionPixels;
+    bool dispersionRough = false; // too low for the figure to be more than rough
     std::optional<double> rotationRate; // arcsec of field rotation per second of time, alt-az mounts
     std::optional<double> longestExposure; // seconds before a corner moves a pixel; none near the zenith
 };
@@ -62,9 +64,11 @@ private:
     std::vector<bool> dark_; // on the grid
 };
 
-// A body seen from the site at the night's moment: `track` is the body's;
-// `pixelField` in arcseconds and `radius` (the sensor's half diagonal) in
+// A body seen from the site at the night's moment: `track` is the body's,
+// `semidiameter` its disk's radius in degrees (it has risen when its upper
+// limb has); `pixelField` in arcseconds and `radius` (the sensor's half diagonal) in
 // pixels give the figures in pixels.
-SiteView viewFromSite(Body body, const BodyTrack& track, const Night& night, double pixelField, double radius);
+SiteView viewFromSite(
+    Body body, const BodyTrack& track, double semidiameter, const Night& night, double pixelField, double radius);
 
 } // namespace velmora::sky

@@ -1,4 +1,5 @@
 #include "cli_json.h"
+#include "support/temp_file.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -76,7 +77,7 @@ TEST(DeepSkyCli, SuggestionsHonourEveryFilter)
 // A damaged catalogue in the folder VELMORA_DATA_DIR names.
 TEST(DeepSkyCli, ADamagedCatalogueIsRefusedWithItsLine)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "velmora_damaged_data";
+    const auto folder = testFolder() / "damaged_data";
     std::filesystem::create_directories(folder / "openngc");
     std::ofstream(folder / "openngc" / "NGC.csv") << "Name;Type;RA;Dec;MajAx;MinAx;PosAng;B-Mag;V-Mag;M;NGC;IC;Common "
                                                      "names\nNGC0001;G;00:07:15.84;+27:42:29.1;1.57;1.07;x;;;;;;\n";

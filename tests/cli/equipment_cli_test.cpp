@@ -64,7 +64,7 @@ TEST(EquipmentCli, ExportReplacesTheFileOnlyWhenComplete)
     EXPECT_EQ(back.out, invoke({"--list", "cameras", "--format", "csv"}).out);
     EXPECT_EQ(back.err, "") << "the built-in entries come back unchanged";
 
-    const Invocation refused = invoke({"--export", "csv", "--output", ::testing::TempDir()});
+    const Invocation refused = invoke({"--export", "csv", "--output", testFolder().string()});
     EXPECT_EQ(refused.status, 3);
     EXPECT_EQ(refused.out, "");
 }

@@ -1,4 +1,5 @@
 #include "cli_run.h"
+#include "support/temp_file.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -60,7 +61,7 @@ Picture readSvg(const std::string& path)
 // Draws the framing these arguments ask for and reads the picture back.
 Picture drawn(const std::vector<std::string>& args, Invocation* run = nullptr)
 {
-    const std::string path = ::testing::TempDir() + "velmora_framing.svg";
+    const std::string path = testPath("framing.svg");
     const Invocation drawing = invoke(with(args, {"--svg", path}));
     EXPECT_EQ(drawing.status, 0) << drawing.err;
     Picture picture = readSvg(path);

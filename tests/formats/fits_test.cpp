@@ -2,6 +2,7 @@
 #include "formats/input_error.h"
 #include "support/fits_image.h"
 #include "support/refusal.h"
+#include "support/temp_file.h"
 
 #include <gtest/gtest.h>
 
@@ -31,13 +32,6 @@ std::vector<std::string> with(std::vector<std::string> cards, const std::string&
 
 class FitsHeaders : public ::testing::Test {
 protected:
-    void SetUp() override { fs::create_directories(dir_); }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string write(const std::string& name, const std::string& bytes)
-    {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-        return (dir_ / name).string();
-    }
     // CFITSIO's own tile compression of a plain file.
     std::string compressed(const std::string& plain, const std::string& name)
     {
@@ -52,16 +46,16 @@ protected:
         EXPECT_EQ(status, 0);
         return (dir_ / name).string();
     }
-    const fs::path dir_ = fs::path(::testing::TempDir()) / "velmora_fits";
+    const fs::path dir_ = testFolder();
 };
 
 TEST_F(FitsHeaders, PlainCompressedAndColourImagesGiveTheUnbinnedCamera)
 {
-    const std::string plain = write("light.fits", fitsImage(kBinned, {320, 240}));
+    const std::string plain = tempFile("light.fits", fitsImage(kBinned, {320, 240}));
     const std::string paths[] = {plain, compressed(plain, "light.fits.fz"),
-        write("colour.fits", fitsImage(kBinned, {320, 240, 3})),
-        write("one plane.fits", fitsImage(kBinned, {320, 240, 1})),
-        write("name[1].fits", fitsImage(kBinned, {320, 240}))};
+        tempFile("colour.fits", fitsImage(kBinned, {320, 240, 3})),
+        tempFile("one plane.fits", fitsImage(kBinned, {320, 240, 1})),
+        tempFile("name[1].fits", fitsImage(kBinned, {320, 240}))};
     for (const std::string& path : paths) {
         const FitsSetup setup = readFitsSetup(path);
         EXPECT_EQ(setup.pixelSize, 5.6) << path;
@@ -71,7 +65,7 @@ TEST_F(FitsHeaders, PlainCompressedAndColourImagesGiveTheUnbinnedCamera)
         EXPECT_EQ(setup.focalLength, 1000) << path;
         EXPECT_EQ(setup.aperture, 200) << path;
     }
-    const FitsSetup bare = readFitsSetup(write("bare.fits", fitsImage({"FOCALLEN= 1000"}, {32, 24})));
+    const FitsSetup bare = readFitsSetup(tempFile("bare.fits", fitsImage({"FOCALLEN= 1000"}, {32, 24})));
     EXPECT_FALSE(bare.aperture);
     EXPECT_FALSE(bare.pixelSize) << "an absent keyword is left for the options to fill";
     EXPECT_EQ(bare.binning, 1);
@@ -82,19 +76,21 @@ TEST_F(FitsHeaders, BrokenFilesAndWrongKeywordsAreNamed)
     const std::string whole = fitsImage(kBinned, {320, 240});
     ASSERT_EQ(mkfifo((dir_ / "fifo.fits").c_str(), 0600), 0);
     const std::pair<std::string, const char*> cases[] = {
-        {write("logical.fits", fitsImage(with(kBinned, "FOCALLEN= T"), {32, 24})), "keyword FOCALLEN is not a number"},
-        {write("text.fits", fitsImage(with(kBinned, "XPIXSZ  = '5.6'"), {32, 24})), "keyword XPIXSZ is not a number"},
-        {write("negative.fits", fitsImage(with(kBinned, "APTDIA  = -80"), {32, 24})),
+        {tempFile("logical.fits", fitsImage(with(kBinned, "FOCALLEN= T"), {32, 24})),
+            "keyword FOCALLEN is not a number"},
+        {tempFile("text.fits", fitsImage(with(kBinned, "XPIXSZ  = '5.6'"), {32, 24})),
+            "keyword XPIXSZ is not a number"},
+        {tempFile("negative.fits", fitsImage(with(kBinned, "APTDIA  = -80"), {32, 24})),
             "keyword APTDIA is not a positive number"},
-        {write("binning.fits", fitsImage(with(kBinned, "XBINNING= 1.5"), {32, 24})),
+        {tempFile("binning.fits", fitsImage(with(kBinned, "XBINNING= 1.5"), {32, 24})),
             "keyword XBINNING is not a whole number from 1 to 8"},
-        {write("nine.fits", fitsImage(with(kBinned, "XBINNING= 9"), {32, 24})), "keyword XBINNING is not a whole"},
-        {write("unequal.fits", fitsImage(with(kBinned, "YPIXSZ  = 8"), {32, 24})),
+        {tempFile("nine.fits", fitsImage(with(kBinned, "XBINNING= 9"), {32, 24})), "keyword XBINNING is not a whole"},
+        {tempFile("unequal.fits", fitsImage(with(kBinned, "YPIXSZ  = 8"), {32, 24})),
             "keyword YPIXSZ differs from XPIXSZ"},
-        {write("line.fits", fitsImage(kBinned, {32})), "keyword NAXIS is 1"},
-        {write("cube.fits", fitsImage(kBinned, {4, 4, 2, 2})), "keyword NAXIS is 4"},
-        {write("truncated.fits", whole.substr(0, whole.size() / 3)), "truncated"},
-        {write("text.txt", "SIMPLE  = not really\n"), "not a readable FITS file"},
+        {tempFile("line.fits", fitsImage(kBinned, {32})), "keyword NAXIS is 1"},
+        {tempFile("cube.fits", fitsImage(kBinned, {4, 4, 2, 2})), "keyword NAXIS is 4"},
+        {tempFile("truncated.fits", whole.substr(0, whole.size() / 3)), "truncated"},
+        {tempFile("text.txt", "SIMPLE  = not really\n"), "not a readable FITS file"},
         {(dir_ / "fifo.fits").string(), "not a regular file"}, {(dir_ / "missing.fits").string(), "cannot read"},
         {"http://127.0.0.1:9/x.fits", "cannot read"}};
     for (const auto& [path, named] : cases) {
@@ -118,7 +114,7 @@ TEST_F(FitsHeaders, GzipFilesAreExpandedWithinABound)
     EXPECT_EQ(readFitsSetup(gzipped("light.fits.gz", image, 0)).width, 640);
     const std::string bomb = refusalOf([&] { readFitsSetup(gzipped("bomb.fits.gz", image, 41u << 20)); });
     EXPECT_NE(bomb.find("expands beyond 40 MB"), std::string::npos) << bomb;
-    EXPECT_THROW(readFitsSetup(write("other.fits.Z", "\x1f\x9d\x90 not really")), InputError);
+    EXPECT_THROW(readFitsSetup(tempFile("other.fits.Z", "\x1f\x9d\x90 not really")), InputError);
 }
 
 } // namespace

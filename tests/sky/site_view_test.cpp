@@ -22,6 +22,38 @@ TEST(Atmosphere, DispersionMatchesFilippenko)
     EXPECT_EQ(dispersionArcsec(0, 400, 700, mountain), 0) << "none at the zenith";
 }
 
+// Bennett's refraction for an apparent altitude (J. Navigation 35, 255, 1982:
+// within 0.07' from the horizon up, at 1010 hPa and 10 C), in arcminutes.
+double bennett(double apparent)
+{
+    return 1 / std::tan((apparent + 7.31 / (apparent + 4.4)) * std::numbers::pi / 180);
+}
+
+TEST(Atmosphere, RefractionFollowsBennettDownToTheHorizon)
+{
+    const Refraction refraction = refractionFor(550, {1010, 10, 0});
+    double before = 0;
+    for (const double apparent : {90.0, 60.0, 45.0, 30.0, 20.0, 15.0, 14.0, 10.0, 5.0, 3.0, 2.0, 1.0, 0.5, 0.0}) {
+        const double expected = bennett(apparent);
+        const double trueAltitude = apparent - expected / 60;
+        const double got = refraction.arcsecAt(90 - trueAltitude) / 60;
+        EXPECT_NEAR(got, expected, std::max(0.3, 0.01 * expected)) << apparent;
+        EXPECT_GE(got, before) << "grows towards the horizon, at " << apparent;
+        before = got;
+    }
+}
+
+TEST(Atmosphere, DispersionGrowsDownToTheHorizon)
+{
+    const Atmosphere air {1013.25, 10, 0.5};
+    double before = 0;
+    for (const double altitude : {60.0, 20.0, 15.1, 14.9, 5.0, 3.4, 0.64}) {
+        const double spread = dispersionArcsec(90 - altitude, 400, 700, air);
+        EXPECT_GT(spread, before * 1.01) << altitude;
+        before = spread;
+    }
+}
+
 // The ICAO standard atmosphere: 1013.25 hPa at sea level, 795.0 at 2,000 m, 540.2 at 5,000 m.
 TEST(Atmosphere, StandardPressureFollowsTheIcaoTable)
 {
@@ -89,6 +121,46 @@ TEST(SiteView, AltitudesAndTransitsAgreeWithAstropy)
         ASSERT_TRUE(view->fromSite->transit);
         EXPECT_NEAR(
             *view->fromSite->transit, julianDay(t.year, t.month, t.day, t.hour, t.minute, t.second), 2.0 / (24 * 60));
+    }
+}
+
+struct PolarMoment {
+    GeoSite site;
+    UtcMoment moment;
+};
+
+// Where the Moon's declination, not the turning sky, lifts it: the verdict
+// agrees with the altitude shown (the upper limb against the horizon) and
+// the times come in order about the moment.
+TEST(SiteView, NearThePolesTheVerdictAgreesWithTheAltitude)
+{
+    const PolarMoment rows[] = {{{85, 0, 0}, {2026, 2, 4, 14, 0, 0}}, {{85, 0, 0}, {2026, 1, 9, 3, 0, 0}},
+        {{85, 0, 0}, {2026, 3, 19, 2, 0, 0}}, {{90, 0, 0}, {2026, 6, 21, 12, 0, 0}},
+        {{-89.99, 139.27, 2835}, {2026, 9, 22, 0, 0, 0}}, {{78.2, 15.6, 10}, {2026, 3, 3, 11, 0, 0}}};
+    for (const PolarMoment& row : rows) {
+        const Observation observation {row.site, {standardPressure(row.site.elevation), -20, 0.5}};
+        const SkyView sky = viewSky({200, 1000, 5, 640, 480}, 1, row.moment, observation);
+        const UtcMoment& m = row.moment;
+        const double now = julianDay(m.year, m.month, m.day, m.hour, m.minute, m.second);
+        for (const BodyView& body : sky.bodies) {
+            SCOPED_TRACE(std::string(body.facts->name) + " at " + isoText(m) + ", latitude " +
+                std::to_string(row.site.latitude));
+            const SiteView& v = *body.fromSite;
+            const bool upperLimbUp = v.altitude + body.apparentDiameterArcsec / 7200 >= 0;
+            if (v.passage == Passage::AlwaysAbove) {
+                EXPECT_TRUE(upperLimbUp) << v.altitude;
+            }
+            if (v.passage == Passage::NeverAbove) {
+                EXPECT_FALSE(upperLimbUp) << v.altitude;
+            }
+            if (v.rise && v.set && upperLimbUp) {
+                EXPECT_LE(*v.rise, now);
+                EXPECT_GE(*v.set, now);
+            }
+            EXPECT_LT(v.rise.value_or(-1e9), v.transit.value_or(1e9));
+            EXPECT_LT(v.transit.value_or(-1e9), v.set.value_or(1e9));
+            EXPECT_EQ(v.dispersionRough, v.dispersionPixels && v.altitude < 5);
+        }
     }
 }
 
