@@ -22,6 +22,10 @@ double pixelAlong(const CameraFigures& c, const char* axis, std::optional<double
             " px = " + exactNumber(*fromChip) + " um by more than 1%; using " + exactNumber(*pixel) + " um");
     if (pixel)
         return *pixel;
+    if (fromChip && (!std::isfinite(*fromChip) || *fromChip <= 0))
+        throw InputError("camera " + echoed(c.name) + ": the chip's " + exactNumber(*chip) + " mm / " +
+            exactNumber(resolution) + " px gives a pixel " + axis + " of " + exactNumber(*fromChip) +
+            " um, not a positive finite size");
     if (fromChip)
         return *fromChip;
     throw InputError(std::string("camera ") + echoed(c.name) + " has neither a pixel " + axis + " nor a chip " + axis);

@@ -2,6 +2,7 @@
 
 #include "camera_figures.h"
 #include "csv_records.h"
+#include "equipment_name.h"
 #include "exact_number.h"
 #include "input_error.h"
 #include "strict_number.h"
@@ -32,10 +33,7 @@ void addRecord(optics::EquipmentCatalogue& catalogue, const std::vector<std::str
     };
     const std::string_view kind = field(kKind);
     const std::string name(field(kName));
-    if (name.empty())
-        throw InputError("the name is empty");
-    if (!isValidUtf8(name))
-        throw InputError("the name is not valid UTF-8");
+    requireEquipmentName(name);
     const auto number = [&](Column column, NumberKind numberKind) {
         try {
             return strictNumber(field(column), numberKind);

@@ -63,8 +63,23 @@ EquipmentFormat formatOf(std::string_view text)
     return EquipmentFormat::Csv;
 }
 
+namespace {
+
+// Windows tools may save a file as UTF-16: a byte-order mark, or ASCII with
+// a zero byte beside every character.
+bool looksUtf16(std::string_view text)
+{
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
+        return true;
+    return text.size() >= 4 && (text[0] == '\0') != (text[1] == '\0') && (text[2] == '\0') != (text[3] == '\0');
+}
+
+} // namespace
+
 EquipmentFile readEquipment(std::string_view text, const std::string& path)
 {
+    if (looksUtf16(text))
+        throw InputError(path + ":1: the file is UTF-16; save it as UTF-8");
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
         throw InputError(path + ":1: the file is empty");
     EquipmentFile file;
@@ -79,6 +94,9 @@ EquipmentFile readEquipment(std::string_view text, const std::string& path)
         addCsvCatalogue(file.catalogue, text, path);
         break;
     }
+    const optics::EquipmentCatalogue& c = file.catalogue;
+    if (c.telescopes.items().empty() && c.cameras.items().empty() && c.lenses.items().empty())
+        file.warnings.push_back(path + ": holds no telescope, camera or lens");
     return file;
 }
 

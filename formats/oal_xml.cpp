@@ -1,6 +1,7 @@
 #include "oal_xml.h"
 
 #include "camera_figures.h"
+#include "equipment_name.h"
 #include "input_error.h"
 #include "strict_number.h"
 #include "text_file.h"
@@ -53,12 +54,22 @@ public:
     {
         throw InputError(path_ + ":" + placeOf(text_, node.offset_debug()) + ": " + why);
     }
+    // The element's text, the blanks about it trimmed unless it asks for
+    // them to be kept (xml:space="preserve", as names with edge blanks are
+    // written).
     std::string textOf(const pugi::xml_node& node, std::string_view name) const
     {
         const pugi::xml_node element = child(node, name);
-        std::string value = element.child_value();
-        const auto first = value.find_first_not_of(" \t\r\n");
-        value = first == std::string::npos ? "" : value.substr(first, value.find_last_not_of(" \t\r\n") - first + 1);
+        std::string value; // its text and CDATA parts, joined
+        for (const pugi::xml_node& part : element.children()) {
+            if (part.type() == pugi::node_pcdata || part.type() == pugi::node_cdata)
+                value += part.value();
+        }
+        if (std::string_view(element.attribute("xml:space").value()) != "preserve") {
+            const auto first = value.find_first_not_of(" \t\r\n");
+            value =
+                first == std::string::npos ? "" : value.substr(first, value.find_last_not_of(" \t\r\n") - first + 1);
+        }
         if (!isValidUtf8(value))
             fail(element, "<" + std::string(name) + "> is not UTF-8");
         return value;
@@ -88,8 +99,11 @@ public:
         const std::string model = textOf(node, "model");
         const std::string vendor = textOf(node, "vendor");
         const std::string name = vendor.empty() ? model : model.empty() ? vendor : vendor + " " + model;
-        if (name.empty())
-            fail(node, "the name is empty");
+        try {
+            requireEquipmentName(name);
+        } catch (const InputError& error) {
+            fail(child(node, "model"), error.what());
+        }
         return name;
     }
     template <typename Item> void add(optics::Shelf<Item>& shelf, Item item, const pugi::xml_node& node) const
@@ -113,6 +127,32 @@ bool isOfType(const pugi::xml_node& node, std::string_view type)
     return false;
 }
 
+// Where a document type declaration starts: XML allows one only in the
+// prolog, among comments, processing instructions and blanks; elsewhere
+// "<!DOCTYPE" is text, a comment or CDATA, and the parser judges it.
+std::optional<std::size_t> declarationAt(std::string_view text)
+{
+    std::size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    while (true) {
+        at = text.find_first_not_of(" \t\r\n", at);
+        if (at == std::string_view::npos)
+            return std::nullopt;
+        const std::string_view rest = text.substr(at);
+        const auto skipPast = [&](std::string_view end) {
+            const auto found = text.find(end, at);
+            at = found == std::string_view::npos ? text.size() : found + end.size();
+        };
+        if (rest.starts_with("<!--"))
+            skipPast("-->");
+        else if (rest.starts_with("<?"))
+            skipPast("?>");
+        else if (rest.starts_with("<!"))
+            return at;
+        else
+            return std::nullopt;
+    }
+}
+
 // Fixed notation: the schema's decimals take no exponent.
 std::string decimalText(double value)
 {
@@ -125,11 +165,9 @@ std::string decimalText(double value)
 
 optics::EquipmentCatalogue readOal(std::string_view text, const std::string& path, std::vector<std::string>& warnings)
 {
-    for (const std::string_view declaration : {"<!DOCTYPE", "<!ENTITY"}) {
-        if (const auto at = text.find(declaration); at != std::string_view::npos)
-            throw InputError(path + ":" + placeOf(text, std::ptrdiff_t(at)) +
-                ": a document type declaration is not accepted (no entities are defined or expanded)");
-    }
+    if (const auto at = declarationAt(text))
+        throw InputError(path + ":" + placeOf(text, std::ptrdiff_t(*at)) +
+            ": a document type declaration is not accepted (no entities are defined or expanded)");
     pugi::xml_document document;
     const pugi::xml_parse_result parsed =
         document.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
@@ -192,7 +230,10 @@ std::string oalText(const optics::EquipmentCatalogue& catalogue)
         node.append_attribute("id") = id.c_str();
         if (type)
             node.append_attribute("xsi:type") = type;
-        node.append_child("model").text() = model.c_str();
+        pugi::xml_node name = node.append_child("model");
+        name.text() = model.c_str();
+        if (model.find_first_of(" \t") == 0 || model.find_last_of(" \t") == model.size() - 1)
+            name.append_attribute("xml:space") = "preserve";
         return node;
     };
     const auto value = [](pugi::xml_node node, const char* element, const std::string& text) {

@@ -4,6 +4,7 @@
 #include "oculars_ini.h"
 
 #include "camera_figures.h"
+#include "equipment_name.h"
 #include "exact_number.h"
 #include "input_error.h"
 #include "strict_number.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <optional>
 
@@ -143,12 +145,18 @@ public:
         throw InputError(path_ + ":" + std::to_string(firstLine()) + ": " + kind_ + " " + std::to_string(index_) +
             " has no " + std::to_string(index_) + "\\" + std::string(key));
     }
+    // Qt's settings reader gives a leading '@' a meaning of its own, so its
+    // writer doubles one that is only text.
     std::string name() const
     {
         const Value& value = required("name");
-        if (value.text.empty() || !isValidUtf8(value.text))
-            throw InputError(place(value) + ": the name is empty or not UTF-8");
-        return value.text;
+        const std::string name = value.text.starts_with("@@") ? value.text.substr(1) : value.text;
+        try {
+            requireEquipmentName(name);
+        } catch (const InputError& error) {
+            throw InputError(place(value) + ": " + error.what());
+        }
+        return name;
     }
     double number(const Value& value, std::string_view key, NumberKind kind) const
     {
@@ -192,9 +200,11 @@ template <typename Item> void addUnique(optics::Shelf<Item>& shelf, Item item, c
         throw InputError(reader.place(reader.required("name")) + ": " + echoed(name) + " is named twice");
 }
 
-// Qt's escapes for a value that would not read back bare.
-std::string iniValue(const std::string& text)
+// Qt's escapes for a value that would not read back bare, and its doubled
+// '@' before one that would read as a typed value ("@Rect(1 2 3 4)").
+std::string iniValue(const std::string& name)
 {
+    const std::string text = name.starts_with('@') ? "@" + name : name;
     const bool bare = !text.empty() && text.find_first_of(";#\"\\,=\n\r\t") == std::string::npos &&
         text.front() != ' ' && text.back() != ' ';
     if (bare)
@@ -276,6 +286,14 @@ std::string ocularsIniText(const optics::EquipmentCatalogue& catalogue)
     const auto key = [](std::size_t index, const char* name, const std::string& value) {
         return std::to_string(index) + "\\" + name + "=" + value + "\n";
     };
+    // The chip's size, which planetarium programs show, is left out where it
+    // would not give the pixel back (an overflow, or a size below the
+    // smallest normal number): the pixel sizes are written anyway.
+    const auto chipKey = [&](std::size_t index, const char* name, double pixels, double pixel) {
+        const double chip = pixels * pixel / 1000;
+        const bool readsBack = std::isnormal(chip) && std::fabs(chip * 1000 / pixels - pixel) <= 1e-9 * pixel;
+        return readsBack ? key(index, name, exactNumber(chip)) : std::string();
+    };
     text += "\n[telescope]\n";
     const auto& telescopes = catalogue.telescopes.items();
     for (std::size_t i = 0; i < telescopes.size(); ++i)
@@ -287,9 +305,8 @@ std::string ocularsIniText(const optics::EquipmentCatalogue& catalogue)
     for (std::size_t i = 0; i < cameras.size(); ++i) {
         const optics::Camera& c = cameras[i];
         text += key(i, "name", iniValue(c.name)) + key(i, "resolutionX", exactNumber(c.width)) +
-            key(i, "resolutionY", exactNumber(c.height)) +
-            key(i, "chip_width", exactNumber(c.width * c.pixelSize / 1000)) +
-            key(i, "chip_height", exactNumber(c.height * c.pixelHeightOrSize() / 1000)) +
+            key(i, "resolutionY", exactNumber(c.height)) + chipKey(i, "chip_width", c.width, c.pixelSize) +
+            chipKey(i, "chip_height", c.height, c.pixelHeightOrSize()) +
             key(i, "pixel_width", exactNumber(c.pixelSize)) +
             key(i, "pixel_height", exactNumber(c.pixelHeightOrSize()));
     }

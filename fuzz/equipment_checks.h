@@ -1,8 +1,10 @@
 #pragma once
 
 // What every equipment reader must give when it accepts a file: each entry
-// findable by its name, every figure positive and finite. A broken promise
-// aborts, which the fuzzer reports.
+// findable by its name, every figure positive and finite, and a catalogue
+// that every export format gives back whole. A broken promise aborts, which
+// the fuzzer reports.
+#include "formats/equipment_file.h"
 #include "formats/input_error.h"
 #include "optics/equipment_catalogue.h"
 
@@ -33,6 +35,17 @@ inline void checkCatalogue(const optics::EquipmentCatalogue& catalogue)
     }
     for (const auto& l : catalogue.lenses.items()) {
         if (!catalogue.lenses.find(l.name) || !positive(l.factor))
+            std::abort();
+    }
+    for (const auto format :
+        {formats::EquipmentFormat::Csv, formats::EquipmentFormat::OcularsIni, formats::EquipmentFormat::Oal}) {
+        if (catalogue.telescopes.items().empty() && catalogue.cameras.items().empty() &&
+            catalogue.lenses.items().empty())
+            break; // an empty export is a file without equipment, which is refused
+        const formats::EquipmentFile back = formats::readEquipment(formats::equipmentText(catalogue, format), "export");
+        if (back.catalogue.telescopes.items() != catalogue.telescopes.items() ||
+            back.catalogue.cameras.items() != catalogue.cameras.items() ||
+            back.catalogue.lenses.items() != catalogue.lenses.items() || !back.warnings.empty())
             std::abort();
     }
 }

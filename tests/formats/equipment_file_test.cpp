@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <regex>
 
 namespace velmora::formats {
@@ -43,6 +44,17 @@ TEST(EquipmentFile, AnOalDocumentNamesByVendorAndModel)
     EXPECT_EQ(c.cameras.find("Oblong")->pixelHeight, 8.3);
 }
 
+TEST(EquipmentFile, AFileWithoutEquipmentIsSaid)
+{
+    for (const char* text : {"[General]\nIconResource=x.dll,3\n",
+             "kind,name,aperture_mm,focal_length_mm,pixel_um,"
+             "width_px,height_px,pixel_height_um,factor\n"}) {
+        const EquipmentFile file = readEquipment(text, "desktop.ini");
+        ASSERT_EQ(file.warnings.size(), 1u) << text;
+        EXPECT_EQ(file.warnings[0], "desktop.ini: holds no telescope, camera or lens");
+    }
+}
+
 TEST(EquipmentFile, PixelAndChipSizesThatDisagreeAreSaid)
 {
     const auto read = [](const std::string& pixel) {
@@ -73,20 +85,34 @@ TEST(EquipmentFile, FormatRecognisedByContent)
         EXPECT_EQ(formatOf(row.text), row.format) << row.text;
 }
 
-// Every format gives back what it was given: names, numbers, lenses and
-// pixel heights, in order.
+struct Entry {
+    const char* name;
+    double first, second; // a telescope's aperture and focal length, a camera's pixel and width, a lens's factor
+};
+
+// Every format gives back what it was given, names byte for byte and figures
+// exactly: blanks and tabs at the edges, quotes, commas, backslashes, the
+// '@' that Qt's reader would take for a typed value, non-ASCII, and figures
+// whose products overflow or underflow.
 TEST(EquipmentFile, ExportThenImportGivesTheSameEquipment)
 {
+    const Entry entries[] = {{"Name, with \"quotes\"; and # marks", 101.6, 1234.5678901234},
+        {"  edge blanks  ", 80, 500}, {"\tedge\ttabs\t", 0.5, 3}, {"back\\slash\\", 1e308, 4.9e-324},
+        {"@Invalid()", 1, 1}, {"@Rect(1 2 3 4)", 2, 2}, {"@@twice", 3, 3}, {"@ByteArray(abc)", 4, 4},
+        {"Ünïcødé 天文", 5e-7, 9e15}, {"a=b [c] ;d", 1e300, 1e300}, {"tiny", 1e-300, 1}, {"x", 0.1, 12345678901}};
     optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
-    catalogue.telescopes.add({"Name, with \"quotes\"; and # marks", 101.6, 1234.5678901234});
     catalogue.cameras.add({"Oblong\tcamera", 8.6, 752, 582, 8.3});
-    catalogue.lenses.add({"Reducer 0.63x", 0.63});
-    catalogue.lenses.add({"Barlow 2.5x", 2.5});
+    for (const Entry& e : entries) {
+        catalogue.telescopes.add({e.name, e.first, e.second});
+        catalogue.cameras.add({e.name, e.first, std::round(e.second) > 0 ? std::round(e.second) : 1, 1});
+        catalogue.lenses.add({e.name, e.first});
+    }
     for (const EquipmentFormat format : {EquipmentFormat::Csv, EquipmentFormat::OcularsIni, EquipmentFormat::Oal}) {
         const std::string text = equipmentText(catalogue, format);
+        EXPECT_EQ(text.find("inf"), std::string::npos) << formatName(format);
         EXPECT_EQ(formatOf(text), format);
         const EquipmentFile back = readEquipment(text, "export");
-        EXPECT_TRUE(back.warnings.empty()) << formatName(format);
+        EXPECT_TRUE(back.warnings.empty()) << formatName(format) << ": " << back.warnings.front();
         EXPECT_EQ(back.catalogue.telescopes.items(), catalogue.telescopes.items()) << formatName(format);
         EXPECT_EQ(back.catalogue.cameras.items(), catalogue.cameras.items()) << formatName(format);
         EXPECT_EQ(back.catalogue.lenses.items(), catalogue.lenses.items()) << formatName(format);
@@ -144,7 +170,7 @@ TEST(EquipmentFile, HostileFilesAreRefusedAtTheirPlace)
         {"[ccd]\n0\\name=C\n0\\resolutionX=10\n0\\resolutionY=10\n", "f:2:", "neither a pixel width nor a chip width"},
         {"[ccd]\n0\\name=C\n0\\resolutionX=10.5\n0\\resolutionY=10\n", "f:3:", "resolutionX"},
         {"[lens]\n0\\name=\n0\\multipler=2\n", "f:2:", "the name is empty"},
-        {"[lens]\n0\\name=\xFF\n0\\multipler=2\n", "f:2:", "not UTF-8"},
+        {"[lens]\n0\\name=\xFF\n0\\multipler=2\n", "f:2:", "not valid UTF-8"},
         {"[lens]\n0\\name=\"L\n", "f:2:", "not closed"},
         {"[lens]\n0\\name=\"L\" x\n", "f:2:", "after the closing quote"},
         {"[lens]\n0\\name=L\n0\\multipler=2\n1\\name=L\n1\\multipler=3\n", "f:4:", "named twice"},
@@ -171,7 +197,22 @@ TEST(EquipmentFile, HostileFilesAreRefusedAtTheirPlace)
         {oalWith("<lenses><lens id=\"a\"><model>B</model><factor>2</factor></lens>\n<lens id=\"b\"><model>B</model>"
                  "<factor>3</factor></lens></lenses>"),
             "f:4:", "named twice"},
-        {"", "f:1:", "the file is empty"}, {" \r\n\n", "f:1:", "the file is empty"}};
+        {"", "f:1:", "the file is empty"}, {" \r\n\n", "f:1:", "the file is empty"},
+        {std::string("\xFF\xFE[\0c\0c\0d\0]\0", 10), "f:1:", "UTF-16"},
+        {std::string("\0k\0i\0n\0d\0,", 10), "f:1:", "save it as UTF-8"},
+        // Names that could not be shown, written back or told apart.
+        {kCsvHeader + "lens,\"L\x01\",,,,,,,2\n", "f:2:", "control character U+0001"},
+        {kCsvHeader + "lens,\"L\r\nM\",,,,,,,2\n", "f:2:", "U+000D"},
+        {kCsvHeader + "lens,---,,,,,,,2\n", "f:2:", "no letter or digit"},
+        {"[lens]\n0\\name=\"L\\n\"\n", "f:2:", "U+000A"}, {"[lens]\n0\\name=\x1B[2J\n", "f:2:", "U+001B"},
+        {"[lens]\n0\\name=***\n", "f:2:", "no letter or digit"}, {"[lens]\n0\\name=L\xC2\x9B\n", "f:2:", "U+009B"},
+        {oalWith("<lenses><lens id=\"l\"><model>L&#1;</model><factor>2</factor></lens></lenses>"), "f:3:", "U+0001"},
+        {oalWith("<lenses><lens id=\"l\"><model>?</model><factor>2</factor></lens></lenses>"), "f:3:", "no letter"},
+        // A pixel from the chip's size that is no size.
+        {"[ccd]\n0\\name=C\n0\\resolutionX=1\n0\\resolutionY=1\n0\\chip_width=1e308\n",
+            "f:2:", "not a positive finite size"},
+        {"[ccd]\n0\\name=C\n0\\resolutionX=1e300\n0\\resolutionY=1\n0\\chip_width=1e-300\n",
+            "f:2:", "gives a pixel width of 0 um"}};
     const std::regex lineFirst("f:[0-9]+:.*");
     for (const BadFile& file : files) {
         const std::string message = refusalOf([&] { readEquipment(file.text, "f"); });
@@ -179,6 +220,19 @@ TEST(EquipmentFile, HostileFilesAreRefusedAtTheirPlace)
         EXPECT_TRUE(std::regex_match(message, lineFirst)) << file.text << ": " << message;
         EXPECT_NE(message.find(file.said), std::string::npos) << file.text << ": " << message;
     }
+}
+
+// A declaration's words in a comment, in CDATA or in a name are only text.
+TEST(EquipmentFile, DeclarationWordsOutsideThePrologAreText)
+{
+    const std::string texts[] = {"<!-- a <!DOCTYPE in a comment -->\n" + oalWith(""),
+        oalWith("<!-- <!DOCTYPE x> --><lenses><lens id=\"l\"><model><![CDATA[<!ENTITY>]]> B</model>"
+                "<factor>2</factor></lens></lenses>")};
+    for (const std::string& text : texts) {
+        const EquipmentFile file = readEquipment(text, "log.xml");
+        EXPECT_LE(file.catalogue.lenses.items().size(), 1u) << text;
+    }
+    EXPECT_EQ(readEquipment(texts[1], "log.xml").catalogue.lenses.items()[0].name, "<!ENTITY> B");
 }
 
 } // namespace
