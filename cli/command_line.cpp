@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -263,6 +264,25 @@ void checkCombinations(const Options& o, const DeepSkyOptionSet& deepSky)
         throw UsageError("--seeing does not apply to a sweep for --target");
 }
 
+// An output that is also read would be lost in the writing: the same file
+// under any name (a link, another path), by device and inode.
+void checkOutputsAreNotInputs(const Options& o)
+{
+    std::vector<std::pair<const char*, std::string>> inputs;
+    for (const std::string& catalogue : o.catalogues)
+        inputs.emplace_back("--catalogue", catalogue);
+    if (o.fits)
+        inputs.emplace_back("--fits", *o.fits);
+    for (const auto& [option, output] : {std::pair {"--svg", &o.svg}, std::pair {"--output", &o.output}}) {
+        for (const auto& [from, input] : inputs) {
+            std::error_code unknown;
+            if (*output && std::filesystem::equivalent(**output, input, unknown))
+                throw UsageError(std::string(option) + ": " + formats::echoed(**output) + " is also read, as " + from +
+                    "; write the output elsewhere");
+        }
+    }
+}
+
 } // namespace
 
 std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, std::ostream& out)
@@ -289,6 +309,7 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
         throw UsageError(error.what());
     }
     checkCombinations(options, deepSky);
+    checkOutputsAreNotInputs(options);
     options.observation = site.observation();
     return options;
 }

@@ -42,18 +42,38 @@ struct Temporary {
     }
 };
 
+// Where a symbolic link leads, however many links on, even to a file not
+// there yet: the link stays a link and its target is replaced.
+std::filesystem::path throughLinks(const std::string& option, const std::string& path)
+{
+    std::filesystem::path at(path);
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(at, error))
+            return at;
+        const std::filesystem::path next = std::filesystem::read_symlink(at, error);
+        if (error)
+            cannotWrite(option, path, error.message());
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    cannotWrite(option, path, std::strerror(ELOOP));
+}
+
 } // namespace
 
 void replaceFile(std::string_view option, const std::string& path, std::string_view contents)
 {
+    const std::filesystem::path target = throughLinks(std::string(option), path);
     struct stat existing { };
     mode_t mode = newFileMode();
-    if (stat(path.c_str(), &existing) == 0) {
+    if (stat(target.c_str(), &existing) == 0) {
         if (!S_ISREG(existing.st_mode))
             cannotWrite(option, path, S_ISDIR(existing.st_mode) ? "it is a folder" : "it is not a regular file");
+        // A file nobody may write is kept, even from the superuser.
+        if ((existing.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0)
+            cannotWrite(option, path, "it is write-protected");
         mode = existing.st_mode & 07777;
     }
-    const std::filesystem::path target(path);
     std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     if (target.filename().string().size() > 200) // room for the suffix within NAME_MAX
         pattern = (target.parent_path() / ".velmora-calc.XXXXXX").string();
@@ -78,7 +98,7 @@ void replaceFile(std::string_view option, const std::string& path, std::string_v
     temporary.descriptor = -1;
     if (close(descriptor) != 0)
         cannotWrite(option, path, std::strerror(errno));
-    if (rename(temporary.path.c_str(), path.c_str()) != 0)
+    if (rename(temporary.path.c_str(), target.c_str()) != 0)
         cannotWrite(option, path, std::strerror(errno));
     temporary.kept = true;
 }

@@ -34,14 +34,15 @@ template <typename Number> void appendArray(std::string& text, const std::vector
     text += ']';
 }
 
-// Plain ASCII needs no escaping; anything else goes through the library.
+// Plain ASCII needs no escaping; anything else goes through the library,
+// which gives a byte that is not UTF-8 as U+FFFD rather than fail.
 void appendString(std::string& text, const std::string& value)
 {
     const bool plain = std::ranges::all_of(value, [](char c) { return c >= 0x20 && c != '"' && c != '\\'; });
     if (plain)
         text.append(1, '"').append(value).append(1, '"');
     else
-        text += nlohmann::json(value).dump();
+        text += nlohmann::json(value).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 void appendValue(std::string& text, const Value& value)

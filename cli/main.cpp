@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -32,6 +33,11 @@ namespace {
 int main(int argc, char* argv[])
 {
     std::set_terminate(reportEscapedException);
+    // A closed pipe or a file-size limit fails the write, which is then
+    // reported with the output-failure status, rather than end the process
+    // without a word (and, past the size limit, with a temporary file left).
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     std::ios::sync_with_stdio(false); // the standard streams alone write
     return velmora::cli::run(argc, argv, std::cout, std::cerr);
 }

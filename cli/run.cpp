@@ -8,6 +8,7 @@
 #include "equipment_choice.h"
 #include "file_output.h"
 #include "formats/input_error.h"
+#include "formats/text_file.h"
 #include "framing_svg.h"
 #include "number_texts.h"
 #include "output_error.h"
@@ -17,6 +18,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <deque>
 #include <future>
@@ -182,15 +184,22 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
         return kDone;
     }
     const ChosenTrain chosen = chooseTrain(options, catalogue);
+    if (options.format == Format::Json && options.fits && !formats::isValidUtf8(*options.fits))
+        err << "velmora-calc: warning: the --fits path is not UTF-8; JSON gives its stray bytes as U+FFFD\n";
+    const sky::SkyField field = sky::skyFieldOf(chosen.train);
+    if ((target || options.suggest) && !field.isPositiveAndFinite())
+        throw UsageError(std::string(target ? "--target" : "--suggest") + ": the rig's field" +
+            (std::isfinite(field.width) && std::isfinite(field.height)
+                    ? " (" + readableNumber(field.width) + " x " + readableNumber(field.height) + " arcmin)"
+                    : std::string()) +
+            " is not a positive finite size, so nothing can be framed on it");
     if (options.suggest) {
-        writeSuggestions(
-            out, sky::suggestTargets(*deepSky, sky::skyFieldOf(chosen.train), options.suggestion), options.format);
+        writeSuggestions(out, sky::suggestTargets(*deepSky, field, options.suggestion), options.format);
         return kDone;
     }
     Computation computation = compute(chosen, options);
     if (target) {
-        computation.target =
-            sky::frameTarget(*target->object, target->shape, sky::skyFieldOf(chosen.train), options.overlap);
+        computation.target = sky::frameTarget(*target->object, target->shape, field, options.overlap);
         if (options.svg)
             writeTargetFraming(*computation.target, options);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/text_file.h"
+
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,7 +20,7 @@ inline std::string didYouMean(const std::vector<std::string>& closest)
 {
     std::string offer;
     for (const std::string& name : closest)
-        offer += (offer.empty() ? " (did you mean " : ", ") + name;
+        offer += (offer.empty() ? " (did you mean " : ", ") + formats::printable(name);
     return offer.empty() ? offer : offer + "?)";
 }
 

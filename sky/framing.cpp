@@ -84,10 +84,12 @@ std::uint64_t framesToReach(double span, double size, double overlap)
 } // namespace
 
 // Whatever the angle, the whole must be at least the minor axis each way,
-// which bounds both sides. For each number of columns from there, the
-// fewest rows that hold the outline (the margin grows with the rows); the
-// search stops once the columns with the fewest rows cost more frames than
-// the best grid found.
+// which bounds both sides, and its diagonal at least the major axis. Every
+// grid has a shorter side of k frames: for each k, the fewest frames the
+// other way that hold the outline (the margin grows with them), k along the
+// width and then along the height. A grid whose shorter side is k has at
+// least k² frames, so the search ends when k² passes the best grid found:
+// a thousand steps at most, however long and thin the outline.
 std::optional<FramedMosaic> fewestFrames(
     const SkyField& frame, const Outline& outline, double overlap, std::uint32_t mostFrames)
 {
@@ -95,31 +97,51 @@ std::optional<FramedMosaic> fewestFrames(
     const std::uint64_t fewestRows = framesToReach(outline.minorAxis, frame.height, overlap);
     if (fewestColumns > mostFrames / fewestRows)
         return std::nullopt;
-    const auto holds = [&](std::uint64_t columns, std::uint64_t rows) {
+    // Over the grids within the limit the squared diagonal is convex in the
+    // columns, so it is longest at one of the two extremes.
+    const auto diagonal = [&](double columns, double rows) {
+        return std::hypot(
+            frame.width * (1 + (columns - 1) * (1 - overlap)), frame.height * (1 + (rows - 1) * (1 - overlap)));
+    };
+    const double most = mostFrames;
+    if (std::max(diagonal(double(fewestColumns), most / double(fewestColumns)),
+            diagonal(most / double(fewestRows), double(fewestRows))) < outline.majorAxis)
+        return std::nullopt;
+
+    std::optional<FramedMosaic> best;
+    const auto limit = [&] { return best ? best->frames() : std::uint64_t {mostFrames}; };
+    const auto margin = [&](std::uint64_t columns, std::uint64_t rows) {
         return fitMargin(
             mosaicField(frame, static_cast<std::uint32_t>(columns), static_cast<std::uint32_t>(rows), overlap),
             outline);
     };
-    std::optional<FramedMosaic> best;
-    for (std::uint64_t columns = fewestColumns; columns * fewestRows <= (best ? best->frames() : mostFrames);
-         ++columns) {
-        const std::uint64_t mostRows = (best ? best->frames() : mostFrames) / columns;
-        if (mostRows < fewestRows || holds(columns, mostRows).best < 1)
-            continue;
-        std::uint64_t low = fewestRows, high = mostRows; // it holds at high
-        while (low < high) {
+    // With `k` frames one way, the fewest the other way from `least` on.
+    const auto tryGrids = [&](std::uint64_t k, std::uint64_t least, bool kColumns) {
+        const auto grid = [&](std::uint64_t other) { return kColumns ? margin(k, other) : margin(other, k); };
+        std::uint64_t low = least;
+        std::uint64_t high = limit() / k;
+        if (high < low || grid(high).best < 1)
+            return;
+        while (low < high) { // it holds at high
             const std::uint64_t middle = (low + high) / 2;
-            if (holds(columns, middle).best >= 1)
+            if (grid(middle).best >= 1)
                 high = middle;
             else
                 low = middle + 1;
         }
-        const FitMargin margin = holds(columns, high);
-        const FramedMosaic candidate {static_cast<std::uint32_t>(columns), static_cast<std::uint32_t>(high), overlap,
-            margin.bestAngle, margin.best};
+        const FitMargin fit = grid(high);
+        const auto columns = static_cast<std::uint32_t>(kColumns ? k : high);
+        const auto rows = static_cast<std::uint32_t>(kColumns ? high : k);
+        const FramedMosaic candidate {columns, rows, overlap, fit.bestAngle, fit.best};
         if (!best || candidate.frames() < best->frames() ||
             (candidate.frames() == best->frames() && candidate.margin > best->margin))
             best = candidate;
+    };
+    for (std::uint64_t k = 1; k * k <= limit(); ++k) {
+        if (k >= fewestColumns)
+            tryGrids(k, std::max(k, fewestRows), true);
+        if (k >= fewestRows)
+            tryGrids(k, std::max(k, fewestColumns), false);
     }
     return best;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -9,6 +10,11 @@ namespace velmora::sky {
 struct SkyField {
     double width;
     double height;
+
+    bool isPositiveAndFinite() const
+    {
+        return width > 0 && height > 0 && std::isfinite(width) && std::isfinite(height);
+    }
 };
 
 // An object's outline: an ellipse with its axes in arcminutes and the major

@@ -103,5 +103,40 @@ TEST(Framing, AnObjectBeyondAMillionFramesHasNoMosaic)
     EXPECT_FALSE(fewestFrames({1e-12, 1e-12}, {1e6, 1e6, 0}, 0.49));
 }
 
+struct SearchedMosaic {
+    SkyField frame;
+    Outline outline;
+    double overlap;
+};
+
+// Against every grid of up to 400 frames, tried one by one: the fewest
+// frames, and the largest margin among grids of that many.
+TEST(Framing, FewestFramesMatchTheSearchOfEveryGrid)
+{
+    constexpr std::uint32_t kMost = 400;
+    const SearchedMosaic rows[] = {{{20, 10}, {300, 2, 0}, 0.1}, {{20, 10}, {300, 2, 90}, 0.1},
+        {{20, 10}, {300, 2, 33}, 0.2}, {{10, 30}, {95, 60, 120}, 0.1}, {{5, 5}, {60, 59, 10}, 0.45},
+        {{8, 2}, {1500, 1, 0}, 0.0}, {{3, 4}, {40, 40, 0}, 0.3}, {{3, 4}, {9000, 1, 0}, 0.1}};
+    for (const SearchedMosaic& row : rows) {
+        SCOPED_TRACE(row.outline.majorAxis);
+        std::uint64_t fewest = 0;
+        double margin = 0;
+        for (std::uint32_t columns = 1; columns <= kMost; ++columns) {
+            for (std::uint32_t rows = 1; columns * rows <= kMost; ++rows) {
+                const double k = fitMargin(mosaicField(row.frame, columns, rows, row.overlap), row.outline).best;
+                const std::uint64_t frames = std::uint64_t {columns} * rows;
+                if (k >= 1 && (!fewest || frames < fewest || (frames == fewest && k > margin)))
+                    fewest = frames, margin = k;
+            }
+        }
+        const auto mosaic = fewestFrames(row.frame, row.outline, row.overlap, kMost);
+        ASSERT_EQ(mosaic.has_value(), fewest > 0);
+        if (mosaic) {
+            EXPECT_EQ(mosaic->frames(), fewest);
+            EXPECT_DOUBLE_EQ(mosaic->margin, margin);
+        }
+    }
+}
+
 } // namespace
 } // namespace velmora::sky
