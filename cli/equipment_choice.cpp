@@ -9,7 +9,7 @@
 #include "usage_error.h"
 
 #include <algorithm>
-#include <map>
+#include <cstdint>
 #include <optional>
 #include <ostream>
 
@@ -50,23 +50,29 @@ const Item& lookUp(const optics::Shelf<Item>& shelf, const std::string& name, co
 
 namespace {
 
-// Puts each entry of `from` on `into`, saying which entry of which file it
-// replaces when it differs; `sources` remembers where each name came from.
+// The file each entry of a shelf came from, by position: an index into the
+// catalogues' paths, or none for the built-in catalogue.
+using Origins = std::vector<std::optional<std::uint32_t>>;
+
+// Moves each entry of `from`, read from file number `file`, onto `into`,
+// saying which entry of which file it replaces when it differs.
 template <typename Item>
-void putAll(optics::Shelf<Item>& into, const optics::Shelf<Item>& from, const char* kind, const std::string& path,
-    std::map<std::string, std::string>& sources, std::ostream& err)
+void putAll(optics::Shelf<Item>& into, optics::Shelf<Item>&& from, const char* kind,
+    const std::vector<std::string>& paths, std::uint32_t file, Origins& origins, std::ostream& err)
 {
-    for (const Item& item : from.items()) {
-        const std::string key = std::string(kind) + optics::nameKey(item.name);
+    std::vector<Item> items = from.release();
+    into.reserve(into.items().size() + items.size());
+    origins.reserve(into.items().size() + items.size());
+    for (Item& item : items) {
         if (const Item* earlier = into.find(item.name); earlier && !(*earlier == item)) {
-            const auto source = sources.find(key);
+            const auto source = origins[static_cast<std::size_t>(earlier - into.items().data())];
             err << "velmora-calc: warning: the " << kind << " " << formats::echoed(item.name) << " of "
-                << formats::echoed(path) << " replaces the one of "
-                << (source == sources.end() ? std::string("the built-in catalogue") : formats::echoed(source->second))
-                << '\n';
+                << formats::echoed(paths[file]) << " replaces the one of "
+                << (source ? formats::echoed(paths[*source]) : std::string("the built-in catalogue")) << '\n';
         }
-        into.put(item);
-        sources[key] = path;
+        const std::size_t position = into.put(std::move(item));
+        origins.resize(into.items().size());
+        origins[position] = file;
     }
 }
 
@@ -75,8 +81,12 @@ void putAll(optics::Shelf<Item>& into, const optics::Shelf<Item>& from, const ch
 optics::EquipmentCatalogue loadCatalogue(const Options& options, std::ostream& err)
 {
     optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
-    std::map<std::string, std::string> sources;
-    for (const std::string& path : options.catalogues) {
+    Origins telescopes(catalogue.telescopes.items().size());
+    Origins cameras(catalogue.cameras.items().size());
+    Origins lenses(catalogue.lenses.items().size());
+    const std::vector<std::string>& paths = options.catalogues;
+    for (std::uint32_t number = 0; number < paths.size(); ++number) {
+        const std::string& path = paths[number];
         formats::EquipmentFile file;
         try {
             file = formats::readEquipment(formats::readRegularFile(path), path);
@@ -85,9 +95,9 @@ optics::EquipmentCatalogue loadCatalogue(const Options& options, std::ostream& e
         }
         for (const std::string& warning : file.warnings)
             err << "velmora-calc: warning: " << warning << '\n';
-        putAll(catalogue.telescopes, file.catalogue.telescopes, "telescope", path, sources, err);
-        putAll(catalogue.cameras, file.catalogue.cameras, "camera", path, sources, err);
-        putAll(catalogue.lenses, file.catalogue.lenses, "lens", path, sources, err);
+        putAll(catalogue.telescopes, std::move(file.catalogue.telescopes), "telescope", paths, number, telescopes, err);
+        putAll(catalogue.cameras, std::move(file.catalogue.cameras), "camera", paths, number, cameras, err);
+        putAll(catalogue.lenses, std::move(file.catalogue.lenses), "lens", paths, number, lenses, err);
     }
     return catalogue;
 }

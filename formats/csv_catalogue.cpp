@@ -9,6 +9,7 @@
 #include "text_file.h"
 
 #include <array>
+#include <cstring>
 #include <initializer_list>
 
 namespace velmora::formats {
@@ -23,13 +24,13 @@ constexpr std::size_t kFirstHeaderColumns = 7; // the header before lenses and p
 
 // One record; a fault throws InputError without the place, which the
 // caller adds.
-void addRecord(optics::EquipmentCatalogue& catalogue, const std::vector<std::string>& fields, std::size_t columns)
+void addRecord(optics::EquipmentCatalogue& catalogue, const std::vector<std::string_view>& fields, std::size_t columns)
 {
     if (fields.size() != columns)
         throw InputError(
             "expected " + std::to_string(columns) + " comma-separated columns, found " + std::to_string(fields.size()));
     const auto field = [&](Column column) -> std::string_view {
-        return std::size_t(column) < fields.size() ? std::string_view(fields[column]) : std::string_view();
+        return std::size_t(column) < fields.size() ? fields[column] : std::string_view();
     };
     const std::string_view kind = field(kKind);
     const std::string name(field(kName));
@@ -72,11 +73,11 @@ void addRecord(optics::EquipmentCatalogue& catalogue, const std::vector<std::str
     }
 }
 
-std::string joined(const std::vector<std::string>& fields)
+std::string joined(const std::vector<std::string_view>& fields)
 {
     std::string text;
-    for (const std::string& field : fields)
-        text += (text.empty() ? "" : ",") + field;
+    for (const std::string_view field : fields)
+        text.append(text.empty() ? "" : ",").append(field);
     return text;
 }
 
@@ -93,22 +94,50 @@ std::string csvField(const std::string& text)
 
 } // namespace
 
+namespace {
+
+// Room for the entries of each kind the lines start with, made before they
+// are read: a catalogue of a million lenses then grows no vector twice.
+void reserveFor(optics::EquipmentCatalogue& catalogue, std::string_view text)
+{
+    std::size_t telescopes = 0, cameras = 0, lenses = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::string_view line = text.substr(start, 10);
+        telescopes += line.starts_with("telescope,");
+        cameras += line.starts_with("camera,");
+        lenses += line.starts_with("lens,");
+        const auto* end = static_cast<const char*>(std::memchr(text.data() + start, '\n', text.size() - start));
+        start = end ? static_cast<std::size_t>(end - text.data()) + 1 : text.size();
+    }
+    catalogue.telescopes.reserve(catalogue.telescopes.items().size() + telescopes);
+    catalogue.cameras.reserve(catalogue.cameras.items().size() + cameras);
+    catalogue.lenses.reserve(catalogue.lenses.items().size() + lenses);
+}
+
+} // namespace
+
 void addCsvCatalogue(optics::EquipmentCatalogue& catalogue, std::string_view text, const std::string& path)
 {
-    const std::vector<CsvRecord> records = csvRecords(text, path);
-    const std::string header = records.empty() ? std::string() : joined(records.front().fields);
     const std::string firstHeader = joined({kColumns.begin(), kColumns.begin() + kFirstHeaderColumns});
-    if (records.empty() || records.front().line != 1 || (header != kCatalogueCsvHeader && header != firstHeader))
-        throw InputError(path + ":1: the header must be " + std::string(kCatalogueCsvHeader));
-    const std::size_t columns = records.front().fields.size();
+    std::size_t columns = 0; // of the header, once read
     optics::EquipmentCatalogue extended = catalogue;
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        try {
-            addRecord(extended, records[i].fields, columns);
-        } catch (const InputError& error) {
-            throw InputError(path + ":" + std::to_string(records[i].line) + ": " + error.what());
+    reserveFor(extended, text);
+    forEachCsvRecord(text, path, ',', [&](const CsvView& record) {
+        if (!columns) {
+            const std::string header = joined(record.fields);
+            if (record.line != 1 || (header != kCatalogueCsvHeader && header != firstHeader))
+                throw InputError(path + ":1: the header must be " + std::string(kCatalogueCsvHeader));
+            columns = record.fields.size();
+            return;
         }
-    }
+        try {
+            addRecord(extended, record.fields, columns);
+        } catch (const InputError& error) {
+            throw InputError(path + ":" + std::to_string(record.line) + ": " + error.what());
+        }
+    });
+    if (!columns)
+        throw InputError(path + ":1: the header must be " + std::string(kCatalogueCsvHeader));
     catalogue = std::move(extended);
 }
 

@@ -47,11 +47,10 @@ void forEachCsvRecord(std::string_view text, const std::string& path, char separ
                 std::string& field = unquoted.emplace_back();
                 ++i;
                 for (;;) {
-                    const std::size_t quote = nextOf(text, '"', i, text.size());
-                    if (quote == text.size())
-                        throw InputError(path + ":" + std::to_string(record.line) + ": a quoted field is not closed");
-                    for (std::size_t j = nextOf(text, '\n', i, quote); j < quote; j = nextOf(text, '\n', j + 1, quote))
-                        ++line;
+                    const std::size_t quote = nextOf(text, '"', i, end);
+                    if (quote == end)
+                        throw InputError(
+                            path + ":" + std::to_string(record.line) + ": a quoted field is not closed on its line");
                     field.append(text.substr(i, quote - i));
                     i = quote + 1;
                     if (i < text.size() && text[i] == '"') { // a doubled quote
@@ -61,8 +60,6 @@ void forEachCsvRecord(std::string_view text, const std::string& path, char separ
                     }
                     break;
                 }
-                if (end < i) // the quotes held a line end
-                    end = lineEndFrom(i);
                 // Text after the closing quote belongs to the field too.
                 const std::size_t stop = nextOf(text, separator, i, end);
                 field.append(text.substr(i, stop - i));
@@ -78,9 +75,8 @@ void forEachCsvRecord(std::string_view text, const std::string& path, char separ
             if (i == end)
                 break;
             ++i; // past the separator
-            // Enough read: the rest of the line is skipped unless a quote
-            // there could carry the record onto the next line.
-            if (record.fields.size() >= fieldsWanted && nextOf(text, '"', i, end) == end) {
+            // Enough read: the rest of the line is skipped.
+            if (record.fields.size() >= fieldsWanted) {
                 i = end;
                 break;
             }
@@ -89,15 +85,6 @@ void forEachCsvRecord(std::string_view text, const std::string& path, char separ
         i = nextOf(text, '\n', i, text.size()) + 1;
         ++line;
     }
-}
-
-std::vector<CsvRecord> csvRecords(std::string_view text, const std::string& path, char separator)
-{
-    std::vector<CsvRecord> records;
-    forEachCsvRecord(text, path, separator, [&records](const CsvView& record) {
-        records.push_back({record.line, std::vector<std::string>(record.fields.begin(), record.fields.end())});
-    });
-    return records;
 }
 
 } // namespace velmora::formats

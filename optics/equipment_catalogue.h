@@ -4,62 +4,131 @@
 #include "name_match.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace velmora::optics {
 
 // Equipment of one kind, in the order it was added, found by name with
-// nameKey's matching. Each addition and look-up is one hash probe, so that
-// catalogues of any size load in linear time.
+// nameKey's matching. The index is an open-addressed table of positions,
+// hashed by key and compared without building keys, so that a catalogue of
+// a million entries loads in linear time and in little more room than the
+// entries themselves.
 template <typename Item> class Shelf {
 public:
     // False, and nothing added, when the name or an alias is taken.
     bool add(Item item, std::initializer_list<std::string_view> aliases = {})
     {
-        std::vector<std::string> keys {nameKey(item.name)};
+        std::vector<std::string_view> names {item.name};
         for (const std::string_view alias : aliases) {
-            if (std::string key = nameKey(alias); std::ranges::find(keys, key) == keys.end())
-                keys.push_back(std::move(key));
+            if (std::ranges::none_of(names, [&](std::string_view name) { return sameNameKey(name, alias); }))
+                names.push_back(alias);
         }
-        for (const std::string& key : keys) {
-            if (index_.contains(key))
-                return false;
+        if (std::ranges::any_of(names, [this](std::string_view name) { return locate(name).second != kEmpty; }))
+            return false;
+        const auto position = static_cast<std::uint32_t>(items_.size());
+        for (std::size_t i = 1; i < names.size(); ++i) {
+            aliases_.emplace_back(std::string(names[i]), position);
+            enter(kAlias | static_cast<std::uint32_t>(aliases_.size() - 1));
         }
-        for (std::string& key : keys)
-            index_.emplace(std::move(key), items_.size());
-        names_.push_back(item.name);
         items_.push_back(std::move(item));
+        enter(position);
         return true;
     }
 
-    // Adds the item, or puts it in the place of the one of the same name.
-    void put(Item item)
+    // Adds the item, or puts it in the place of the one of the same name;
+    // gives its position.
+    std::size_t put(Item item)
     {
-        if (const auto found = index_.find(nameKey(item.name)); found != index_.end()) {
-            names_[found->second] = item.name;
-            items_[found->second] = std::move(item);
-            return;
+        if (const std::uint32_t found = locate(item.name).second; found != kEmpty) {
+            items_[positionOf(found)] = std::move(item);
+            return positionOf(found);
         }
         add(std::move(item));
+        return items_.size() - 1;
+    }
+
+    // The items, moved out; the shelf is left empty.
+    std::vector<Item> release()
+    {
+        std::vector<Item> items = std::move(items_);
+        *this = Shelf();
+        return items;
     }
 
     const Item* find(std::string_view name) const
     {
-        const auto found = index_.find(nameKey(name));
-        return found != index_.end() ? &items_[found->second] : nullptr;
+        const std::uint32_t found = locate(name).second;
+        return found != kEmpty ? &items_[positionOf(found)] : nullptr;
     }
 
-    std::vector<std::string> closest(std::string_view name) const { return closestNames(name, names_); }
+    std::vector<std::string> closest(std::string_view name) const
+    {
+        std::vector<std::string> names;
+        for (const Item& item : items_)
+            names.push_back(item.name);
+        return closestNames(name, names);
+    }
     const std::vector<Item>& items() const { return items_; }
+    // Room for `count` items in all, so that none is moved while they come.
+    void reserve(std::size_t count)
+    {
+        items_.reserve(count);
+        if (count * 2 > slots_.size())
+            rehash(std::bit_ceil(count * 2));
+    }
 
 private:
+    static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
+    static constexpr std::uint32_t kAlias = 0x80000000; // marks an alias's number
+
+    std::string_view nameOf(std::uint32_t entry) const
+    {
+        return entry & kAlias ? std::string_view(aliases_[entry & ~kAlias].first) : items_[entry].name;
+    }
+    std::size_t positionOf(std::uint32_t entry) const
+    {
+        return entry & kAlias ? aliases_[entry & ~kAlias].second : entry;
+    }
+    // The slot holding the name's entry, or the empty slot where it would go.
+    std::pair<std::size_t, std::uint32_t> locate(std::string_view name) const
+    {
+        if (slots_.empty())
+            return {0, kEmpty};
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t slot = nameKeyHash(name) & mask;; slot = (slot + 1) & mask) {
+            if (slots_[slot] == kEmpty || sameNameKey(nameOf(slots_[slot]), name))
+                return {slot, slots_[slot]};
+        }
+    }
+    // Enters an entry whose name is not yet in the table, kept at most half full.
+    void enter(std::uint32_t entry)
+    {
+        if ((entries_ + 1) * 2 > slots_.size())
+            rehash(std::max<std::size_t>(16, slots_.size() * 2));
+        slots_[locate(nameOf(entry)).first] = entry;
+        ++entries_;
+    }
+    void rehash(std::size_t slots)
+    {
+        std::vector<std::uint32_t> old(slots, kEmpty);
+        old.swap(slots_);
+        entries_ = 0;
+        for (const std::uint32_t kept : old) {
+            if (kept != kEmpty)
+                enter(kept);
+        }
+    }
+
     std::vector<Item> items_;
-    std::vector<std::string> names_;
-    std::unordered_map<std::string, std::size_t> index_;
+    std::vector<std::pair<std::string, std::uint32_t>> aliases_; // other names and the positions they name
+    std::vector<std::uint32_t> slots_;
+    std::size_t entries_ = 0;
 };
 
 // The equipment a front end can choose from.

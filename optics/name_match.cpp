@@ -6,15 +6,53 @@
 
 namespace velmora::optics {
 
+namespace {
+
+// A byte that counts in a name's key, lowered; 0 for one that does not.
+char keyByte(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    // Bytes beyond ASCII (UTF-8 letters) are kept as they are.
+    return byte >= 0x80 || std::isalnum(byte) ? static_cast<char>(std::tolower(byte)) : '\0';
+}
+
+} // namespace
+
+std::uint64_t nameKeyHash(std::string_view name)
+{
+    std::uint64_t hash = 14695981039346656037u; // FNV-1a
+    for (const char c : name) {
+        if (const char k = keyByte(c)) {
+            hash ^= static_cast<unsigned char>(k);
+            hash *= 1099511628211u;
+        }
+    }
+    return hash;
+}
+
+bool sameNameKey(std::string_view a, std::string_view b)
+{
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (;;) {
+        while (i < a.size() && !keyByte(a[i]))
+            ++i;
+        while (j < b.size() && !keyByte(b[j]))
+            ++j;
+        if (i == a.size() || j == b.size())
+            return i == a.size() && j == b.size();
+        if (keyByte(a[i++]) != keyByte(b[j++]))
+            return false;
+    }
+}
+
 std::string nameKey(std::string_view name)
 {
     std::string key;
     key.reserve(name.size());
     for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        // Bytes beyond ASCII (UTF-8 letters) are kept as they are.
-        if (byte >= 0x80 || std::isalnum(byte))
-            key += static_cast<char>(std::tolower(byte));
+        if (const char k = keyByte(c))
+            key += k;
     }
     return key;
 }

@@ -202,7 +202,8 @@ TEST(EquipmentFile, HostileFilesAreRefusedAtTheirPlace)
         {std::string("\0k\0i\0n\0d\0,", 10), "f:1:", "save it as UTF-8"},
         // Names that could not be shown, written back or told apart.
         {kCsvHeader + "lens,\"L\x01\",,,,,,,2\n", "f:2:", "control character U+0001"},
-        {kCsvHeader + "lens,\"L\r\nM\",,,,,,,2\n", "f:2:", "U+000D"},
+        {kCsvHeader + "lens,\"L\rM\",,,,,,,2\n", "f:2:", "U+000D"},
+        {kCsvHeader + "lens,\"L\nM\",,,,,,,2\n", "f:2:", "not closed on its line"},
         {kCsvHeader + "lens,---,,,,,,,2\n", "f:2:", "no letter or digit"},
         {"[lens]\n0\\name=\"L\\n\"\n", "f:2:", "U+000A"}, {"[lens]\n0\\name=\x1B[2J\n", "f:2:", "U+001B"},
         {"[lens]\n0\\name=***\n", "f:2:", "no letter or digit"}, {"[lens]\n0\\name=L\xC2\x9B\n", "f:2:", "U+009B"},
