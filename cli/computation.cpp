@@ -65,13 +65,18 @@ Computation compute(const ChosenTrain& chosen, const Options& options)
 Sweep::Sweep(const optics::EquipmentCatalogue& catalogue, const Options& options) :
       telescopes_(catalogue.telescopes.items()), cameras_(catalogue.cameras.items()), options_(options)
 {
+    const optics::Telescope any {"", 1, 1}; // the binning's rule is the camera's alone
+    for (std::uint32_t c = 0; c < cameras_.size(); ++c) {
+        if (trainOf(any, cameras_[c], options).hasWholeBinnedPixel())
+            usable_.push_back(c);
+    }
     if (!options.sortBy)
         return;
     // The run stops at the sort key's own step: what comes after it is not needed to rank.
     std::vector<std::pair<double, Pair>> keys;
     keys.reserve(size());
     for (std::uint32_t t = 0; t < telescopes_.size(); ++t) {
-        for (std::uint32_t c = 0; c < cameras_.size(); ++c) {
+        for (const std::uint32_t c : usable_) {
             const optics::OpticalTrain train = trainOf(telescopes_[t], cameras_[c], options);
             const Outcome outcome = calculateValues(optics::engineInputs(train), options.sortBy);
             keys.push_back(
@@ -86,14 +91,14 @@ Sweep::Sweep(const optics::EquipmentCatalogue& catalogue, const Options& options
 
 std::size_t Sweep::size() const
 {
-    return telescopes_.size() * cameras_.size();
+    return telescopes_.size() * usable_.size();
 }
 
 Sweep::Pair Sweep::pairAt(std::size_t index) const
 {
     if (!sorted_.empty())
         return sorted_[index];
-    return {static_cast<std::uint32_t>(index / cameras_.size()), static_cast<std::uint32_t>(index % cameras_.size())};
+    return {static_cast<std::uint32_t>(index / usable_.size()), usable_[index % usable_.size()]};
 }
 
 Computation Sweep::row(std::size_t index) const

@@ -30,7 +30,8 @@ optics::OpticalTrain trainOf(const optics::Telescope& telescope, const optics::C
 std::optional<double> pixelFieldOf(const Outcome& outcome);
 
 // Every telescope with every camera of the catalogue, with the options'
-// barlow and binning, in catalogue order or sorted by the --sort-by result
+// barlow and binning (a camera that the binning leaves without a whole
+// pixel is skipped), in catalogue order or sorted by the --sort-by result
 // (ascending; rows without it last). A row is computed when asked for, from
 // any thread; only the sort keys are kept, so that a sweep of any size runs
 // in little memory.
@@ -39,6 +40,8 @@ public:
     Sweep(const optics::EquipmentCatalogue& catalogue, const Options& options);
     std::size_t size() const;
     Computation row(std::size_t index) const;
+    // The cameras skipped, which leave no whole binned pixel.
+    std::size_t skippedCameras() const { return cameras_.size() - usable_.size(); }
 
 private:
     struct Pair {
@@ -49,6 +52,7 @@ private:
 
     const std::vector<optics::Telescope>& telescopes_;
     const std::vector<optics::Camera>& cameras_;
+    std::vector<std::uint32_t> usable_; // the cameras' positions
     const Options& options_;
     std::vector<Pair> sorted_; // empty when unsorted
 };

@@ -41,12 +41,15 @@ void appendField(std::string& line, const Value& value)
 class CsvRows final : public RowWriter {
 public:
     CsvRows(std::ostream& out, std::size_t rowsBefore) : out_(out), headerWritten_(rowsBefore > 0) { }
+    void header(const Record& shape) override
+    {
+        if (!headerWritten_)
+            write(shape, [](std::string& line, const Field& field) { line += field.id; });
+        headerWritten_ = true;
+    }
     void row(const Record& record) override
     {
-        if (!headerWritten_) {
-            write(record, [](std::string& line, const Field& field) { line += field.id; });
-            headerWritten_ = true;
-        }
+        header(record);
         write(record, [](std::string& line, const Field& field) { appendField(line, field.value); });
     }
     void finish() override { }

@@ -36,8 +36,8 @@ std::vector<RigFraming> rankRigs(
     for (const optics::Telescope& telescope : catalogue.telescopes.items()) {
         for (const optics::Camera& camera : catalogue.cameras.items()) {
             const optics::OpticalTrain train = trainOf(telescope, camera, options);
-            if (train.effectiveWidth() < 1 || train.effectiveHeight() < 1)
-                continue; // binned beyond the sensor
+            if (!train.hasWholeBinnedPixel())
+                continue; // skipped, as the sweep says
             rigs.push_back({&telescope, &camera,
                 sky::frameTarget(*target.object, target.shape, sky::skyFieldOf(train), options.overlap)});
         }

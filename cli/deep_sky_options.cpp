@@ -14,7 +14,12 @@ using formats::InputError;
 double overlapOf(const std::string& text)
 {
     const std::string number = text.ends_with('%') ? text.substr(0, text.size() - 1) : text;
-    const double percent = formats::strictNumber(number);
+    double percent = 0;
+    try {
+        percent = formats::strictNumber(number);
+    } catch (const InputError&) {
+        throw InputError(formats::echoed(text) + " is not a share of a frame such as 10 or 10%");
+    }
     if (percent < 0 || percent >= 50)
         throw InputError(formats::echoed(text) + " is outside 0 to 50% (neighbours must overlap by less than half)");
     return percent / 100;

@@ -27,6 +27,10 @@ void writeSuggestions(std::ostream& out, const std::vector<sky::TargetFraming>& 
         {"target", "type", "magnitude", "major_axis_arcmin", "minor_axis_arcmin", "fill", "best_angle_deg"});
     for (const sky::TargetFraming& framing : framings)
         table->row(targetRecord(framing));
+    if (framings.empty()) { // scripts still get the columns
+        const sky::DeepSkyObject none {"", sky::findDeepSkyType("G")};
+        table->header(targetRecord({&none, {}, {}, {}, std::nullopt}));
+    }
     table->finish();
 }
 

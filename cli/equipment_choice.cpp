@@ -42,6 +42,9 @@ const Item& lookUp(const optics::Shelf<Item>& shelf, const std::string& name, co
 {
     if (const Item* item = shelf.find(name))
         return *item;
+    if (optics::nameKey(name).empty())
+        throw UsageError(std::string(option) + ": " + formats::echoed(name) +
+            " holds no letter or digit, and names go by those alone; see --list " + listing);
     throw UsageError(std::string(option) + ": no " + kind + " named " + formats::echoed(name) +
         didYouMean(shelf.closest(name)) + "; see --list " + listing);
 }
@@ -157,7 +160,7 @@ ChosenTrain chooseTrain(const Options& options, const optics::EquipmentCatalogue
     if (camera && pixelSize.source == "camera " + camera->name)
         train.pixelHeight = camera->pixelHeight;
     train.binning = static_cast<int>(*binning.value);
-    if (train.effectiveWidth() < 1 || train.effectiveHeight() < 1)
+    if (!train.hasWholeBinnedPixel())
         throw UsageError("--binning: " + std::to_string(train.binning) +
             " leaves no whole binned pixel on a sensor of " + readableNumber(train.width) + " x " +
             readableNumber(train.height) + " px");

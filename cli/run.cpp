@@ -84,12 +84,23 @@ private:
     std::string& text_;
 };
 
+// Rigs a sweep or a ranking leaves out, said on standard error.
+void saySkipped(std::ostream& err, std::size_t rigs, const Options& options)
+{
+    if (rigs > 0)
+        err << "velmora-calc: warning: " << rigs << (rigs == 1 ? " rig" : " rigs") << " skipped: binned "
+            << options.binning.value_or(1) << "x" << options.binning.value_or(1)
+            << ", the camera keeps no whole pixel\n";
+}
+
 // JSON and CSV rows are made in pieces on two threads while the pieces
 // before them are written: a million rows take half the time. Text comes
 // from one thread, as its table measures its first rows.
-void writeSweep(std::ostream& out, const optics::EquipmentCatalogue& catalogue, const Options& options)
+void writeSweep(
+    std::ostream& out, std::ostream& err, const optics::EquipmentCatalogue& catalogue, const Options& options)
 {
     const Sweep sweep(catalogue, options);
+    saySkipped(err, sweep.skippedCameras() * catalogue.telescopes.items().size(), options);
     const bool withSampling = options.seeing.has_value();
     if (options.format == Format::Text) {
         const auto table = rowWriter(out, options.format, kSweepTextColumns);
@@ -177,10 +188,14 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
     if (options.target)
         target = chooseTarget(*deepSky, *options.target);
     if (options.sweep) {
-        if (target)
-            writeRigRanking(out, rankRigs(catalogue, options, *target), options.format);
-        else
-            writeSweep(out, catalogue, options);
+        if (target) {
+            const std::vector<RigFraming> rigs = rankRigs(catalogue, options, *target);
+            saySkipped(
+                err, catalogue.telescopes.items().size() * catalogue.cameras.items().size() - rigs.size(), options);
+            writeRigRanking(out, rigs, options.format);
+        } else {
+            writeSweep(out, err, catalogue, options);
+        }
         return kDone;
     }
     const ChosenTrain chosen = chooseTrain(options, catalogue);

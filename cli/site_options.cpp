@@ -1,5 +1,6 @@
 #include "site_options.h"
 
+#include "formats/exact_number.h"
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
 #include "number_texts.h"
@@ -12,13 +13,17 @@ namespace velmora::cli {
 
 namespace {
 
-// The numbers of a text split at `separator`.
+// The numbers of a text split at `separator`; a refusal quotes the whole.
 std::vector<double> numbersOf(const std::string& text, char separator)
 {
     std::vector<double> numbers;
     for (std::size_t start = 0;;) {
         const std::size_t end = text.find(separator, start);
-        numbers.push_back(formats::strictNumber(text.substr(start, end - start)));
+        try {
+            numbers.push_back(formats::strictNumber(text.substr(start, end - start)));
+        } catch (const formats::InputError& error) {
+            throw formats::InputError(formats::echoed(text) + ": " + error.what());
+        }
         if (end == std::string::npos)
             return numbers;
         start = end + 1;
@@ -28,7 +33,7 @@ std::vector<double> numbersOf(const std::string& text, char separator)
 void requireWithin(double value, double lowest, double highest, const std::string& what)
 {
     if (value < lowest || value > highest)
-        throw formats::InputError(what + " " + readableNumber(value) + " is not from " + readableNumber(lowest) +
+        throw formats::InputError(what + " " + formats::exactNumber(value) + " is not from " + readableNumber(lowest) +
             " to " + readableNumber(highest));
 }
 

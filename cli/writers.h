@@ -19,6 +19,9 @@ public:
     virtual ~RowWriter() = default;
     virtual void row(const Record& record) = 0;
     virtual void finish() = 0;
+    // For a table without rows: the header a row of this shape would bring
+    // (CSV alone has one apart from its rows).
+    virtual void header(const Record& /*shape*/) { }
 };
 
 // `textColumns` picks the ids a text table shows; empty for all. JSON and CSV

@@ -22,6 +22,8 @@ struct OpticalTrain {
     // A partial block of pixels at the edge is dropped, as cameras do.
     double effectiveWidth() const;
     double effectiveHeight() const;
+    // A binning that leaves no whole binned pixel leaves no image.
+    bool hasWholeBinnedPixel() const { return effectiveWidth() >= 1 && effectiveHeight() >= 1; }
 };
 
 // What the engine computes on: the effective focal length, pixel and format;

@@ -90,9 +90,10 @@ std::string designationKey(std::string_view name)
 
 std::string DeepSkyObject::displayName() const
 {
-    std::string shown = messier ? "M" + std::to_string(messier) + " / " : "";
     // The catalogue writes numbers with leading zeros; people do not.
-    shown += trimmedNumbers(name);
+    const std::string own = trimmedNumbers(name);
+    const std::string messierName = messier ? "M" + std::to_string(messier) : "";
+    std::string shown = messier && own != messierName ? messierName + " / " + own : own;
     if (!commonNames.empty())
         shown += " (" + commonNames.front() + ")";
     return shown;
