@@ -7,6 +7,7 @@
 #include "deep_sky_output.h"
 #include "equipment_choice.h"
 #include "file_output.h"
+#include "formats/exact_number.h"
 #include "formats/input_error.h"
 #include "formats/text_file.h"
 #include "framing_svg.h"
@@ -205,7 +206,7 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
     if ((target || options.suggest) && !field.isPositiveAndFinite())
         throw UsageError(std::string(target ? "--target" : "--suggest") + ": the rig's field" +
             (std::isfinite(field.width) && std::isfinite(field.height)
-                    ? " (" + readableNumber(field.width) + " x " + readableNumber(field.height) + " arcmin)"
+                    ? " (" + formats::exactNumber(field.width) + " x " + formats::exactNumber(field.height) + " arcmin)"
                     : std::string()) +
             " is not a positive finite size, so nothing can be framed on it");
     if (options.suggest) {

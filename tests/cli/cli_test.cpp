@@ -151,7 +151,19 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         {{"--target", "M31", "--date", "now"}, "excludes"}, {{"--suggest", "--target", "M31"}, "excludes"},
         {{"--sweep", "--target", "M31", "--seeing", "2"}, "--seeing does not apply", kAlone},
         {{"--frame", "M31", "--svg", "x.svg", "--date", "now"},
-            "no body named 'M31'; a deep-sky object is pictured without --date"}};
+            "no body named 'M31'; a deep-sky object is pictured without --date"},
+        // The value or text as given, and what the fault is.
+        {{"--date", "now", "--site", "90.0000001,0"}, "the latitude 90.0000001 is not from -90 to 90"},
+        {{"--date", "now", "--site", "45,9", "--band", "-400-700"}, "--band: '-400-700': '' is not"},
+        {{"--date", "now", "--site", "4x,9"}, "--site: '4x,9': '4x' is not"},
+        {{"--target", "M31", "--overlap", "%"}, "--overlap: '%' is not a share of a frame"},
+        {{"--target", "M40"}, "--target: M40 has no size"}, {{"--telescope", "?"}, "'?' holds no letter or digit"},
+        // A field that is no size frames nothing, and draws no picture.
+        {{"--aperture", "1e308", "--focal-length", "1e308", "--pixel-size", "1e308", "--width", "1e308", "--height",
+             "1e308", "--frame", "M31", "--svg", "x.svg"},
+            "--target: the rig's field is not a positive finite size", kAlone},
+        {{"--pixel-size", "1e-320", "--target", "M31"}, "arcmin) is not a positive finite size"},
+        {{"--pixel-size", "1e-320", "--suggest"}, "--suggest: the rig's field"}};
     for (const UsageRow& row : rows) {
         const Invocation run = invoke(row.alone ? row.args : with(kWorkedExample, row.args));
         SCOPED_TRACE(::testing::PrintToString(row.args));
@@ -250,6 +262,37 @@ TEST(UserCatalogue, EntriesJoinTheListsTheSweepAndTheLookups)
     const Json document = jsonOf({"--catalogue", file, "--telescope", "dob big 10in", "--camera", "asi462"});
     EXPECT_EQ(document["inputs"]["focal_length_mm"], 1200);
     EXPECT_EQ(document["inputs"]["telescope"], "Dob \"Big\", 10in");
+}
+
+// A file name that is not UTF-8 reaches the JSON with U+FFFD in place of
+// its stray bytes, and a warning says so; the answer is whole.
+TEST(UserCatalogue, AFitsNameThatIsNotUtf8KeepsTheJsonWhole)
+{
+    const std::string fits = tempFile("bad\xff\xfename.fits", fitsImage({"FOCALLEN= 1000"}, {320, 240}));
+    const Invocation run = invoke({"--fits", fits, "--aperture", "200", "--pixel-size", "5", "--format", "json"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(Json::accept(run.out)) << run.out;
+    EXPECT_NE(Json::parse(run.out)["sources"]["focal_length_mm"].get<std::string>().find("bad\uFFFD\uFFFDname"),
+        std::string::npos);
+    EXPECT_NE(run.err.find("warning: the --fits path is not UTF-8"), std::string::npos) << run.err;
+}
+
+// A camera that a binning leaves without a pixel is left out of sweeps and
+// rankings, and the rigs left out are counted.
+TEST(UserCatalogue, SweepsSkipRigsWithoutAWholeBinnedPixel)
+{
+    const std::string file = tempFile("tiny.csv", kHeader + "camera,Tiny,,,5,1,1\n");
+    for (const auto& mode : {std::vector<std::string> {"--sweep", "--format", "csv"},
+             std::vector<std::string> {"--sweep", "--target", "M31", "--format", "csv"}}) {
+        const Invocation binned = invoke(with(mode, {"--catalogue", file, "--binning", "2"}));
+        EXPECT_EQ(binned.status, 0);
+        EXPECT_EQ(binned.out.find("Tiny"), std::string::npos);
+        EXPECT_EQ(std::ranges::count(binned.out, '\n'), 17 * 13 + 1) << "the 17 built-in telescopes with 13 cameras";
+        EXPECT_EQ(binned.err, "velmora-calc: warning: 17 rigs skipped: binned 2x2, the camera keeps no whole pixel\n");
+        const Invocation whole = invoke(with(mode, {"--catalogue", file}));
+        EXPECT_NE(whole.out.find("Tiny"), std::string::npos);
+        EXPECT_EQ(whole.err, "");
+    }
 }
 
 TEST(UserCatalogue, FitsHeaderOverTheCatalogueAndOptionsOverBothFillingWhatItLacks)

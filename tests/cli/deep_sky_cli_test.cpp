@@ -71,7 +71,11 @@ TEST(DeepSkyCli, SuggestionsHonourEveryFilter)
         EXPECT_NE(row["kinds"].get<std::string>().find("nebula"), std::string::npos) << row["type"];
     }
     EXPECT_GT(jsonOf(with(kEightInch, {"--suggest"})).size(), rows.size());
-    EXPECT_EQ(invoke(with(kEightInch, {"--suggest", "--min-fill", "1"})).status, 0) << "a full field may be asked";
+    // A full field may be asked; with no object that full, scripts still get the columns.
+    const Invocation full = invoke(with(kEightInch, {"--suggest", "--min-fill", "1", "--format", "csv"}));
+    EXPECT_EQ(full.status, 0);
+    EXPECT_TRUE(full.out.starts_with("target,catalogue_name,type,")) << full.out;
+    EXPECT_EQ(std::ranges::count(full.out, '\n'), 1) << full.out;
 }
 
 // A damaged catalogue in the folder VELMORA_DATA_DIR names.

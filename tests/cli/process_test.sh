@@ -36,6 +36,14 @@ for mode in "--help" "--version" "${vesta[*]}" "${vesta[*]} --date 2026-12-06 --
   expect 3 "cannot write to standard output" -- sh -c "exec \"\$0\" $mode >&-" "$calc"
 done
 
+# A reader that stops early (a closed pipe) is a failure reported in words,
+# not a silent end by SIGPIPE.
+for mode in "--sweep --format csv" "--sweep --target M31" "${vesta[*]} --suggest --min-fill 0.01"; do
+  # shellcheck disable=SC2086
+  expect 3 "cannot write to standard output: Broken pipe" -- \
+    bash -c '"$0" "$@" | head -c1 >/dev/null; exit "${PIPESTATUS[0]}"' "$calc" $mode
+done
+
 # Special files never make it wait.
 mkfifo "$work/fifo"
 expect 2 "not a regular file" -- "$calc" --catalogue "$work/fifo" --list cameras
@@ -49,7 +57,7 @@ keeps_old() {
   local file=$1 blocks=$2
   shift 2
   echo old >"$file"
-  expect 3 "cannot write" -- sh -c "trap '' XFSZ; ulimit -f $blocks; exec \"\$0\" \"\$@\" >/dev/null" "$calc" "$@"
+  expect 3 "File too large" -- sh -c "ulimit -f $blocks; exec \"\$0\" \"\$@\" >/dev/null" "$calc" "$@"
   if [[ $(cat "$file") != old ]] || compgen -G "$(dirname "$file")/.$(basename "$file").*" >/dev/null; then
     echo "FAILED: a cut $file replaced the old one or left a temporary file"
     failures=$((failures + 1))
@@ -57,6 +65,29 @@ keeps_old() {
 }
 keeps_old "$work/e.xml" 8 --export oal --output "$work/e.xml"
 keeps_old "$work/p.svg" 4 "${vesta[@]}" --date 2026-12-06 --frame moon --svg "$work/p.svg"
+
+# An output that is also an input is refused before anything is written,
+# under its own name or through a link; an output through a link replaces
+# the link's target; a write-protected file is kept.
+"$calc" --export csv --output "$work/mine.csv" 2>/dev/null
+cp "$work/mine.csv" "$work/before.csv"
+ln -s mine.csv "$work/link.csv"
+for output in "$work/mine.csv" "$work/link.csv"; do
+  expect 2 "is also read, as --catalogue" -- "$calc" --catalogue "$work/mine.csv" "${vesta[@]}" --frame M31 --svg "$output"
+  expect 2 "is also read, as --catalogue" -- "$calc" --catalogue "$work/link.csv" --export oal --output "$output"
+done
+cmp -s "$work/mine.csv" "$work/before.csv" || { echo "FAILED: an input was written over"; failures=$((failures + 1)); }
+echo old >"$work/target.csv"
+ln -s target.csv "$work/through.csv"
+"$calc" --export csv --output "$work/through.csv" 2>"$work/err"
+if [[ ! -L $work/through.csv ]] || ! cmp -s "$work/target.csv" "$work/before.csv"; then
+  echo "FAILED: an export through a link did not replace its target: $(cat "$work/err")"
+  failures=$((failures + 1))
+fi
+echo kept >"$work/protected.csv"
+chmod 444 "$work/protected.csv"
+expect 3 "it is write-protected" -- "$calc" --export csv --output "$work/protected.csv"
+[[ $(cat "$work/protected.csv") == kept ]] || { echo "FAILED: a protected file was replaced"; failures=$((failures + 1)); }
 
 # Names that are not UTF-8 are refused, never cut the JSON.
 printf 'kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\ntelescope,Bad\377Name,100,1000,,,\n' \
