@@ -27,8 +27,8 @@ JD_OF_DUBLIN = 2415020.0  # PyEphem counts days from 1899-12-31 12:00 UT
 
 # (latitude, longitude, elevation, first moment, hours between moments, moments)
 SITES = [
-    (45.46, 9.19, 120, (2026, 1, 1, 0, 0), 13, 674),
-    (-33.9, 151.2, 50, (2026, 1, 1, 3, 0), 13, 674),
+    (45.46, 9.19, 120, (2026, 1, 1, 0, 0), 23, 381),
+    (-33.9, 151.2, 50, (2026, 1, 1, 3, 0), 23, 381),
     (66.0, 25.0, 200, (2025, 6, 1, 0, 0), 31, 283),
     (78.0, 15.0, 10, (2025, 1, 1, 5, 0), 31, 283),
     (-54.8, -68.3, 0, (2024, 3, 1, 11, 0), 43, 204),
@@ -105,6 +105,7 @@ def main():
     faults = []
     misses = []
     worst = 0.0
+    worst_below_66 = 0.0
     compared = 0
     for (lat, lon, elev, jd), block in zip(moments, blocks):
         o = ephem.Observer()
@@ -125,13 +126,17 @@ def main():
                 fault(f"altitude {altitude}, PyEphem {math.degrees(body.alt):.3f}")
             # The verdict against PyEphem's heights over the day, every half
             # hour and at each time given: a margin of GRAZE either way is
-            # within what two ephemerides may differ by.
-            day = [height(o, body, jd + k / 144) for k in range(-72, 73, 3)]
-            day += [height(o, body, t) for t in times.values() if abs(t - jd) <= 0.5]
-            if verdict == ALWAYS_ABOVE and min(day) < -GRAZE or verdict == NEVER_ABOVE and max(day) > GRAZE:
-                fault(f"verdict {verdict}, PyEphem's heights over the day from {min(day):.3f} to {max(day):.3f}")
-            if verdict == RISES_AND_SETS and (min(day) > GRAZE or max(day) < -GRAZE):
-                fault(f"rises and sets, PyEphem's heights over the day from {min(day):.3f} to {max(day):.3f}")
+            # within what two ephemerides may differ by. A rise or set in the
+            # day, checked below as a root of PyEphem's heights, shows the
+            # crossing by itself.
+            crossing_given = any(abs(times[k] - jd) <= 0.5 for k in ("rise", "set") if k in times)
+            if not (verdict == RISES_AND_SETS and crossing_given):
+                day = [height(o, body, jd + k / 144) for k in range(-72, 73, 3)]
+                day += [height(o, body, t) for t in times.values() if abs(t - jd) <= 0.5]
+                if verdict == ALWAYS_ABOVE and min(day) < -GRAZE or verdict == NEVER_ABOVE and max(day) > GRAZE:
+                    fault(f"verdict {verdict}, PyEphem's heights over the day from {min(day):.3f} to {max(day):.3f}")
+                if verdict == RISES_AND_SETS and (min(day) > GRAZE or max(day) < -GRAZE):
+                    fault(f"rises and sets, PyEphem's heights over the day from {min(day):.3f} to {max(day):.3f}")
 
             for kind in ("rise", "set"):
                 if kind not in times:
@@ -151,6 +156,8 @@ def main():
                     difference = abs(theirs - t) * 86400
                     rate = abs(height(o, body, t + 1 / 1440) - height(o, body, t - 1 / 1440)) / 120  # degrees a second
                     worst = max(worst, difference)
+                    if abs(lat) <= 66:
+                        worst_below_66 = max(worst_below_66, difference)
                     if difference > max(TOLERANCE, GRAZE / max(rate, 1e-9)):
                         fault(f"{kind} differs by {difference:.0f} s")
             if "transit" in times and abs(lat) < 70:
@@ -159,7 +166,8 @@ def main():
                 worst = max(worst, difference)
                 if difference > TOLERANCE:
                     fault(f"transit differs by {difference:.0f} s")
-    print(f"{compared} body-days compared, worst difference {worst:.1f} s, worst height at a rise or set "
+    print(f"{compared} body-days compared, worst difference {worst:.1f} s ({worst_below_66:.1f} s up to 66 degrees "
+          f"of latitude), worst height at a rise or set "
           f"{max(misses):.4f} deg, {len(faults)} faults, "
           f"{len(STALLS)} of PyEphem's searches stalled")
     for fault in faults[:40]:
