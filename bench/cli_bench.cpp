@@ -86,6 +86,17 @@ std::string millionRowCatalogue()
     return path.string();
 }
 
+// A lens file of just under `bytes`, one short line a lens.
+std::string lensFile(std::size_t bytes)
+{
+    const auto path = std::filesystem::temp_directory_path() / "velmora_bench_lenses.csv";
+    std::ofstream file(path);
+    file << "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px,pixel_height_um,factor\n";
+    for (std::size_t i = 0; static_cast<std::size_t>(file.tellp()) + 32 < bytes; ++i)
+        file << "lens,L" << i << ",,,,,,,2\n";
+    return path.string();
+}
+
 const std::string kCalc = VELMORA_CALC;
 
 BENCHMARK_CAPTURE(Process, Hello, std::vector<std::string> {HELLO})->Unit(benchmark::kMillisecond);
@@ -177,6 +188,26 @@ void SuggestOnOneRig(benchmark::State& state)
     }
 }
 BENCHMARK(SuggestOnOneRig)->Unit(benchmark::kMillisecond);
+
+// The fewest-frame mosaic of a damaged outline (a major axis of 10^7',
+// a minor of 1') on fields from a long focal length's to a lens's: the
+// search that once tried a million column counts.
+void MosaicOfADamagedOutline(benchmark::State& state)
+{
+    const velmora::sky::Outline outline {1e7, 1, 35};
+    const double side = static_cast<double>(state.range(0));
+    for (auto _ : state) {
+        auto mosaic = velmora::sky::fewestFrames({side, side * 0.75}, outline, 0.1);
+        benchmark::DoNotOptimize(mosaic);
+    }
+}
+BENCHMARK(MosaicOfADamagedOutline)->Arg(3)->Arg(12)->Arg(40)->Arg(300)->Arg(3000)->Unit(benchmark::kMicrosecond);
+
+// A 16 MB lens file loaded by the tool, for its largest resident set.
+BENCHMARK_CAPTURE(Process, SixteenMegabyteLensFile,
+    std::vector<std::string> {kCalc, "--catalogue", lensFile(16 << 20), "--list", "lenses", "--format", "csv"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 
