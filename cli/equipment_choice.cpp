@@ -57,32 +57,30 @@ namespace {
 // catalogues' paths, or none for the built-in catalogue.
 using Origins = std::vector<std::optional<std::uint32_t>>;
 
-// Moves each entry of `from`, read from file number `file`, onto `into`,
-// saying which entry of which file it replaces when it differs.
+// After file number `file` was read onto `shelf` in a layer: which entries
+// it brought, and a warning for each earlier one it replaced with another.
 template <typename Item>
-void putAll(optics::Shelf<Item>& into, optics::Shelf<Item>&& from, const char* kind,
-    const std::vector<std::string>& paths, std::uint32_t file, Origins& origins, std::ostream& err)
+void noteLayer(const optics::Shelf<Item>& shelf, const char* kind, const std::vector<std::string>& paths,
+    std::uint32_t file, Origins& origins, std::ostream& err)
 {
-    std::vector<Item> items = from.release();
-    into.reserve(into.items().size() + items.size());
-    origins.reserve(into.items().size() + items.size());
-    for (Item& item : items) {
-        if (const Item* earlier = into.find(item.name); earlier && !(*earlier == item)) {
-            const auto source = origins[static_cast<std::size_t>(earlier - into.items().data())];
-            err << "velmora-calc: warning: the " << kind << " " << formats::echoed(item.name) << " of "
-                << formats::echoed(paths[file]) << " replaces the one of "
-                << (source ? formats::echoed(paths[*source]) : std::string("the built-in catalogue")) << '\n';
-        }
-        const std::size_t position = into.put(std::move(item));
-        origins.resize(into.items().size());
-        origins[position] = file;
+    for (const auto& replacement : shelf.replacements()) {
+        const auto earlier = origins[replacement.position];
+        if (replacement.differs)
+            err << "velmora-calc: warning: the " << kind << " "
+                << formats::echoed(shelf.items()[replacement.position].name) << " of " << formats::echoed(paths[file])
+                << " replaces the one of "
+                << (earlier ? formats::echoed(paths[*earlier]) : std::string("the built-in catalogue")) << '\n';
+        origins[replacement.position] = file;
     }
+    origins.resize(shelf.items().size(), file);
 }
 
 } // namespace
 
 optics::EquipmentCatalogue loadCatalogue(const Options& options, std::ostream& err)
 {
+    // Each file is read straight onto what came before, in a layer of its
+    // own: a catalogue of millions of entries is held once.
     optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
     Origins telescopes(catalogue.telescopes.items().size());
     Origins cameras(catalogue.cameras.items().size());
@@ -90,17 +88,20 @@ optics::EquipmentCatalogue loadCatalogue(const Options& options, std::ostream& e
     const std::vector<std::string>& paths = options.catalogues;
     for (std::uint32_t number = 0; number < paths.size(); ++number) {
         const std::string& path = paths[number];
-        formats::EquipmentFile file;
+        catalogue.telescopes.beginLayer();
+        catalogue.cameras.beginLayer();
+        catalogue.lenses.beginLayer();
+        std::vector<std::string> warnings;
         try {
-            file = formats::readEquipment(formats::readRegularFile(path), path);
+            warnings = formats::readEquipmentOnto(formats::readRegularFile(path), path, catalogue);
         } catch (const formats::InputError& error) {
             throw UsageError(std::string("--catalogue: ") + error.what());
         }
-        for (const std::string& warning : file.warnings)
+        for (const std::string& warning : warnings)
             err << "velmora-calc: warning: " << warning << '\n';
-        putAll(catalogue.telescopes, std::move(file.catalogue.telescopes), "telescope", paths, number, telescopes, err);
-        putAll(catalogue.cameras, std::move(file.catalogue.cameras), "camera", paths, number, cameras, err);
-        putAll(catalogue.lenses, std::move(file.catalogue.lenses), "lens", paths, number, lenses, err);
+        noteLayer(catalogue.telescopes, "telescope", paths, number, telescopes, err);
+        noteLayer(catalogue.cameras, "camera", paths, number, cameras, err);
+        noteLayer(catalogue.lenses, "lens", paths, number, lenses, err);
     }
     return catalogue;
 }

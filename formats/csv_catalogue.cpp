@@ -120,8 +120,7 @@ void addCsvCatalogue(optics::EquipmentCatalogue& catalogue, std::string_view tex
 {
     const std::string firstHeader = joined({kColumns.begin(), kColumns.begin() + kFirstHeaderColumns});
     std::size_t columns = 0; // of the header, once read
-    optics::EquipmentCatalogue extended = catalogue;
-    reserveFor(extended, text);
+    reserveFor(catalogue, text);
     forEachCsvRecord(text, path, ',', [&](const CsvView& record) {
         if (!columns) {
             const std::string header = joined(record.fields);
@@ -131,14 +130,13 @@ void addCsvCatalogue(optics::EquipmentCatalogue& catalogue, std::string_view tex
             return;
         }
         try {
-            addRecord(extended, record.fields, columns);
+            addRecord(catalogue, record.fields, columns);
         } catch (const InputError& error) {
             throw InputError(path + ":" + std::to_string(record.line) + ": " + error.what());
         }
     });
     if (!columns)
         throw InputError(path + ":1: the header must be " + std::string(kCatalogueCsvHeader));
-    catalogue = std::move(extended);
 }
 
 std::string csvCatalogueText(const optics::EquipmentCatalogue& catalogue)

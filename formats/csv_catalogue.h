@@ -18,8 +18,8 @@ inline constexpr std::string_view kCatalogueCsvHeader =
 // aperture and focal length, a camera the pixel and sensor columns (the
 // pixel height when it differs from the width), a lens its factor; what a
 // kind does not use stays empty. `text` is the file's content and `path`
-// names it in errors. A bad line throws InputError "path:line: why", and
-// nothing is added.
+// names it in errors. A bad line throws InputError "path:line: why"; the
+// entries before it may have been added (the caller drops the catalogue).
 void addCsvCatalogue(optics::EquipmentCatalogue& catalogue, std::string_view text, const std::string& path);
 
 // The catalogue as such a file.

@@ -76,27 +76,40 @@ bool looksUtf16(std::string_view text)
 
 } // namespace
 
-EquipmentFile readEquipment(std::string_view text, const std::string& path)
+std::vector<std::string> readEquipmentOnto(
+    std::string_view text, const std::string& path, optics::EquipmentCatalogue& catalogue)
 {
     if (looksUtf16(text))
         throw InputError(path + ":1: the file is UTF-16; save it as UTF-8");
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
         throw InputError(path + ":1: the file is empty");
-    EquipmentFile file;
+    const auto entries = [&catalogue] {
+        const auto& c = catalogue;
+        return c.telescopes.items().size() + c.telescopes.replacements().size() + c.cameras.items().size() +
+            c.cameras.replacements().size() + c.lenses.items().size() + c.lenses.replacements().size();
+    };
+    const std::size_t before = entries();
+    std::vector<std::string> warnings;
     switch (formatOf(text)) {
     case EquipmentFormat::Oal:
-        file.catalogue = readOal(text, path, file.warnings);
+        readOal(text, path, catalogue, warnings);
         break;
     case EquipmentFormat::OcularsIni:
-        file.catalogue = readOcularsIni(text, path, file.warnings);
+        readOcularsIni(text, path, catalogue, warnings);
         break;
     case EquipmentFormat::Csv:
-        addCsvCatalogue(file.catalogue, text, path);
+        addCsvCatalogue(catalogue, text, path);
         break;
     }
-    const optics::EquipmentCatalogue& c = file.catalogue;
-    if (c.telescopes.items().empty() && c.cameras.items().empty() && c.lenses.items().empty())
-        file.warnings.push_back(path + ": holds no telescope, camera or lens");
+    if (entries() == before)
+        warnings.push_back(path + ": holds no telescope, camera or lens");
+    return warnings;
+}
+
+EquipmentFile readEquipment(std::string_view text, const std::string& path)
+{
+    EquipmentFile file;
+    file.warnings = readEquipmentOnto(text, path, file.catalogue);
     return file;
 }
 

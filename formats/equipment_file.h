@@ -27,6 +27,11 @@ struct EquipmentFile {
 
 // Reads the file's text in its format; a fault throws InputError naming the place.
 EquipmentFile readEquipment(std::string_view text, const std::string& path);
+// The same onto a catalogue, giving the warnings: in a layer of its shelves
+// (Shelf::beginLayer), an entry takes the place of one of the same name
+// from before; on a fault the catalogue holds part of the file.
+std::vector<std::string> readEquipmentOnto(
+    std::string_view text, const std::string& path, optics::EquipmentCatalogue& catalogue);
 
 // The catalogue as a file of the format.
 std::string equipmentText(const optics::EquipmentCatalogue& catalogue, EquipmentFormat format);

@@ -163,7 +163,8 @@ std::string decimalText(double value)
 
 } // namespace
 
-optics::EquipmentCatalogue readOal(std::string_view text, const std::string& path, std::vector<std::string>& warnings)
+void readOal(std::string_view text, const std::string& path, optics::EquipmentCatalogue& catalogue,
+    std::vector<std::string>& warnings)
 {
     if (const auto at = declarationAt(text))
         throw InputError(path + ":" + placeOf(text, std::ptrdiff_t(*at)) +
@@ -178,7 +179,6 @@ optics::EquipmentCatalogue readOal(std::string_view text, const std::string& pat
     if (localName(root.name()) != "observations")
         reader.fail(root, "the document is not OAL: its root is <" + std::string(root.name()) + ">");
 
-    optics::EquipmentCatalogue catalogue;
     for (const pugi::xml_node& scope : child(root, "scopes").children()) {
         if (localName(scope.name()) == "scope" && isOfType(scope, "scopeType"))
             reader.add(catalogue.telescopes,
@@ -206,7 +206,6 @@ optics::EquipmentCatalogue readOal(std::string_view text, const std::string& pat
         if (localName(lens.name()) == "lens")
             reader.add(catalogue.lenses, {reader.name(lens), reader.number(lens, "factor")}, lens);
     }
-    return catalogue;
 }
 
 std::string oalText(const optics::EquipmentCatalogue& catalogue)

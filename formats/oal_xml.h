@@ -14,7 +14,9 @@ namespace velmora::formats {
 // and other kinds of optics are skipped. A document type declaration is
 // refused, so that no entity is ever defined or expanded. A fault throws
 // InputError "path:line:column: why"; warnings are added to `warnings`.
-optics::EquipmentCatalogue readOal(std::string_view text, const std::string& path, std::vector<std::string>& warnings);
+// The entries are added to `catalogue`.
+void readOal(std::string_view text, const std::string& path, optics::EquipmentCatalogue& catalogue,
+    std::vector<std::string>& warnings);
 
 // The catalogue as an OAL 2.1 document, valid against its schema.
 std::string oalText(const optics::EquipmentCatalogue& catalogue);

@@ -236,11 +236,10 @@ std::string iniValue(const std::string& name)
 
 } // namespace
 
-optics::EquipmentCatalogue readOcularsIni(
-    std::string_view text, const std::string& path, std::vector<std::string>& warnings)
+void readOcularsIni(std::string_view text, const std::string& path, optics::EquipmentCatalogue& catalogue,
+    std::vector<std::string>& warnings)
 {
     const Parsed parsed = parse(text, path);
-    optics::EquipmentCatalogue catalogue;
     const auto sectionOf = [&](std::string_view name) -> const Section* {
         const auto found = parsed.sections.find(name);
         return found == parsed.sections.end() ? nullptr : &found->second;
@@ -274,7 +273,6 @@ optics::EquipmentCatalogue readOcularsIni(
             addUnique(catalogue.lenses, {reader.name(), reader.number("multipler")}, reader);
         }
     }
-    return catalogue;
 }
 
 std::string ocularsIniText(const optics::EquipmentCatalogue& catalogue)

@@ -58,7 +58,9 @@ template <typename Reader> int checkReading(const std::uint8_t* data, std::size_
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> warnings;
     try {
-        checkCatalogue(read(text, "fuzz", warnings));
+        optics::EquipmentCatalogue catalogue;
+        read(text, "fuzz", catalogue, warnings);
+        checkCatalogue(catalogue);
     } catch (const formats::InputError& error) {
         if (!std::string_view(error.what()).starts_with("fuzz:"))
             std::abort();

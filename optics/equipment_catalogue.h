@@ -21,9 +21,20 @@ namespace velmora::optics {
 // entries themselves.
 template <typename Item> class Shelf {
 public:
-    // False, and nothing added, when the name or an alias is taken.
+    // False, and nothing added, when the name or an alias is taken; but
+    // in a layer, an item without aliases whose name an entry from before
+    // the layer has takes that entry's place, once.
     bool add(Item item, std::initializer_list<std::string_view> aliases = {})
     {
+        if (const std::uint32_t found = locate(item.name).second; found != kEmpty && aliases.size() == 0) {
+            const std::size_t position = positionOf(found);
+            if (position >= layerStart_ || replacedInLayer_[position])
+                return false;
+            replacedInLayer_[position] = true;
+            replacements_.push_back({position, !(items_[position] == item)});
+            items_[position] = std::move(item);
+            return true;
+        }
         std::vector<std::string_view> names {item.name};
         for (const std::string_view alias : aliases) {
             if (std::ranges::none_of(names, [&](std::string_view name) { return sameNameKey(name, alias); }))
@@ -75,6 +86,21 @@ public:
         return closestNames(name, names);
     }
     const std::vector<Item>& items() const { return items_; }
+
+    // Starts a layer: what is added from here on may replace what came
+    // before, as a later file's entries replace an earlier one's.
+    void beginLayer()
+    {
+        layerStart_ = items_.size();
+        replacedInLayer_.assign(layerStart_, false);
+        replacements_.clear();
+    }
+    std::size_t layerStart() const { return layerStart_; }
+    struct Replacement {
+        std::size_t position;
+        bool differs; // from the entry it replaced
+    };
+    const std::vector<Replacement>& replacements() const { return replacements_; }
     // Room for `count` items in all, so that none is moved while they come.
     void reserve(std::size_t count)
     {
@@ -129,6 +155,9 @@ private:
     std::vector<std::pair<std::string, std::uint32_t>> aliases_; // other names and the positions they name
     std::vector<std::uint32_t> slots_;
     std::size_t entries_ = 0;
+    std::size_t layerStart_ = 0;
+    std::vector<bool> replacedInLayer_;
+    std::vector<Replacement> replacements_;
 };
 
 // The equipment a front end can choose from.
