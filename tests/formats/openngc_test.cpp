@@ -77,7 +77,10 @@ TEST(OpenNgc, DamagedFilesAreRefusedWithTheirLine)
         {kHeader + line("X1", "G", "", "", ";;", "3.5"), "2: M '3.5' is not a Messier number"},
         {kHeader + line("X\xFF", "G", "", "", ";;"), "2: a name is not UTF-8"},
         {kHeader + line("", "G", "", "", ";;"), "2: the object has no name"},
-        {kHeader + "\"X1;G\n", "2: a quoted field is not closed"}};
+        {kHeader + "\"X1;G\n", "2: a quoted field is not closed"},
+        // A stray quote is refused at its own line, not left to swallow the lines after it.
+        {kHeader + kM31.substr(0, 8) + "\"" + kM31.substr(8) + "\n" + kM31 + "\n",
+            "2: a quoted field is not closed on"}};
     for (const BadFile& file : files) {
         sky::DeepSkyCatalogue catalogue;
         const std::string refusal = refusalOf([&] { addOpenNgc(catalogue, file.text, "NGC.csv"); });
