@@ -79,8 +79,7 @@ TEST(OpenNgc, DamagedFilesAreRefusedWithTheirLine)
         {kHeader + line("", "G", "", "", ";;"), "2: the object has no name"},
         {kHeader + "\"X1;G\n", "2: a quoted field is not closed"},
         // A stray quote is refused at its own line, not left to swallow the lines after it.
-        {kHeader + kM31.substr(0, 8) + "\"" + kM31.substr(8) + "\n" + kM31 + "\n",
-            "2: a quoted field is not closed on"}};
+        {kHeader + kM31.substr(0, 8) + "\"" + kM31.substr(8) + "\n" + kM31 + "\n", "2: the line has 4 fields"}};
     for (const BadFile& file : files) {
         sky::DeepSkyCatalogue catalogue;
         const std::string refusal = refusalOf([&] { addOpenNgc(catalogue, file.text, "NGC.csv"); });
