@@ -187,5 +187,43 @@ TEST(SiteView, WindowsRiseAndSetHangTogether)
     }
 }
 
+// Each edge of a night's window is where the sky turns dark or light, or
+// where the body crosses the lowest altitude: inside, both hold; a minute
+// outside, one fails.
+TEST(SiteView, WindowEdgesAreWhereTheSkyOrTheBodyCrosses)
+{
+    const Observation milan {{45.46, 9.19, 120}, {998.9, 10, 0.5}, 30, 400, 700, false};
+    const optics::OpticalTrain train {203, 2032, 5.6, 640, 480};
+    const auto seen = [&](double julianDay, Body body) {
+        const SkyView sky = viewSky(train, 0.5685, utcMomentOf(julianDay), milan);
+        const auto view = std::ranges::find(sky.bodies, body, [](const BodyView& b) { return b.facts->body; });
+        return std::pair {*sky.sunAltitude, view->fromSite->altitude};
+    };
+    const auto holds = [&](double julianDay, Body body) {
+        const auto [sun, altitude] = seen(julianDay, body);
+        return sun < -0.8333 && altitude >= milan.minAltitude;
+    };
+    const double second = 1.0 / 86400;
+    for (int month = 1; month <= 12; ++month) {
+        const UtcMoment moment {2026, month, 1 + 2 * month, 21, 0, 0};
+        const double now = julianDay(moment.year, moment.month, moment.day, moment.hour, moment.minute, 0);
+        const SkyView sky = viewSky(train, 0.5685, moment, milan);
+        for (const BodyView& body : sky.bodies) {
+            const SiteView& v = *body.fromSite;
+            if (body.facts->body == Body::Sun || !v.windowStart)
+                continue;
+            SCOPED_TRACE(std::string(body.facts->name) + " on " + isoText(moment));
+            EXPECT_TRUE(holds(*v.windowStart + 10 * second, body.facts->body));
+            EXPECT_TRUE(holds(*v.windowEnd - 10 * second, body.facts->body));
+            if (*v.windowStart > now - 0.5 + second) {
+                EXPECT_FALSE(holds(*v.windowStart - 60 * second, body.facts->body));
+            }
+            if (*v.windowEnd < now + 0.5 - second) {
+                EXPECT_FALSE(holds(*v.windowEnd + 60 * second, body.facts->body));
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace velmora::sky
