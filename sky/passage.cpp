@@ -14,18 +14,6 @@ constexpr int kDaySteps = 144;
 
 using Test = std::function<bool(double)>;
 
-// The moment between `a` and `b`, on either side of which `holds` differs,
-// narrowed to well under a second.
-double changeBetween(double a, double b, const Test& holds)
-{
-    const bool atA = holds(a);
-    for (int i = 0; i < 14; ++i) {
-        const double middle = (a + b) / 2;
-        (holds(middle) == atA ? a : b) = middle;
-    }
-    return (a + b) / 2;
-}
-
 // The upper meridian crossings from `first` on, for `days`: the hour angle
 // passing zero upwards (its jump from 180 to -180 is the lower crossing).
 std::vector<double> transitsFrom(double first, double days, const std::function<double(double)>& hourAngle)
@@ -70,6 +58,16 @@ double highestBetween(double from, double to, const std::function<double(double)
 }
 
 } // namespace
+
+double changeBetween(double a, double b, const std::function<bool(double)>& holds)
+{
+    const bool atA = holds(a);
+    for (int i = 0; i < 14; ++i) {
+        const double middle = (a + b) / 2;
+        (holds(middle) == atA ? a : b) = middle;
+    }
+    return (a + b) / 2;
+}
 
 PassageTimes passageAround(double julianDay, const SkyPath& path, double reach)
 {

@@ -22,6 +22,10 @@ struct SkyPath {
     std::function<double(double)> hourAngle;
 };
 
+// The moment between `a` and `b` (Julian Days), on either side of which
+// `holds` differs, narrowed to well under a second.
+double changeBetween(double a, double b, const std::function<bool(double)>& holds);
+
 // The pass nearest `julianDay`, read off the body's own path: the verdict is
 // over the day centred on the moment, so it agrees with the height there;
 // when the body rises and sets in that day, the pass holding the moment (or

@@ -61,17 +61,10 @@ template <typename Up> std::optional<Window> windowAround(double jd, Up up)
             best = run;
     }
     // Narrow each edge that lies inside the day to the moment `up` changes.
-    const auto edge = [&](double outside, double inside) {
-        for (int i = 0; i < 8; ++i) {
-            const double middle = (outside + inside) / 2;
-            (up(middle) ? inside : outside) = middle;
-        }
-        return inside;
-    };
     if (best.start > jd - 0.5)
-        best.start = edge(best.start - kStep, best.start);
+        best.start = changeBetween(best.start - kStep, best.start, up);
     if (best.end < jd + 0.5)
-        best.end = edge(best.end, best.end - kStep);
+        best.end = changeBetween(best.end, best.end - kStep, up);
     return best;
 }
 
