@@ -71,6 +71,7 @@ TEST(OpenNgc, DamagedFilesAreRefusedWithTheirLine)
         {kHeader + line("X1", "G", "01:00:-1", "+41:00:00", ";;"), "2: RA"},
         {kHeader + line("X1", "G", "01:00:00.0", "", ";;"), "2: RA"},
         {kHeader + line("X1", "G", "", "", "-5;;"), "2: MajAx '-5' is not a positive number"},
+        {kHeader + line("X1", "G", "", "", "12abc;;"), "2: MajAx '12abc' is not"},
         {kHeader + line("X1", "G", "", "", "1;0;"), "2: MinAx '0' is not a positive number"},
         {kHeader + line("X1", "G", "", "", "1;1;nan"), "2: PosAng 'nan'"},
         {kHeader + line("X1", "G", "", "", ";;", "111"), "2: M '111' is not a Messier number"},
