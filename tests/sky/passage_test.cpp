@@ -110,6 +110,13 @@ INSTANTIATE_TEST_SUITE_P(Passage, PassageOfAShape,
         // away: the transit is the pass's highest point.
         ShapeCase {"NoMeridianInThePass", [](double d) { return 0.9 - 10 * (d - 0.1) * (d - 0.1); }, 0.5,
             Passage::RisesAndSets, 0.1 - 0.3, 0.1, 0.1 + 0.3},
+        // Lower humps either side of the highest point: the highest is found.
+        ShapeCase {"SeveralHumpsNoMeridian",
+            [](double d) {
+                const double x = d - 0.15;
+                return (0.09 - x * x) * (1 + 0.9 * std::cos(2 * std::numbers::pi * x / 0.2));
+            },
+            0.7, Passage::RisesAndSets, -0.15, 0.15, 0.45},
         // Climbing for days: risen 0.3 day ago, and not set within reach.
         ShapeCase {"NotSetWithinReach", [](double d) { return 2 * (d + 0.3); }, 0.25, Passage::RisesAndSets, -0.3, 0.25,
             std::nullopt},
