@@ -53,6 +53,11 @@ TEST(EquipmentFile, AFileWithoutEquipmentIsSaid)
         ASSERT_EQ(file.warnings.size(), 1u) << text;
         EXPECT_EQ(file.warnings[0], "desktop.ini: holds no telescope, camera or lens");
     }
+    EXPECT_TRUE(readEquipment("[telescope]\n0\\name=T\n0\\diameter=80\n0\\focalLength=400\n[ccd]\n0\\name=C\n"
+                              "0\\resolutionX=10\n0\\resolutionY=10\n0\\pixel_width=5\n",
+        "one.ini")
+                    .warnings.empty())
+        << "a telescope and a camera are equipment";
 }
 
 TEST(EquipmentFile, PixelAndChipSizesThatDisagreeAreSaid)
