@@ -96,6 +96,10 @@ TEST(TextOutput, NamesAreShownSafelyAndAlignedByDisplayWidth)
 // JSON of every mode parses with a strict parser; texts with quotes survive.
 TEST(JsonOutput, EveryModeIsStrictJson)
 {
+    // Texts come back whole through a strict parser; a byte that is not UTF-8 as U+FFFD.
+    for (const std::string text : {"\\", "\"", "\\\"", "plain", "\x01", "caf\xC3\xA9"})
+        EXPECT_EQ(Json::parse(jsonValue(text)), text) << text;
+    EXPECT_EQ(Json::parse(jsonValue(std::string("bad\xFF"))), "bad\xEF\xBF\xBD");
     const std::vector<std::string> modes[] = {kVesta, with(kVesta, {"--seeing", "2"}),
         with(kVesta, {"--date", "2026-12-06T21:00Z"}), {"--sweep"}, {"--sweep", "--seeing", "1e308"},
         {"--list", "cameras"},
