@@ -78,10 +78,9 @@ struct ColumnWidth {
     std::string laidOut(const Cell& cell) const
     {
         std::string laid = cell.text;
-        if (cell.figure) {
+        if (cell.figure) { // its point under the others'; the room after it is the column's own
             const std::size_t point = std::min(laid.find('.'), laid.size());
             laid = std::string(whole > point ? whole - point : 0, ' ') + laid;
-            laid += std::string(fraction > cell.text.size() - point ? fraction - (cell.text.size() - point) : 0, ' ');
         }
         const std::size_t shown = displayWidth(laid);
         return laid + std::string(total() > shown ? total() - shown : 0, ' ');

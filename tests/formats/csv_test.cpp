@@ -80,6 +80,8 @@ TEST(TextFile, FilesUpToTheBoundAreRead)
     const std::string larger = refusalOf([&] { readRegularFile(path, 4); });
     EXPECT_NE(larger.find("it is larger than"), std::string::npos) << larger;
     EXPECT_NE(refusalOf([] { readRegularFile(""); }).find("an empty file name"), std::string::npos);
+    const std::string megabyte = tempFile("megabyte.csv", std::string((1 << 20) + 1, 'x'));
+    EXPECT_NE(refusalOf([&] { readRegularFile(megabyte, 1 << 20); }).find("larger than 1 MB"), std::string::npos);
     std::remove(path.c_str());
 }
 

@@ -102,9 +102,10 @@ struct Entry {
 TEST(EquipmentFile, ExportThenImportGivesTheSameEquipment)
 {
     const Entry entries[] = {{"Name, with \"quotes\"; and # marks", 101.6, 1234.5678901234},
-        {"  edge blanks  ", 80, 500}, {"\tedge\ttabs\t", 0.5, 3}, {"back\\slash\\", 1e308, 4.9e-324},
-        {"@Invalid()", 1, 1}, {"@Rect(1 2 3 4)", 2, 2}, {"@@twice", 3, 3}, {"@ByteArray(abc)", 4, 4},
-        {"Ünïcødé 天文", 5e-7, 9e15}, {"a=b [c] ;d", 1e300, 1e300}, {"tiny", 1e-300, 1}, {"x", 0.1, 12345678901}};
+        {"  edge blanks  ", 80, 500}, {" leading blank", 8, 50}, {"trailing blank ", 9, 60}, {"\tedge\ttabs\t", 0.5, 3},
+        {"back\\slash\\", 1e308, 4.9e-324}, {"@Invalid()", 1, 1}, {"@Rect(1 2 3 4)", 2, 2}, {"@@twice", 3, 3},
+        {"@ByteArray(abc)", 4, 4}, {"Ünïcødé 天文", 5e-7, 9e15}, {"a=b [c] ;d", 1e300, 1e300}, {"tiny", 1e-300, 1},
+        {"x", 0.1, 12345678901}};
     optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
     catalogue.cameras.add({"Oblong\tcamera", 8.6, 752, 582, 8.3});
     for (const Entry& e : entries) {

@@ -91,6 +91,9 @@ TEST_F(FitsHeaders, BrokenFilesAndWrongKeywordsAreNamed)
         {tempFile("cube.fits", fitsImage(kBinned, {4, 4, 2, 2})), "keyword NAXIS is 4"},
         {tempFile("truncated.fits", whole.substr(0, whole.size() / 3)), "truncated"},
         {tempFile("text.txt", "SIMPLE  = not really\n"), "not a readable FITS file"},
+        {tempFile("ok.txt", "OK, not FITS\n"), "not a readable FITS file"},
+        {tempFile("light.zip", "PK\x03\x04 not really"), "compressed in a form that is not read"},
+        {tempFile("light.fits.bz2", "BZh"), "compressed in a form that is not read"},
         {(dir_ / "fifo.fits").string(), "not a regular file"}, {(dir_ / "missing.fits").string(), "cannot read"},
         {"http://127.0.0.1:9/x.fits", "cannot read"}};
     for (const auto& [path, named] : cases) {
