@@ -113,6 +113,8 @@ TEST(JsonOutput, EveryModeIsStrictJson)
         invoke(with(kVesta, {"--seeing", "2", "--sampling-rule", "howell", "--format", "json"})).out)["sampling"];
     EXPECT_TRUE(sampling["barlow_range"][1].is_null()) << "a rule with no upper bound";
     EXPECT_EQ(sampling["verdict"], "well sampled");
+    const std::string text = invoke(with(kVesta, {"--seeing", "2", "--sampling-rule", "howell"})).out;
+    EXPECT_NE(text.find(" or more"), std::string::npos) << "a barlow range without an upper end\n" << text;
 }
 
 TEST(CsvOutput, OneRowWithTheTrainResultsAndSampling)

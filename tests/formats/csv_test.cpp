@@ -96,7 +96,8 @@ TEST(TextFile, TextsAreShownSafelyOnATerminal)
 TEST(TextFile, Utf8IsCheckedByTheStandardsTable)
 {
     const std::pair<std::string, bool> texts[] = {{"plain", true}, {"Nettuno \xC3\xA8", true}, {"\xE2\x82\xAC", true},
-        {"\xF0\x9F\x94\xAD", true}, {"\xFF", false}, {"\xC0\xAF", false}, {"\xE0\x80\xAF", false},
+        {"\xF0\x9F\x94\xAD", true}, {"\xC2\x80", true}, {"\xE0\xA0\x80", true}, {"\xF0\x90\x80\x80", true},
+        {"\xF4\x8F\xBF\xBF", true}, {"\xFF", false}, {"\xC0\xAF", false}, {"\xE0\x80\xAF", false},
         {"\xED\xA0\x80", false}, {"\xF4\x90\x80\x80", false}, {"\xE2\x82", false}};
     for (const auto& [text, valid] : texts)
         EXPECT_EQ(isValidUtf8(text), valid) << text;
