@@ -68,6 +68,7 @@ TEST(EquipmentFile, PixelAndChipSizesThatDisagreeAreSaid)
             "c.ini");
     };
     EXPECT_TRUE(read("5.05").warnings.empty()) << "1% is within";
+    EXPECT_EQ(read("5.0504").warnings.size(), 1u) << "just past 1%";
     const EquipmentFile warned = read("5.06");
     ASSERT_EQ(warned.warnings.size(), 1u);
     for (const char* said : {"'Cam'", "5.06", "= 5 um"})
@@ -213,6 +214,7 @@ TEST(EquipmentFile, HostileFilesAreRefusedAtTheirPlace)
         {kCsvHeader + "lens,---,,,,,,,2\n", "f:2:", "no letter or digit"},
         {"[lens]\n0\\name=\"L\\n\"\n", "f:2:", "U+000A"}, {"[lens]\n0\\name=\x1B[2J\n", "f:2:", "U+001B"},
         {"[lens]\n0\\name=***\n", "f:2:", "no letter or digit"}, {"[lens]\n0\\name=L\xC2\x9B\n", "f:2:", "U+009B"},
+        {"[lens]\n0\\name=L\xC2\x80\n", "f:2:", "U+0080"},
         {oalWith("<lenses><lens id=\"l\"><model>L&#1;</model><factor>2</factor></lens></lenses>"), "f:3:", "U+0001"},
         {oalWith("<lenses><lens id=\"l\"><model>?</model><factor>2</factor></lens></lenses>"), "f:3:", "no letter"},
         // A pixel from the chip's size that is no size.
