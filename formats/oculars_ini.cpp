@@ -285,11 +285,11 @@ std::string ocularsIniText(const optics::EquipmentCatalogue& catalogue)
         return std::to_string(index) + "\\" + name + "=" + value + "\n";
     };
     // The chip's size, which planetarium programs show, is left out where it
-    // would not give the pixel back (an overflow, or a size below the
-    // smallest normal number): the pixel sizes are written anyway.
+    // would not give the pixel back (an overflow, or an underflow that loses
+    // its digits): the pixel sizes are written anyway.
     const auto chipKey = [&](std::size_t index, const char* name, double pixels, double pixel) {
         const double chip = pixels * pixel / 1000;
-        const bool readsBack = std::isnormal(chip) && std::fabs(chip * 1000 / pixels - pixel) <= 1e-9 * pixel;
+        const bool readsBack = std::fabs(chip * 1000 / pixels - pixel) <= 1e-9 * pixel;
         return readsBack ? key(index, name, exactNumber(chip)) : std::string();
     };
     text += "\n[telescope]\n";

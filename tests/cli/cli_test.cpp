@@ -141,6 +141,7 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         {{"--aperture", std::string(200, '9') + "x"}, "(201 characters)"},
         {{"--target", std::string(100000, 'M')}, "(100000 characters)"},
         {{"--target", "M1000"}, "--target: no deep-sky object named 'M1000' (did you mean M100"},
+        {{"--target", "M0"}, "named 'M0' (did you mean M1, "},
         {{"--target", "IC1064"}, "IC1064 has no size in the catalogue"},
         {{"--target", "M31", "--overlap", "50"}, "'50' is outside 0 to 50%"},
         {{"--target", "M31", "--overlap", "-0.5%"}, "'-0.5%' is outside"},

@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Passage, PassageOfASwing,
         // Above the horizon for three minutes about the transit only: the
         // transit is looked at, not just the ten-minute grid.
         SwingCase {"AGrazeAtTheTransit", {-9.9995, 10, 0.1234}, Passage::RisesAndSets, 0},
+        // Below for an hour only, ten hours before the moment: the whole day is looked at.
+        SwingCase {"ADipEarlyInTheDay", {9.9, 10, 0.08}, Passage::RisesAndSets, 0},
         SwingCase {"Circumpolar", {50, 20, 0.3}, Passage::AlwaysAbove, 0},
         SwingCase {"CircumpolarTransitNearest", {50, 20, 0.7}, Passage::AlwaysAbove, -1},
         SwingCase {"NeverUp", {-50, 20, 0.1}, Passage::NeverAbove, 0}),
