@@ -64,7 +64,8 @@ TEST(EquipmentFile, PixelAndChipSizesThatDisagreeAreSaid)
 {
     const auto read = [](const std::string& pixel) {
         return readEquipment(
-            "[ccd]\n0\\name=Cam\n0\\resolutionX=1000\n0\\resolutionY=1000\n0\\chip_width=5 \t\n0\\pixel_width=" + pixel,
+            "[ccd]\n0\\name=Cam\n0\\resolutionX=1000\n0\\resolutionY=1000\n0\\chip_width= \t5 \t\n0\\pixel_width=" +
+                pixel,
             "c.ini");
     };
     EXPECT_TRUE(read("5.05").warnings.empty()) << "1% is within";
@@ -117,6 +118,9 @@ TEST(EquipmentFile, ExportThenImportGivesTheSameEquipment)
     for (const EquipmentFormat format : {EquipmentFormat::Csv, EquipmentFormat::OcularsIni, EquipmentFormat::Oal}) {
         const std::string text = equipmentText(catalogue, format);
         EXPECT_EQ(text.find("inf"), std::string::npos) << formatName(format);
+        if (format == EquipmentFormat::OcularsIni) { // the chip's size, as planetarium programs show it
+            EXPECT_NE(text.find("\\chip_width=3.584\n"), std::string::npos) << "640 px of 5.6 um";
+        }
         EXPECT_EQ(formatOf(text), format);
         const EquipmentFile back = readEquipment(text, "export");
         EXPECT_TRUE(back.warnings.empty()) << formatName(format) << ": " << back.warnings.front();

@@ -138,7 +138,7 @@ TEST(SiteView, TheVerdictAgreesWithTheAltitudeAndTheTimesComeInOrder)
     const SiteMoment rows[] = {{{45.46, 9.19, 120}, {2026, 12, 6, 21, 0, 0}}, {{85, 0, 0}, {2026, 2, 4, 14, 0, 0}},
         {{85, 0, 0}, {2026, 1, 9, 3, 0, 0}}, {{85, 0, 0}, {2026, 3, 19, 2, 0, 0}},
         {{90, 0, 0}, {2026, 6, 21, 12, 0, 0}}, {{-89.99, 139.27, 2835}, {2026, 9, 22, 0, 0, 0}},
-        {{78.2, 15.6, 10}, {2026, 3, 3, 11, 0, 0}}};
+        {{78.2, 15.6, 10}, {2026, 3, 3, 11, 0, 0}}, {{78.2, 15.6, 10}, {2026, 12, 21, 12, 0, 0}}};
     for (const SiteMoment& row : rows) {
         const Observation observation {row.site, {standardPressure(row.site.elevation), -20, 0.5}, 30, 400, 700, true};
         const SkyView sky = viewSky({200, 1000, 5, 640, 480}, 1, row.moment, observation);
