@@ -218,7 +218,7 @@ TEST(EquipmentFile, HostileFilesAreRefusedAtTheirPlace)
         {kCsvHeader + "lens,---,,,,,,,2\n", "f:2:", "no letter or digit"},
         {"[lens]\n0\\name=\"L\\n\"\n", "f:2:", "U+000A"}, {"[lens]\n0\\name=\x1B[2J\n", "f:2:", "U+001B"},
         {"[lens]\n0\\name=***\n", "f:2:", "no letter or digit"}, {"[lens]\n0\\name=L\xC2\x9B\n", "f:2:", "U+009B"},
-        {"[lens]\n0\\name=L\xC2\x80\n", "f:2:", "U+0080"},
+        {"[lens]\n0\\name=L\xC2\x80\n", "f:2:", "U+0080"}, {"[lens]\n0\\name=L\xC2\x9F\n", "f:2:", "U+009F"},
         {oalWith("<lenses><lens id=\"l\"><model>L&#1;</model><factor>2</factor></lens></lenses>"), "f:3:", "U+0001"},
         {oalWith("<lenses><lens id=\"l\"><model>?</model><factor>2</factor></lens></lenses>"), "f:3:", "no letter"},
         // A pixel from the chip's size that is no size.
@@ -246,6 +246,9 @@ TEST(EquipmentFile, DeclarationWordsOutsideThePrologAreText)
         EXPECT_LE(file.catalogue.lenses.items().size(), 1u) << text;
     }
     EXPECT_EQ(readEquipment(texts[1], "log.xml").catalogue.lenses.items()[0].name, "<!ENTITY> B");
+    const std::string padded =
+        oalWith("<lenses><lens id=\"l\"><model>\n  B 2x \n</model><factor>2</factor></lens></lenses>");
+    EXPECT_EQ(readEquipment(padded, "log.xml").catalogue.lenses.items()[0].name, "B 2x") << "pretty-printed";
 }
 
 } // namespace
