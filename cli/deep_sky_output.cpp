@@ -28,7 +28,8 @@ void writeSuggestions(std::ostream& out, const std::vector<sky::TargetFraming>& 
     for (const sky::TargetFraming& framing : framings)
         table->row(targetRecord(framing));
     if (framings.empty()) { // scripts still get the columns
-        const sky::DeepSkyObject none {"", sky::findDeepSkyType("G")};
+        sky::DeepSkyObject none {};
+        none.type = sky::findDeepSkyType("G");
         table->header(targetRecord({&none, {}, {}, {}, std::nullopt}));
     }
     table->finish();

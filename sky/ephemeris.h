@@ -63,7 +63,6 @@ public:
 private:
     static Place between(const Place (&places)[3], double n);
 
-    Body body_;
     double equationOfEquinoxes_ = 0; // degrees, apparent less mean sidereal time
     double first_; // the first node's Julian Day
     std::vector<Place> nodes_;

@@ -98,7 +98,7 @@ constexpr int kNodes = 9; // two days either side
 
 } // namespace
 
-BodyTrack::BodyTrack(Body body, double julianDay) : body_(body), first_(julianDay - kNodeStep * (kNodes / 2))
+BodyTrack::BodyTrack(Body body, double julianDay) : first_(julianDay - kNodeStep * (kNodes / 2))
 {
     ln_nutation nutation {};
     ln_get_nutation(ln_get_jde(julianDay), &nutation); // changes too slowly to follow over days

@@ -83,14 +83,14 @@ struct SearchedMosaic {
 TEST(Framing, FewestFramesMatchTheSearchOfEveryGrid)
 {
     constexpr std::uint32_t kMost = 400;
-    const SearchedMosaic rows[] = {// Two frames reach 19'; a disk just past 10' or 19' needs one more each way.
+    const SearchedMosaic cases[] = {// Two frames reach 19'; a disk just past 10' or 19' needs one more each way.
         {{10, 10}, {10, 10, 0}, 0.1}, {{10, 10}, {10.001, 10.001, 0}, 0.1}, {{10, 10}, {19, 19, 0}, 0.1},
         {{10, 10}, {19.001, 19.001, 0}, 0.1},
         // 30 x 4 at 45 degrees: two frames once the grid turns onto its axis.
         {{20, 10}, {30, 4, 45}, 0.1}, {{20, 10}, {300, 2, 0}, 0.1}, {{20, 10}, {300, 2, 90}, 0.1},
         {{20, 10}, {300, 2, 33}, 0.2}, {{10, 30}, {95, 60, 120}, 0.1}, {{5, 5}, {60, 59, 10}, 0.45},
         {{8, 2}, {1500, 1, 0}, 0.0}, {{3, 4}, {40, 40, 0}, 0.3}, {{3, 4}, {9000, 1, 0}, 0.1}};
-    for (const SearchedMosaic& row : rows) {
+    for (const SearchedMosaic& row : cases) {
         SCOPED_TRACE(row.outline.majorAxis);
         std::uint64_t fewest = 0;
         double margin = 0;

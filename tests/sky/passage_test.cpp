@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Passage, PassageOfASwing,
         SwingCase {"Circumpolar", {50, 20, 0.3}, Passage::AlwaysAbove, 0},
         SwingCase {"CircumpolarTransitNearest", {50, 20, 0.7}, Passage::AlwaysAbove, -1},
         SwingCase {"NeverUp", {-50, 20, 0.1}, Passage::NeverAbove, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct ShapeCase {
     const char* name;
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Passage, PassageOfAShape,
             std::nullopt},
         ShapeCase {"SetsInAWhile", [](double d) { return 2 * (0.4 - d); }, 0.1, Passage::RisesAndSets, std::nullopt,
             0.1, 0.4}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace velmora::sky
