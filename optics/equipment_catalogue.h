@@ -64,14 +64,6 @@ public:
         return items_.size() - 1;
     }
 
-    // The items, moved out; the shelf is left empty.
-    std::vector<Item> release()
-    {
-        std::vector<Item> items = std::move(items_);
-        *this = Shelf();
-        return items;
-    }
-
     const Item* find(std::string_view name) const
     {
         const std::uint32_t found = locate(name).second;
@@ -95,7 +87,6 @@ public:
         replacedInLayer_.assign(layerStart_, false);
         replacements_.clear();
     }
-    std::size_t layerStart() const { return layerStart_; }
     struct Replacement {
         std::size_t position;
         bool differs; // from the entry it replaced
