@@ -1,23 +1,21 @@
 #include "atmosphere.h"
 
+#include "units/angles.h"
+
 #include <erfa.h>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace velmora::sky {
 
 namespace {
 
-constexpr double kArcsecPerRadian = 180 * 3600 / std::numbers::pi;
+using units::kArcsecPerRadian;
+using units::radians;
+
 constexpr double kLargestErfaZenith = 75; // degrees
 constexpr double kLargestZenith = 91; // the formula turns back a little further down
-
-double radians(double degrees)
-{
-    return degrees * std::numbers::pi / 180;
-}
 
 // Saemundsson's refraction for a true altitude, in arcminutes.
 double saemundsson(double altitude)
@@ -49,7 +47,7 @@ double Refraction::arcsecAt(double zenith) const
         const double t = std::tan(radians(std::max(zenith, 0.0)));
         return (a * t + b * t * t * t) * kArcsecPerRadian;
     }
-    return saemundsson(90 - std::min(zenith, kLargestZenith)) * 60 * lowScale;
+    return saemundsson(90 - std::min(zenith, kLargestZenith)) * units::kArcsecPerArcmin * lowScale;
 }
 
 double refractionArcsec(double zenith, double wavelength, const Atmosphere& air)

@@ -1,6 +1,7 @@
 #include "bodies.h"
 
 #include "optics/name_match.h"
+#include "units/angles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +10,7 @@
 namespace velmora::sky {
 
 namespace {
-constexpr double kArcsecPerRadian = 180 * 3600 / std::numbers::pi;
+using units::kArcsecPerRadian;
 } // namespace
 
 const std::array<BodyFacts, 10> kBodies {{
@@ -46,7 +47,8 @@ BodyView viewBody(const BodyFacts& facts, const optics::OpticalTrain& train, dou
     view.fitsSensor = view.diskPixels <= std::min(width, height);
     view.mosaic = mosaicCovering(view.diskPixels, width, height);
     if (facts.rotationHours) // t = P s / (pi theta)
-        view.maxCaptureSeconds = *facts.rotationHours * 3600 * pixelField / (std::numbers::pi * diameter);
+        view.maxCaptureSeconds =
+            *facts.rotationHours * units::kSecondsPerHour * pixelField / (std::numbers::pi * diameter);
     return view;
 }
 
@@ -77,7 +79,7 @@ SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcM
         if (night) {
             const std::optional<BodyTrack> own =
                 facts.body == Body::Sun ? std::nullopt : std::optional<BodyTrack>(std::in_place, facts.body, jd);
-            const double semidiameter = view.apparentDiameterArcsec / 2 / 3600;
+            const double semidiameter = view.apparentDiameterArcsec / 2 / units::kArcsecPerDegree;
             view.fromSite = viewFromSite(facts.body, own ? *own : *sun, semidiameter, *night, pixelField, radius);
         }
         sky.bodies.push_back(view);

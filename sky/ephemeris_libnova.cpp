@@ -1,12 +1,12 @@
 #include "ephemeris.h"
 
 #include "places.h"
+#include "units/angles.h"
 
 #include <libnova/libnova.h>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace velmora::sky {
 
@@ -83,10 +83,9 @@ ln_equ_posn ofDate(const ln_equ_posn& j2000, double jde, const ln_nutation& nuta
 {
     ln_equ_posn mean {};
     ln_get_equ_prec(const_cast<ln_equ_posn*>(&j2000), jde, &mean);
-    const double radian = std::numbers::pi / 180;
-    const double ra = mean.ra * radian;
-    const double tanDec = std::tan(mean.dec * radian);
-    const double obliquity = nutation.ecliptic * radian;
+    const double ra = units::radians(mean.ra);
+    const double tanDec = std::tan(units::radians(mean.dec));
+    const double obliquity = units::radians(nutation.ecliptic);
     const double dRa = (std::cos(obliquity) + std::sin(obliquity) * std::sin(ra) * tanDec) * nutation.longitude -
         std::cos(ra) * tanDec * nutation.obliquity;
     const double dDec = std::sin(obliquity) * std::cos(ra) * nutation.longitude + std::sin(ra) * nutation.obliquity;
@@ -102,7 +101,7 @@ BodyTrack::BodyTrack(Body body, double julianDay) : first_(julianDay - kNodeStep
 {
     ln_nutation nutation {};
     ln_get_nutation(ln_get_jde(julianDay), &nutation); // changes too slowly to follow over days
-    equationOfEquinoxes_ = nutation.longitude * std::cos(nutation.ecliptic * std::numbers::pi / 180);
+    equationOfEquinoxes_ = nutation.longitude * std::cos(units::radians(nutation.ecliptic));
     // Pluto crawls and its series is by far the slowest: its ends and middle
     // are computed, and its other nodes read between them.
     const int every = body == Body::Pluto ? kNodes / 2 : 1;
@@ -149,7 +148,7 @@ Horizontal BodyTrack::horizontalAt(double julianDay, const GeoSite& site) const
     // Meeus, Astronomical Algorithms, 13.5 and 13.6 for the horizon, 40.6 and
     // 40.7 for the parallax: written out here, as libnova's own would compute
     // the nutation afresh at every one of a night's many places.
-    constexpr double radian = std::numbers::pi / 180;
+    constexpr double radian = units::radians(1);
     const Place place = placeAt(julianDay);
     const double hourAngle =
         (ln_get_mean_sidereal_time(julianDay) * 15 + equationOfEquinoxes_ + site.longitude - place.ra) * radian;
@@ -158,7 +157,7 @@ Horizontal BodyTrack::horizontalAt(double julianDay, const GeoSite& site) const
     const double u = std::atan(0.99664719 * std::tan(latitude));
     const double rhoSin = 0.99664719 * std::sin(u) + site.elevation / 6378140 * std::sin(latitude);
     const double rhoCos = std::cos(u) + site.elevation / 6378140 * std::cos(latitude);
-    const double sinParallax = std::sin(8.794 / 3600 * radian) / place.distanceAu;
+    const double sinParallax = std::sin(units::radians(8.794 / units::kArcsecPerDegree)) / place.distanceAu;
     const double dec = place.dec * radian;
     const double denominator = std::cos(dec) - rhoCos * sinParallax * std::cos(hourAngle);
     const double shift = std::atan2(-rhoCos * sinParallax * std::sin(hourAngle), denominator);

@@ -1,15 +1,16 @@
 #include "framing.h"
 
+#include "units/angles.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace velmora::sky {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180;
+constexpr double kDegree = units::radians(1);
 
 // Degrees into [0, 180): a rectangle and an ellipse look the same turned half way.
 double halfTurn(double degrees)

@@ -1,5 +1,7 @@
 #include "passage.h"
 
+#include "units/angles.h"
+
 #include <cmath>
 #include <vector>
 
@@ -9,7 +11,7 @@ namespace {
 
 // Ten minutes, in days: a pass shorter than that, away from the meridian,
 // is a graze too brief to time.
-constexpr double kStep = 10.0 / (24 * 60);
+constexpr double kStep = 10.0 / units::kMinutesPerDay;
 constexpr int kDaySteps = 144;
 
 using Test = std::function<bool(double)>;

@@ -1,11 +1,12 @@
 #include "places.h"
 
+#include "units/angles.h"
+
 #include <erfa.h>
 #include <libnova/libnova.h>
 
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace velmora::sky {
 
@@ -65,8 +66,7 @@ J2000Place placeOf(const double (&p)[3])
     double ra = 0;
     double dec = 0;
     eraC2s(const_cast<double*>(p), &ra, &dec);
-    const double degrees = 180 / std::numbers::pi;
-    return {eraAnp(ra) * degrees, dec * degrees, eraPm(const_cast<double*>(p))};
+    return {units::degrees(eraAnp(ra)), units::degrees(dec), eraPm(const_cast<double*>(p))};
 }
 
 } // namespace

@@ -1,26 +1,23 @@
 #include "site_view.h"
 
 #include "passage.h"
+#include "units/angles.h"
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace velmora::sky {
 
 namespace {
 
+using units::radians;
+
 constexpr double kSiderealArcsecPerSecond = 15.0411; // the sky turns this fast
 constexpr double kFastestCountedRotation = 3600; // a degree a second: near the zenith
 constexpr double kSunDown = -0.8333; // the Sun's upper limb on the horizon
-constexpr double kStep = 20.0 / (24 * 60); // twenty minutes, in days
+constexpr double kStep = 20.0 / units::kMinutesPerDay; // twenty minutes, in days
 constexpr double kRefractionWavelength = 550; // nm, for the body's own place
 constexpr double kTrackReach = 1.75; // days either side of the moment that a track follows
-
-double radians(double degrees)
-{
-    return degrees * std::numbers::pi / 180;
-}
 
 constexpr int kGridSteps = 72; // twenty-minute steps over the day either side
 
@@ -29,7 +26,7 @@ double refracted(double altitude, const Refraction& refraction)
 {
     if (altitude < -1)
         return altitude;
-    return altitude + refraction.arcsecAt(90 - altitude) / 3600;
+    return altitude + refraction.arcsecAt(90 - altitude) / units::kArcsecPerDegree;
 }
 
 struct Window {
@@ -85,7 +82,7 @@ std::optional<double> longestExposure(double rotationRate, double radius)
 {
     if (std::fabs(rotationRate) > kFastestCountedRotation)
         return std::nullopt;
-    return 1 / (std::fabs(rotationRate) / 206264.806 * radius);
+    return 1 / (std::fabs(rotationRate) / units::kArcsecPerRadian * radius);
 }
 
 Night::Night(const BodyTrack& sun, double julianDay, const Observation& observation) :

@@ -1,9 +1,10 @@
 #include "target_framing.h"
 
+#include "units/angles.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace velmora::sky {
 
@@ -12,7 +13,7 @@ SkyField skyFieldOf(const optics::OpticalTrain& train)
     const double focalLength = train.effectiveFocalLength();
     const auto across = [focalLength](double pixels, double pixelSize) {
         const double size = pixels * pixelSize / 1000; // mm
-        return 2 * std::atan(size / (2 * focalLength)) * 180 / std::numbers::pi * 60;
+        return units::arcminutes(2 * std::atan(size / (2 * focalLength)));
     };
     return {across(train.effectiveWidth(), train.effectivePixelSize()),
         across(train.effectiveHeight(), train.effectivePixelHeight())};
