@@ -5,6 +5,7 @@
 #include "deep_sky_options.h"
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
+#include "formats/text_file.h"
 #include "help_text.h"
 #include "optics/name_match.h"
 #include "site_options.h"
@@ -85,7 +86,7 @@ CLI::Validator oneOf(std::vector<std::string> names)
                 }
             }
             return formats::echoed(text) + " is not one of " + joined(names) +
-                didYouMean(optics::closestNames(text, names, 1));
+                formats::didYouMean(optics::closestNames(text, names, 1));
         },
         "", "one of");
 }
@@ -121,8 +122,8 @@ std::string unexpected(const CLI::App& app, const std::vector<std::string>& extr
     if (!first.starts_with("-"))
         return "unexpected argument " + formats::echoed(first) + "; see --help";
     const std::string name = first.substr(0, first.find('='));
-    return "unknown option " + formats::echoed(name) + didYouMean(optics::closestNames(name, optionNames(app), 1)) +
-        "; see --help";
+    return "unknown option " + formats::echoed(name) +
+        formats::didYouMean(optics::closestNames(name, optionNames(app), 1)) + "; see --help";
 }
 
 template <typename Item, std::size_t N, typename Name>
@@ -134,7 +135,7 @@ std::vector<std::string> namesOf(const std::array<Item, N>& items, Name name)
     return names;
 }
 
-DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, SiteOptions& siteOptions)
+DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, planning::SiteRequest& siteOptions)
 {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast); // the last one counts
 
@@ -255,7 +256,7 @@ void checkCombinations(const Options& o, const DeepSkyOptionSet& deepSky)
     if (o.target && o.date && deepSky.frame->count() > 0) {
         // On a date, a name that is no body is most likely a misspelt one.
         throw UsageError("--frame: no body named " + formats::echoed(*o.target) +
-            didYouMean(optics::closestNames(*o.target, namesOf(sky::kBodies, &sky::BodyFacts::name), 1)) +
+            formats::didYouMean(optics::closestNames(*o.target, namesOf(sky::kBodies, &sky::BodyFacts::name), 1)) +
             "; a deep-sky object is pictured without --date");
     }
     if (deepSky.overlap->count() > 0 && !o.target)
@@ -291,7 +292,7 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     CLI::App app(kDescription, "velmora-calc");
     app.footer(helpFooter());
     app.set_version_flag("--version", "velmora-calc " + std::string(kVersionText));
-    SiteOptions site;
+    planning::SiteRequest site;
     const DeepSkyOptionSet deepSky = describeOptions(app, options, site);
     if (argc <= 1)
         throw UsageError(kUsageLine);
@@ -310,7 +311,7 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     }
     checkCombinations(options, deepSky);
     checkOutputsAreNotInputs(options);
-    options.observation = site.observation();
+    options.observation = planning::observationOf(site);
     return options;
 }
 

@@ -1,10 +1,10 @@
 #include "computation_output.h"
 
+#include "planning/reading_order.h"
 #include "records.h"
 #include "writers.h"
 
 #include <algorithm>
-#include <array>
 #include <iterator>
 #include <ostream>
 
@@ -12,25 +12,7 @@ namespace velmora::cli {
 
 namespace {
 
-// The bodies as people list them: outward from the Sun, the Moon with the Earth.
-constexpr std::array<std::string_view, 10> kOutwardFromTheSun = {
-    "sun", "mercury", "venus", "moon", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
-
-// Where a result or body stands in that order; -1 for what is not a body.
-int outwardRank(std::string_view body)
-{
-    const auto found = std::ranges::find(kOutwardFromTheSun, body);
-    return found == kOutwardFromTheSun.end() ? -1 : static_cast<int>(found - kOutwardFromTheSun.begin());
-}
-
-int resultRank(const Field& field)
-{
-    constexpr std::string_view kPrefix = "km_per_pixel_";
-    if (!field.id.starts_with(kPrefix))
-        return -1;
-    const std::string_view body = field.id.substr(kPrefix.size());
-    return outwardRank(body.substr(0, body.find('_')));
-}
+using planning::Computation;
 
 void writeText(std::ostream& out, const Computation& c)
 {
@@ -39,7 +21,7 @@ void writeText(std::ostream& out, const Computation& c)
 
     Record results = resultsRecord(c.outcome);
     std::erase_if(results, [](const Field& field) { return std::holds_alternative<std::monostate>(field.value); });
-    std::ranges::stable_sort(results, {}, resultRank);
+    std::ranges::stable_sort(results, {}, [](const Field& field) { return planning::readingRank(field.id); });
     out << "\nResults\n";
     writeTextRecord(out, results);
 
@@ -57,10 +39,7 @@ void writeText(std::ostream& out, const Computation& c)
     }
     if (c.sky) {
         out << "\nBodies on " << sky::isoText(c.sky->moment) << "\n";
-        std::vector<const sky::BodyView*> bodies;
-        for (const sky::BodyView& body : c.sky->bodies)
-            bodies.push_back(&body);
-        std::ranges::stable_sort(bodies, {}, [](const sky::BodyView* b) { return outwardRank(b->facts->name); });
+        const std::vector<const sky::BodyView*> bodies = planning::bodiesOutward(*c.sky);
         const auto table = rowWriter(out, Format::Text,
             {"body", "distance_km", "apparent_diameter_arcsec", "km_per_pixel", "disk_px", "fits_sensor",
                 "mosaic_frames", "illuminated_fraction", "max_capture_s"});

@@ -2,6 +2,7 @@
 
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
+#include "planning/rules.h"
 #include "read_option.h"
 
 namespace velmora::cli {
@@ -20,7 +21,7 @@ double overlapOf(const std::string& text)
     } catch (const InputError&) {
         throw InputError(formats::echoed(text) + " is not a share of a frame such as 10 or 10%");
     }
-    if (percent < 0 || percent >= 50)
+    if (!planning::isOverlapAccepted(percent / 100))
         throw InputError(formats::echoed(text) + " is outside 0 to 50% (neighbours must overlap by less than half)");
     return percent / 100;
 }

@@ -7,12 +7,12 @@
 
 namespace velmora::cli {
 
-void writeRigRanking(std::ostream& out, const std::vector<RigFraming>& rigs, Format format)
+void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>& rigs, Format format)
 {
     const auto table = rowWriter(out, format,
         {"telescope", "camera", "field_width_arcmin", "field_height_arcmin", "fits", "fill", "best_angle_deg",
             "mosaic_columns", "mosaic_rows", "mosaic_frames"});
-    for (const RigFraming& rig : rigs)
+    for (const planning::RigFraming& rig : rigs)
         table->row(rigFramingRecord(rig.telescope->name, rig.camera->name, rig.framing));
     table->finish();
 }

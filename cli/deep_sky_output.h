@@ -1,7 +1,7 @@
 #pragma once
 
-#include "deep_sky_choice.h"
 #include "options.h"
+#include "planning/rig_ranking.h"
 
 #include <iosfwd>
 #include <vector>
@@ -9,7 +9,7 @@
 namespace velmora::cli {
 
 // The rigs ranked for one target, one row each.
-void writeRigRanking(std::ostream& out, const std::vector<RigFraming>& rigs, Format format);
+void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>& rigs, Format format);
 
 // The objects --suggest offers, one row each.
 void writeSuggestions(std::ostream& out, const std::vector<sky::TargetFraming>& framings, Format format);

@@ -1,6 +1,6 @@
 #include "framing_svg.h"
 
-#include "number_texts.h"
+#include "formats/readable_number.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,9 +67,10 @@ std::string opening(double left, double top, double width, double height)
 std::string mosaicCaption(const sky::Mosaic& mosaic)
 {
     const auto frames = mosaic.frames();
-    return "mosaic of " + readableNumber(double(mosaic.columns)) + " x " + readableNumber(double(mosaic.rows)) +
-        " frames" + (frames ? "" : " (more than can be counted)") + " of " + readableNumber(mosaic.frameWidth) + " x " +
-        readableNumber(mosaic.frameHeight) + " px, 10% overlap";
+    return "mosaic of " + formats::readableNumber(double(mosaic.columns)) + " x " +
+        formats::readableNumber(double(mosaic.rows)) + " frames" + (frames ? "" : " (more than can be counted)") +
+        " of " + formats::readableNumber(mosaic.frameWidth) + " x " + formats::readableNumber(mosaic.frameHeight) +
+        " px, 10% overlap";
 }
 
 } // namespace
@@ -109,17 +110,18 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
         printed(R"(fill="none" stroke="#ff4040" stroke-width="%.2f")", text / 4));
     svg += caption(left + text, top + 1.6 * text, text,
         printed("%s on %s", std::string(view.facts->name).c_str(), sky::isoText(moment).c_str()));
-    std::string disk = "disk " + readableNumber(view.diskPixels) + " px across (" +
-        readableNumber(view.apparentDiameterArcsec) + " arcsec)";
+    std::string disk = "disk " + formats::readableNumber(view.diskPixels) + " px across (" +
+        formats::readableNumber(view.apparentDiameterArcsec) + " arcsec)";
     if (const auto& site = view.fromSite) {
-        disk += ", altitude " + readableNumber(site->altitude) + " deg";
+        disk += ", altitude " + formats::readableNumber(site->altitude) + " deg";
         if (site->dispersionPixels)
-            disk += ", dispersion " + readableNumber(*site->dispersionPixels) + " px";
+            disk += ", dispersion " + formats::readableNumber(*site->dispersionPixels) + " px";
     }
     svg += caption(left + text, top + 3.1 * text, text, disk);
     svg += caption(left + text, extent / 2 + 1.4 * text, text,
-        view.fitsSensor ? "fits the " + readableNumber(width) + " x " + readableNumber(height) + " px sensor"
-                        : mosaicCaption(mosaic));
+        view.fitsSensor
+            ? "fits the " + formats::readableNumber(width) + " x " + formats::readableNumber(height) + " px sensor"
+            : mosaicCaption(mosaic));
     return svg + "</svg>\n";
 }
 
@@ -132,13 +134,14 @@ namespace {
 std::string targetVerdict(const sky::TargetFraming& f)
 {
     if (f.fits())
-        return "fits at camera angle " + readableNumber(f.margin.bestAngle) + " deg, fill " + readableNumber(f.fill());
+        return "fits at camera angle " + formats::readableNumber(f.margin.bestAngle) + " deg, fill " +
+            formats::readableNumber(f.fill());
     if (!f.mosaic)
         return "fits no mosaic of up to a million frames";
     const sky::FramedMosaic& m = *f.mosaic;
-    return "fits at no angle: " + readableNumber(double(m.columns)) + " x " + readableNumber(double(m.rows)) +
-        " frames at camera angle " + readableNumber(m.cameraAngle) + " deg, " + readableNumber(m.overlap * 100) +
-        "% overlap";
+    return "fits at no angle: " + formats::readableNumber(double(m.columns)) + " x " +
+        formats::readableNumber(double(m.rows)) + " frames at camera angle " + formats::readableNumber(m.cameraAngle) +
+        " deg, " + formats::readableNumber(m.overlap * 100) + "% overlap";
 }
 
 // An arrow from the centre of a compass rose, with its letter at the tip.
@@ -192,10 +195,11 @@ std::string targetFramingSvg(const sky::TargetFraming& f)
     svg += pointer(roseX, roseY, 0, -1.5 * text, text, "N") + pointer(roseX, roseY, -1.5 * text, 0, text, "E");
     svg += caption(left + text, top + 1.6 * text, text, f.object->displayName());
     svg += caption(left + text, top + 3.1 * text, text,
-        readableNumber(outline.majorAxis) + " x " + readableNumber(outline.minorAxis) + " arcmin at position angle " +
-            readableNumber(outline.positionAngle) + " deg");
+        formats::readableNumber(outline.majorAxis) + " x " + formats::readableNumber(outline.minorAxis) +
+            " arcmin at position angle " + formats::readableNumber(outline.positionAngle) + " deg");
     svg += caption(left + text, extent / 2 + 1.4 * text, text,
-        "field " + readableNumber(f.field.width) + " x " + readableNumber(f.field.height) + " arcmin");
+        "field " + formats::readableNumber(f.field.width) + " x " + formats::readableNumber(f.field.height) +
+            " arcmin");
     svg += caption(left + text, extent / 2 + 2.9 * text, text, targetVerdict(f));
     return svg + "</svg>\n";
 }

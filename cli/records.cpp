@@ -1,5 +1,6 @@
 #include "records.h"
 
+#include "planning/rules.h"
 #include "writers.h"
 
 #include <cstdio>
@@ -74,7 +75,7 @@ Record trainRecord(const ChosenTrain& chosen)
 
 Record sourcesRecord(const ChosenTrain& chosen)
 {
-    const TrainSources& s = chosen.sources;
+    const planning::TrainSources& s = chosen.sources;
     return {
         {"aperture_mm", "Aperture from", "", s.aperture},
         {"focal_length_mm", "Focal length from", "", s.focalLength},
@@ -160,7 +161,7 @@ void appendSiteView(Record& into, const sky::SiteView& v)
             {"dispersion_px", "Dispersion", "px", numberOrEmpty(v.dispersionPixels)},
             {"dispersion_rough", "Rough", "", v.dispersionPixels ? Value(v.dispersionRough) : Value()},
             {"dispersion_corrector_advised", "Corrector", "",
-                v.dispersionPixels ? Value(*v.dispersionPixels > 1) : Value()},
+                v.dispersionPixels ? Value(planning::isCorrectorAdvised(*v.dispersionPixels)) : Value()},
             {"field_rotation_arcsec_per_s", "Field turns", "arcsec/s", numberOrEmpty(v.rotationRate), {}, true},
             {"longest_exposure_s", "Longest exposure", "s", numberOrEmpty(v.longestExposure), {}, true},
         });

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "computation.h"
 #include "optics/equipment.h"
+#include "planning/computation.h"
 
 #include <cstdint>
 #include <string>
@@ -10,6 +10,9 @@
 #include <vector>
 
 namespace velmora::cli {
+
+using planning::ChosenTrain;
+using planning::Computation;
 
 // A moment, written in full for scripts and as month, day and time for people.
 struct UtcTime {

@@ -1,25 +1,25 @@
 #include "run.h"
 
 #include "command_line.h"
-#include "computation.h"
 #include "computation_output.h"
-#include "deep_sky_choice.h"
 #include "deep_sky_output.h"
-#include "equipment_choice.h"
 #include "file_output.h"
-#include "formats/exact_number.h"
 #include "formats/input_error.h"
 #include "formats/text_file.h"
 #include "framing_svg.h"
-#include "number_texts.h"
 #include "output_error.h"
+#include "planning/catalogue_merge.h"
+#include "planning/computation.h"
+#include "planning/rig_ranking.h"
+#include "planning/sweep.h"
+#include "planning/target_choice.h"
 #include "records.h"
+#include "refusal_text.h"
 #include "usage_error.h"
 #include "writers.h"
 
 #include <array>
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <deque>
 #include <future>
@@ -85,6 +85,27 @@ private:
     std::string& text_;
 };
 
+void sayWarnings(std::ostream& err, const std::vector<std::string>& warnings)
+{
+    for (const std::string& warning : warnings)
+        err << "velmora-calc: warning: " << warning << '\n';
+}
+
+// The built-in catalogue with the user's, their warnings said even when a
+// later file is refused.
+optics::EquipmentCatalogue loadCatalogue(const Options& options, std::ostream& err)
+{
+    std::vector<std::string> warnings;
+    try {
+        optics::EquipmentCatalogue catalogue = planning::mergeCatalogues(options.catalogues, warnings);
+        sayWarnings(err, warnings);
+        return catalogue;
+    } catch (const planning::Refusal&) {
+        sayWarnings(err, warnings);
+        throw;
+    }
+}
+
 // Rigs a sweep or a ranking leaves out, said on standard error.
 void saySkipped(std::ostream& err, std::size_t rigs, const Options& options)
 {
@@ -100,8 +121,8 @@ void saySkipped(std::ostream& err, std::size_t rigs, const Options& options)
 void writeSweep(
     std::ostream& out, std::ostream& err, const optics::EquipmentCatalogue& catalogue, const Options& options)
 {
-    const Sweep sweep(catalogue, options);
-    saySkipped(err, sweep.skippedCameras() * catalogue.telescopes.items().size(), options);
+    const planning::Sweep sweep(catalogue, options);
+    saySkipped(err, sweep.skippedRigs(), options);
     const bool withSampling = options.seeing.has_value();
     if (options.format == Format::Text) {
         const auto table = rowWriter(out, options.format, kSweepTextColumns);
@@ -143,29 +164,14 @@ void writeSweep(
     rowWriter(out, options.format, {}, sweep.size())->finish();
 }
 
-// The --frame picture, written before anything else is printed.
-void writeFraming(const Computation& computation, const Options& options)
+// The --svg pictures, written before anything else is printed.
+void writePictures(const planning::Computation& computation, const Options& options)
 {
-    const sky::BodyFacts& body = *options.frame;
-    if (!computation.sky)
-        throw UsageError("--frame: the pixel field could not be computed, so nothing can be placed on the sensor");
-    if (!sky::covers(body.body, options.date->year))
-        throw UsageError(
-            "--frame: " + std::string(body.name) + "'s series does not cover " + std::to_string(options.date->year));
-    for (const sky::BodyView& view : computation.sky->bodies) {
-        if (view.facts != &body)
-            continue;
-        if (view.fromSite && view.fromSite->altitude < 0)
-            throw UsageError("--frame: " + std::string(body.name) + " is below the horizon there (altitude " +
-                readableNumber(view.fromSite->altitude) + " deg)");
-        return replaceFile("--svg", *options.svg, framingSvg(view, computation.sky->moment));
-    }
-}
-
-// The --frame picture of a deep-sky object.
-void writeTargetFraming(const sky::TargetFraming& framing, const Options& options)
-{
-    replaceFile("--svg", *options.svg, targetFramingSvg(framing));
+    if (computation.target && options.svg)
+        replaceFile("--svg", *options.svg, targetFramingSvg(*computation.target));
+    if (computation.framedBody)
+        replaceFile("--svg", *options.svg,
+            framingSvg(computation.sky->bodies[*computation.framedBody], computation.sky->moment));
 }
 
 // Writes the answer into `out`; returns the exit status. Every check that
@@ -183,44 +189,26 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
         return kDone;
     }
     std::optional<sky::DeepSkyCatalogue> deepSky;
-    std::optional<ChosenTarget> target;
     if (options.target || options.suggest)
-        deepSky = loadDeepSky();
-    if (options.target)
-        target = chooseTarget(*deepSky, *options.target);
+        deepSky = planning::loadDeepSky();
     if (options.sweep) {
-        if (target) {
-            const std::vector<RigFraming> rigs = rankRigs(catalogue, options, *target);
-            saySkipped(
-                err, catalogue.telescopes.items().size() * catalogue.cameras.items().size() - rigs.size(), options);
-            writeRigRanking(out, rigs, options.format);
+        if (options.target) {
+            const planning::RigRanking ranking = planning::rankRigs(options, catalogue, *deepSky);
+            saySkipped(err, ranking.skipped, options);
+            writeRigRanking(out, ranking.rigs, options.format);
         } else {
             writeSweep(out, err, catalogue, options);
         }
         return kDone;
     }
-    const ChosenTrain chosen = chooseTrain(options, catalogue);
-    if (options.format == Format::Json && options.fits && !formats::isValidUtf8(*options.fits))
-        err << "velmora-calc: warning: the --fits path is not UTF-8; JSON gives its stray bytes as U+FFFD\n";
-    const sky::SkyField field = sky::skyFieldOf(chosen.train);
-    if ((target || options.suggest) && !field.isPositiveAndFinite())
-        throw UsageError(std::string(target ? "--target" : "--suggest") + ": the rig's field" +
-            (std::isfinite(field.width) && std::isfinite(field.height)
-                    ? " (" + formats::exactNumber(field.width) + " x " + formats::exactNumber(field.height) + " arcmin)"
-                    : std::string()) +
-            " is not a positive finite size, so nothing can be framed on it");
     if (options.suggest) {
-        writeSuggestions(out, sky::suggestTargets(*deepSky, field, options.suggestion), options.format);
+        writeSuggestions(out, planning::suggestTargets(options, catalogue, *deepSky), options.format);
         return kDone;
     }
-    Computation computation = compute(chosen, options);
-    if (target) {
-        computation.target = sky::frameTarget(*target->object, target->shape, field, options.overlap);
-        if (options.svg)
-            writeTargetFraming(*computation.target, options);
-    }
-    if (options.frame)
-        writeFraming(computation, options);
+    const planning::Computation computation = planning::computeRig(options, catalogue, deepSky ? &*deepSky : nullptr);
+    if (options.format == Format::Json && options.fits && !formats::isValidUtf8(*options.fits))
+        err << "velmora-calc: warning: the --fits path is not UTF-8; JSON gives its stray bytes as U+FFFD\n";
+    writePictures(computation, options);
     writeComputation(out, computation, options.format);
     if (const auto& failure = computation.outcome.failure) {
         err << "velmora-calc: cannot compute " << failure->quantity->id << ": " << englishCauseText(failure->cause)
@@ -243,6 +231,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return status;
     } catch (const UsageError& error) {
         err << "velmora-calc: " << error.what() << '\n';
+        return kBadInput;
+    } catch (const planning::Refusal& refusal) {
+        err << "velmora-calc: " << refusalText(refusal) << '\n';
         return kBadInput;
     } catch (const formats::InputError& error) {
         err << "velmora-calc: " << error.what() << '\n';

@@ -2,8 +2,8 @@
 
 #include "formats/exact_number.h"
 #include "formats/input_error.h"
+#include "formats/readable_number.h"
 #include "formats/strict_number.h"
-#include "number_texts.h"
 #include "read_option.h"
 
 #include <string>
@@ -33,8 +33,8 @@ std::vector<double> numbersOf(const std::string& text, char separator)
 void requireWithin(double value, double lowest, double highest, const std::string& what)
 {
     if (value < lowest || value > highest)
-        throw formats::InputError(what + " " + formats::exactNumber(value) + " is not from " + readableNumber(lowest) +
-            " to " + readableNumber(highest));
+        throw formats::InputError(what + " " + formats::exactNumber(value) + " is not from " +
+            formats::readableNumber(lowest) + " to " + formats::readableNumber(highest));
 }
 
 sky::GeoSite siteOf(const std::string& text)
@@ -70,15 +70,7 @@ auto numberWithin(double lowest, double highest, const char* what)
 
 } // namespace
 
-std::optional<sky::Observation> SiteOptions::observation() const
-{
-    if (!site)
-        return std::nullopt;
-    const sky::Atmosphere air {pressure.value_or(sky::standardPressure(site->elevation)), temperature, humidity / 100};
-    return sky::Observation {*site, air, minAltitude, shortest, longest, altAzMount};
-}
-
-void describeSiteOptions(CLI::App& app, SiteOptions& o, CLI::Option* date)
+void describeSiteOptions(CLI::App& app, planning::SiteRequest& o, CLI::Option* date)
 {
     auto* site = readOption(app, "--site", o.site, siteOf,
         "Your site: latitude and longitude in degrees (east positive), elevation in metres (default 0); with "

@@ -1,6 +1,6 @@
 // Text for people: figures to four significant digits, aligned on the
 // decimal point, texts made safe for a terminal.
-#include "number_texts.h"
+#include "formats/readable_number.h"
 #include "writers.h"
 
 #include "formats/text_file.h"
@@ -30,7 +30,7 @@ std::string joinedFigures(const std::vector<double>& figures, const char* betwee
         const bool last = i + 1 == figures.size();
         if (last && i > 0 && std::isinf(figures[i]))
             return text + " or more";
-        text += (i ? between : "") + readableNumber(figures[i]);
+        text += (i ? between : "") + formats::readableNumber(figures[i]);
     }
     return text;
 }
@@ -41,7 +41,7 @@ Cell cellOf(const Value& value)
         Cell operator()(std::monostate) const { return {"-"}; }
         Cell operator()(bool b) const { return {b ? "yes" : "no"}; }
         Cell operator()(std::int64_t n) const { return {std::to_string(n), true}; }
-        Cell operator()(double d) const { return {readableNumber(d), std::isfinite(d)}; }
+        Cell operator()(double d) const { return {formats::readableNumber(d), std::isfinite(d)}; }
         Cell operator()(const std::string& s) const { return {formats::printable(s)}; }
         Cell operator()(const std::vector<double>& v) const { return {joinedFigures(v, " to ")}; }
         Cell operator()(UtcTime t) const { return {shortTime(t)}; }

@@ -65,6 +65,14 @@ std::string readRegularFile(const std::string& path, std::size_t largest)
     return text;
 }
 
+std::string didYouMean(const std::vector<std::string>& closest)
+{
+    std::string offer;
+    for (const std::string& name : closest)
+        offer += (offer.empty() ? " (did you mean " : ", ") + printable(name);
+    return offer.empty() ? offer : offer + "?)";
+}
+
 std::string printable(std::string_view text)
 {
     const bool utf8 = isValidUtf8(text);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora::formats {
 
@@ -20,6 +21,10 @@ std::string readRegularFile(const std::string& path, std::size_t largest = kLarg
 // A text as a terminal may show it: control characters, and every byte of a
 // text that is not UTF-8 beyond ASCII, written as \xNN.
 std::string printable(std::string_view text);
+
+// What a refusal offers for a misspelt name: " (did you mean A, B?)", or
+// nothing when no name is near.
+std::string didYouMean(const std::vector<std::string>& closest);
 
 // Whether `text` is well-formed UTF-8 (no overlong forms, no surrogates).
 bool isValidUtf8(std::string_view text);

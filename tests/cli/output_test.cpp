@@ -1,4 +1,4 @@
-#include "cli/number_texts.h"
+#include "formats/readable_number.h"
 #include "cli/writers.h"
 #include "cli_run.h"
 #include "formats/exact_number.h"
@@ -23,7 +23,7 @@ TEST(ReadableNumber, FourSignificantDigitsWholeFromAThousandNeverAnExponent)
         {1e-9, "0.000000001"}, {9.99996, "10"}, {0, "0"}, {-0.0, "0"}, {-3.14159, "-3.142"},
         {1e20, "100000000000000000000"}, {std::numeric_limits<double>::infinity(), "-"}};
     for (const auto& [value, text] : rows)
-        EXPECT_EQ(readableNumber(value), text) << value;
+        EXPECT_EQ(formats::readableNumber(value), text) << value;
     EXPECT_EQ(formats::exactNumber(0.1 + 0.2), "0.30000000000000004");
 }
 

@@ -1,11 +1,11 @@
-#include "number_texts.h"
+#include "readable_number.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 
-namespace velmora::cli {
+namespace velmora::formats {
 
 namespace {
 
@@ -36,4 +36,4 @@ std::string readableNumber(double value)
     return text == "-0" ? "0" : text;
 }
 
-} // namespace velmora::cli
+} // namespace velmora::formats

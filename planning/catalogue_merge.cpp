@@ -1,0 +1,66 @@
+#include "catalogue_merge.h"
+
+#include "formats/equipment_file.h"
+#include "formats/input_error.h"
+#include "formats/strict_number.h"
+#include "formats/text_file.h"
+#include "refusal.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace velmora::planning {
+
+namespace {
+
+// The file each entry of a shelf came from, by position: an index into the
+// catalogues' paths, or none for the built-in catalogue.
+using Origins = std::vector<std::optional<std::uint32_t>>;
+
+// After file number `file` was read onto `shelf` in a layer: which entries
+// it brought, and a warning for each earlier one it replaced with another.
+template <typename Item>
+void noteLayer(const optics::Shelf<Item>& shelf, const char* kind, const std::vector<std::string>& paths,
+    std::uint32_t file, Origins& origins, std::vector<std::string>& warnings)
+{
+    for (const auto& replacement : shelf.replacements()) {
+        const auto earlier = origins[replacement.position];
+        if (replacement.differs)
+            warnings.push_back("the " + std::string(kind) + " " +
+                formats::echoed(shelf.items()[replacement.position].name) + " of " + formats::echoed(paths[file]) +
+                " replaces the one of " +
+                (earlier ? formats::echoed(paths[*earlier]) : std::string("the built-in catalogue")));
+        origins[replacement.position] = file;
+    }
+    origins.resize(shelf.items().size(), file);
+}
+
+} // namespace
+
+optics::EquipmentCatalogue mergeCatalogues(const std::vector<std::string>& paths, std::vector<std::string>& warnings)
+{
+    // Each file is read straight onto what came before, in a layer of its
+    // own: a catalogue of millions of entries is held once.
+    optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+    Origins telescopes(catalogue.telescopes.items().size());
+    Origins cameras(catalogue.cameras.items().size());
+    Origins lenses(catalogue.lenses.items().size());
+    for (std::uint32_t number = 0; number < paths.size(); ++number) {
+        const std::string& path = paths[number];
+        catalogue.telescopes.beginLayer();
+        catalogue.cameras.beginLayer();
+        catalogue.lenses.beginLayer();
+        try {
+            for (std::string& warning : formats::readEquipmentOnto(formats::readRegularFile(path), path, catalogue))
+                warnings.push_back(std::move(warning));
+        } catch (const formats::InputError& error) {
+            throw Refusal(Subject::Catalogue, error.what());
+        }
+        noteLayer(catalogue.telescopes, "telescope", paths, number, telescopes, warnings);
+        noteLayer(catalogue.cameras, "camera", paths, number, cameras, warnings);
+        noteLayer(catalogue.lenses, "lens", paths, number, lenses, warnings);
+    }
+    return catalogue;
+}
+
+} // namespace velmora::planning

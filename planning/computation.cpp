@@ -1,0 +1,104 @@
+#include "computation.h"
+
+#include "formats/readable_number.h"
+#include "refusal.h"
+#include "target_choice.h"
+
+#include <string>
+
+namespace velmora::planning {
+
+namespace {
+
+void advise(Computation& computation, const Request& request)
+{
+    const auto pixelField = pixelFieldOf(computation.outcome);
+    if (request.seeing && pixelField && *pixelField > 0) {
+        computation.sampling = optics::adviseSampling(
+            computation.chosen.train, *pixelField, *request.seeing, request.wavelength, *request.samplingRule);
+    }
+}
+
+// The body the request pictures, checked: it must be in the series' years
+// and, from a site, above the horizon.
+std::optional<std::size_t> bodyToFrame(const Computation& computation, const Request& request)
+{
+    const sky::BodyFacts& body = *request.frame;
+    if (!computation.sky)
+        throw Refusal(Subject::Frame, "the pixel field could not be computed, so nothing can be placed on the sensor");
+    if (!sky::covers(body.body, request.date->year))
+        throw Refusal(
+            Subject::Frame, std::string(body.name) + "'s series does not cover " + std::to_string(request.date->year));
+    const std::vector<sky::BodyView>& bodies = computation.sky->bodies;
+    for (std::size_t i = 0; i < bodies.size(); ++i) {
+        if (bodies[i].facts != &body)
+            continue;
+        if (bodies[i].fromSite && bodies[i].fromSite->altitude < 0)
+            throw Refusal(Subject::Frame,
+                std::string(body.name) + " is below the horizon there (altitude " +
+                    formats::readableNumber(bodies[i].fromSite->altitude) + " deg)");
+        return i;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<double> resultValue(const Outcome& outcome, const Quantity* quantity)
+{
+    for (const Result& result : outcome.results) {
+        if (result.quantity == quantity)
+            return result.value;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> pixelFieldOf(const Outcome& outcome)
+{
+    return resultValue(outcome, findQuantity("pixel_field"));
+}
+
+Computation computeRig(
+    const Request& request, const optics::EquipmentCatalogue& catalogue, const sky::DeepSkyCatalogue* deepSky)
+{
+    std::optional<ChosenTarget> target;
+    if (request.target)
+        target = chooseTarget(*deepSky, *request.target);
+    Computation computation {chooseTrain(request, catalogue), {}, {}, {}, {}, {}};
+    const optics::OpticalTrain& train = computation.chosen.train;
+    const sky::SkyField field = sky::skyFieldOf(train);
+    if (target)
+        requireFrameable(field, true);
+    computation.outcome = calculate(optics::engineInputs(train), ".");
+    advise(computation, request);
+    const auto pixelField = pixelFieldOf(computation.outcome);
+    if (request.date && pixelField && *pixelField > 0)
+        computation.sky = sky::viewSky(train, *pixelField, *request.date, request.observation);
+    if (target)
+        computation.target = frameTarget(*target, field, request.overlap);
+    if (request.frame)
+        computation.framedBody = bodyToFrame(computation, request);
+    return computation;
+}
+
+Computation computeCatalogueRig(
+    const optics::Telescope& telescope, const optics::Camera& camera, const Request& request)
+{
+    Computation computation {};
+    computation.chosen.train = trainOf(telescope, camera, request);
+    computation.chosen.telescope = telescope.name;
+    computation.chosen.camera = camera.name;
+    computation.outcome = calculateValues(optics::engineInputs(computation.chosen.train));
+    advise(computation, request);
+    return computation;
+}
+
+std::vector<sky::TargetFraming> suggestTargets(
+    const Request& request, const optics::EquipmentCatalogue& catalogue, const sky::DeepSkyCatalogue& deepSky)
+{
+    const sky::SkyField field = sky::skyFieldOf(chooseTrain(request, catalogue).train);
+    requireFrameable(field, false);
+    return sky::suggestTargets(deepSky, field, request.suggestion);
+}
+
+} // namespace velmora::planning

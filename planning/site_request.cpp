@@ -1,0 +1,15 @@
+#include "site_request.h"
+
+namespace velmora::planning {
+
+std::optional<sky::Observation> observationOf(const SiteRequest& request)
+{
+    if (!request.site)
+        return std::nullopt;
+    const sky::Atmosphere air {request.pressure.value_or(sky::standardPressure(request.site->elevation)),
+        request.temperature, request.humidity / 100};
+    return sky::Observation {
+        *request.site, air, request.minAltitude, request.shortest, request.longest, request.altAzMount};
+}
+
+} // namespace velmora::planning

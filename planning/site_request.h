@@ -1,0 +1,26 @@
+#pragma once
+
+#include "sky/site_view.h"
+
+#include <optional>
+
+namespace velmora::planning {
+
+// A site and what goes with it, as given: the air's defaults are the ones
+// people image in, the pressure the standard atmosphere's at the site's
+// elevation unless given.
+struct SiteRequest {
+    std::optional<sky::GeoSite> site;
+    std::optional<double> pressure; // hPa
+    double temperature = 10; // degrees Celsius
+    double humidity = 50; // percent
+    double minAltitude = 30; // degrees
+    double shortest = 400; // nm
+    double longest = 700;
+    bool altAzMount = false;
+};
+
+// The observation a site request describes; none without a site.
+std::optional<sky::Observation> observationOf(const SiteRequest& request);
+
+} // namespace velmora::planning

@@ -1,0 +1,53 @@
+#include "target_choice.h"
+
+#include "formats/exact_number.h"
+#include "formats/openngc.h"
+#include "formats/shipped_data.h"
+#include "formats/strict_number.h"
+#include "formats/text_file.h"
+#include "refusal.h"
+#include "rules.h"
+
+#include <cmath>
+
+namespace velmora::planning {
+
+sky::DeepSkyCatalogue loadDeepSky()
+{
+    return formats::loadOpenNgc((formats::shippedDataFolder() / "openngc").string());
+}
+
+ChosenTarget chooseTarget(const sky::DeepSkyCatalogue& catalogue, const std::string& name)
+{
+    const sky::DeepSkyObject* object = catalogue.find(name);
+    if (!object) {
+        throw Refusal(Subject::Target,
+            "no deep-sky object named " + formats::echoed(name) + formats::didYouMean(catalogue.closest(name)));
+    }
+    const auto shape = sky::outlineOf(*object);
+    if (!shape)
+        throw Refusal(Subject::Target, object->displayName() + " has no size in the catalogue, so it cannot be framed");
+    return {object, *shape};
+}
+
+sky::TargetFraming frameTarget(const ChosenTarget& target, const sky::SkyField& field, double overlap)
+{
+    if (!isOverlapAccepted(overlap))
+        throw Refusal(Subject::Overlap,
+            formats::exactNumber(overlap * 100) + "% is outside 0 to 50% (neighbours must overlap by less than half)");
+    return sky::frameTarget(*target.object, target.shape, field, overlap);
+}
+
+void requireFrameable(const sky::SkyField& field, bool forTarget)
+{
+    if (field.isPositiveAndFinite())
+        return;
+    throw Refusal(forTarget ? Subject::Target : Subject::Suggest,
+        "the rig's field" +
+            (std::isfinite(field.width) && std::isfinite(field.height)
+                    ? " (" + formats::exactNumber(field.width) + " x " + formats::exactNumber(field.height) + " arcmin)"
+                    : std::string()) +
+            " is not a positive finite size, so nothing can be framed on it");
+}
+
+} // namespace velmora::planning

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "sky/target_framing.h"
+
+#include <string>
+
+namespace velmora::planning {
+
+// The deep-sky catalogue the program ships; a missing or damaged file
+// throws InputError naming it.
+sky::DeepSkyCatalogue loadDeepSky();
+
+// The object a request names, with the outline it is framed by. An unknown
+// name (with the closest names) or an object without a size throws Refusal.
+struct ChosenTarget {
+    const sky::DeepSkyObject* object;
+    sky::CatalogueOutline shape;
+};
+ChosenTarget chooseTarget(const sky::DeepSkyCatalogue& catalogue, const std::string& name);
+
+// The target on a field, its mosaic's frames overlapping by `overlap`, a
+// share of a frame; an overlap outside the accepted ones throws Refusal.
+sky::TargetFraming frameTarget(const ChosenTarget& target, const sky::SkyField& field, double overlap);
+
+// A field a target (or, with `forTarget` false, a suggestion) can be framed
+// on: one that is not a positive finite size throws Refusal.
+void requireFrameable(const sky::SkyField& field, bool forTarget);
+
+} // namespace velmora::planning
