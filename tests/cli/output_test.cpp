@@ -1,7 +1,7 @@
-#include "formats/readable_number.h"
 #include "cli/writers.h"
 #include "cli_run.h"
 #include "formats/exact_number.h"
+#include "formats/readable_number.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
