@@ -48,12 +48,14 @@ Record targetRecord(const sky::TargetFraming& f)
         {"fits", "Fits", "", f.fits()},
         {"fill", "Fill", "", f.fill()},
         {"mosaic_columns", "Mosaic columns", "",
-            mosaicFigure([](const sky::FramedMosaic& m) { return double(m.columns); })},
-        {"mosaic_rows", "Mosaic rows", "", mosaicFigure([](const sky::FramedMosaic& m) { return double(m.rows); })},
+            mosaicFigure([](const sky::FramedMosaic& m) { return double(m.grid.columns); })},
+        {"mosaic_rows", "Mosaic rows", "",
+            mosaicFigure([](const sky::FramedMosaic& m) { return double(m.grid.rows); })},
         {"mosaic_frames", "Frames", "", mosaicFigure([](const sky::FramedMosaic& m) { return double(m.frames()); })},
         {"mosaic_angle_deg", "Mosaic camera angle", "deg",
             mosaicFigure([](const sky::FramedMosaic& m) { return m.cameraAngle; })},
-        {"overlap_percent", "Overlap", "%", mosaicFigure([](const sky::FramedMosaic& m) { return m.overlap * 100; })},
+        {"overlap_percent", "Overlap", "%",
+            mosaicFigure([](const sky::FramedMosaic& m) { return m.grid.overlap * 100; })},
         {"notes", "Notes", "", notes.empty() ? Value() : Value(notes)},
     };
 }

@@ -1,6 +1,7 @@
 #include "framing_svg.h"
 
 #include "formats/readable_number.h"
+#include "planning/framing_scene.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,66 +71,16 @@ std::string mosaicCaption(const sky::Mosaic& mosaic)
     return "mosaic of " + formats::readableNumber(double(mosaic.columns)) + " x " +
         formats::readableNumber(double(mosaic.rows)) + " frames" + (frames ? "" : " (more than can be counted)") +
         " of " + formats::readableNumber(mosaic.frameWidth) + " x " + formats::readableNumber(mosaic.frameHeight) +
-        " px, 10% overlap";
+        " px, " + formats::readableNumber(mosaic.overlap * 100) + "% overlap";
 }
 
-} // namespace
-
-// Drawn in sensor pixels, centred on the disk; the viewBox scales the whole.
-std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
+std::string frames(const planning::FramingScene& scene, const std::string& style)
 {
-    const sky::Mosaic& mosaic = view.mosaic;
-    const double width = mosaic.frameWidth;
-    const double height = mosaic.frameHeight;
-    const double extent = std::max({mosaic.totalWidth(), mosaic.totalHeight(), view.diskPixels}) * 1.15;
-    const double text = extent / 32;
-    const double left = -extent / 2;
-    const double top = left - 4.5 * text;
-    const double tall = extent + 6.5 * text;
-
-    std::string svg = opening(left, top, extent, tall);
-    svg += printed(R"(<circle cx="0" cy="0" r="%.2f" fill="%s"/>)", view.diskPixels / 2,
-               std::string(view.facts->colour).c_str()) +
-        "\n";
-    if (!view.fitsSensor) {
-        const std::string grid =
-            printed(R"(fill="none" stroke="#5fa8ff" stroke-width="%.2f" stroke-dasharray="%.1f")", text / 6, text / 2);
-        const double x0 = -mosaic.totalWidth() / 2;
-        const double y0 = -mosaic.totalHeight() / 2;
-        if (mosaic.columns <= kMostFramesDrawnASide && mosaic.rows <= kMostFramesDrawnASide) {
-            for (std::uint64_t column = 0; column < mosaic.columns; ++column) {
-                for (std::uint64_t row = 0; row < mosaic.rows; ++row)
-                    svg += rectangle(
-                        x0 + double(column) * mosaic.stepX(), y0 + double(row) * mosaic.stepY(), width, height, grid);
-            }
-        } else {
-            svg += rectangle(x0, y0, mosaic.totalWidth(), mosaic.totalHeight(), grid);
-        }
-    }
-    svg += rectangle(-width / 2, -height / 2, width, height,
-        printed(R"(fill="none" stroke="#ff4040" stroke-width="%.2f")", text / 4));
-    svg += caption(left + text, top + 1.6 * text, text,
-        printed("%s on %s", std::string(view.facts->name).c_str(), sky::isoText(moment).c_str()));
-    std::string disk = "disk " + formats::readableNumber(view.diskPixels) + " px across (" +
-        formats::readableNumber(view.apparentDiameterArcsec) + " arcsec)";
-    if (const auto& site = view.fromSite) {
-        disk += ", altitude " + formats::readableNumber(site->altitude) + " deg";
-        if (site->dispersionPixels)
-            disk += ", dispersion " + formats::readableNumber(*site->dispersionPixels) + " px";
-    }
-    svg += caption(left + text, top + 3.1 * text, text, disk);
-    svg += caption(left + text, extent / 2 + 1.4 * text, text,
-        view.fitsSensor
-            ? "fits the " + formats::readableNumber(width) + " x " + formats::readableNumber(height) + " px sensor"
-            : mosaicCaption(mosaic));
-    return svg + "</svg>\n";
+    std::string svg;
+    for (const planning::SceneRect& frame : scene.frames)
+        svg += rectangle(frame.x, frame.y, frame.width, frame.height, style);
+    return svg;
 }
-
-} // namespace velmora::cli
-
-namespace velmora::cli {
-
-namespace {
 
 std::string targetVerdict(const sky::TargetFraming& f)
 {
@@ -139,9 +90,9 @@ std::string targetVerdict(const sky::TargetFraming& f)
     if (!f.mosaic)
         return "fits no mosaic of up to a million frames";
     const sky::FramedMosaic& m = *f.mosaic;
-    return "fits at no angle: " + formats::readableNumber(double(m.columns)) + " x " +
-        formats::readableNumber(double(m.rows)) + " frames at camera angle " + formats::readableNumber(m.cameraAngle) +
-        " deg, " + formats::readableNumber(m.overlap * 100) + "% overlap";
+    return "fits at no angle: " + formats::readableNumber(double(m.grid.columns)) + " x " +
+        formats::readableNumber(double(m.grid.rows)) + " frames at camera angle " +
+        formats::readableNumber(m.cameraAngle) + " deg, " + formats::readableNumber(m.grid.overlap * 100) + "% overlap";
 }
 
 // An arrow from the centre of a compass rose, with its letter at the tip.
@@ -154,18 +105,53 @@ std::string pointer(double x, double y, double dx, double dy, double text, const
 
 } // namespace
 
-// Drawn in arcminutes with north up and east to the left, so that a
-// position angle turns counter-clockwise on the page: SVG's rotate() turns
-// clockwise, hence the minus signs.
+// Drawn in sensor pixels, centred on the disk; the viewBox scales the whole.
+std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
+{
+    const planning::FramingScene scene = planning::bodyScene(view);
+    const double extent = scene.extent;
+    const double text = extent / 32;
+    const double left = -extent / 2;
+    const double top = left - 4.5 * text;
+    const double tall = extent + 6.5 * text;
+
+    std::string svg = opening(left, top, extent, tall);
+    svg += printed(R"(<circle cx="0" cy="0" r="%.2f" fill="%s"/>)", scene.majorAxis / 2,
+               std::string(scene.colour).c_str()) +
+        "\n";
+    const std::string sensorStyle = printed(R"(fill="none" stroke="#ff4040" stroke-width="%.2f")", text / 4);
+    if (const auto& sensor = scene.sensor) {
+        svg += frames(scene,
+            printed(R"(fill="none" stroke="#5fa8ff" stroke-width="%.2f" stroke-dasharray="%.1f")", text / 6, text / 2));
+        svg += rectangle(sensor->x, sensor->y, sensor->width, sensor->height, sensorStyle);
+    } else {
+        svg += frames(scene, sensorStyle);
+    }
+    svg += caption(left + text, top + 1.6 * text, text,
+        printed("%s on %s", std::string(view.facts->name).c_str(), sky::isoText(moment).c_str()));
+    std::string disk = "disk " + formats::readableNumber(view.diskPixels) + " px across (" +
+        formats::readableNumber(view.apparentDiameterArcsec) + " arcsec)";
+    if (const auto& site = view.fromSite) {
+        disk += ", altitude " + formats::readableNumber(site->altitude) + " deg";
+        if (site->dispersionPixels)
+            disk += ", dispersion " + formats::readableNumber(*site->dispersionPixels) + " px";
+    }
+    svg += caption(left + text, top + 3.1 * text, text, disk);
+    const sky::Mosaic& mosaic = view.mosaic;
+    svg += caption(left + text, extent / 2 + 1.4 * text, text,
+        view.fitsSensor ? "fits the " + formats::readableNumber(mosaic.frameWidth) + " x " +
+                formats::readableNumber(mosaic.frameHeight) + " px sensor"
+                        : mosaicCaption(mosaic));
+    return svg + "</svg>\n";
+}
+
+// Drawn in arcminutes with north up and east to the left; the scene's
+// turns are clockwise, as SVG's rotate() turns.
 std::string targetFramingSvg(const sky::TargetFraming& f)
 {
+    const planning::FramingScene scene = planning::targetScene(f);
     const sky::Outline& outline = f.shape.outline;
-    const std::uint32_t columns = f.mosaic ? f.mosaic->columns : 1;
-    const std::uint32_t rows = f.mosaic ? f.mosaic->rows : 1;
-    const double overlap = f.mosaic ? f.mosaic->overlap : 0;
-    const double angle = f.fits() ? f.margin.bestAngle : f.mosaic ? f.mosaic->cameraAngle : 0;
-    const sky::SkyField whole = sky::mosaicField(f.field, columns, rows, overlap);
-    const double extent = std::max(std::hypot(whole.width, whole.height), outline.majorAxis) * 1.15;
+    const double extent = scene.extent;
     const double text = extent / 40;
     const double left = -extent / 2;
     const double top = left - 4.5 * text;
@@ -174,25 +160,16 @@ std::string targetFramingSvg(const sky::TargetFraming& f)
     std::string svg = opening(left, top, extent, tall);
     svg += printed(R"svg(<ellipse cx="0" cy="0" rx="%.3f" ry="%.3f" transform="rotate(%.2f)" fill="#d8c8a0" )svg"
                    R"svg(fill-opacity="0.55" stroke="#f0e0b0" stroke-width="%.2f"/>)svg",
-               outline.majorAxis / 2, outline.minorAxis / 2, 90 - outline.positionAngle, text / 8) +
+               scene.majorAxis / 2, scene.minorAxis / 2, scene.objectTurn, text / 8) +
         "\n";
-    svg += printed(R"svg(<g transform="rotate(%.2f)">)svg", -angle) + "\n";
-    const double stepX = f.field.width * (1 - overlap);
-    const double stepY = f.field.height * (1 - overlap);
-    const std::string frameStyle = printed(R"(fill="none" stroke="#ff4040" stroke-width="%.2f")", text / 5);
-    if (columns <= kMostFramesDrawnASide && rows <= kMostFramesDrawnASide) {
-        for (std::uint32_t column = 0; column < columns; ++column) {
-            for (std::uint32_t row = 0; row < rows; ++row)
-                svg += rectangle(-whole.width / 2 + column * stepX, -whole.height / 2 + row * stepY, f.field.width,
-                    f.field.height, frameStyle);
-        }
-    } else {
-        svg += rectangle(-whole.width / 2, -whole.height / 2, whole.width, whole.height, frameStyle);
-    }
+    svg += printed(R"svg(<g transform="rotate(%.2f)">)svg", scene.framesTurn) + "\n";
+    svg += frames(scene, printed(R"(fill="none" stroke="#ff4040" stroke-width="%.2f")", text / 5));
     svg += "</g>\n";
-    const double roseX = extent / 2 - 2.5 * text;
-    const double roseY = extent / 2 - 2.5 * text;
-    svg += pointer(roseX, roseY, 0, -1.5 * text, text, "N") + pointer(roseX, roseY, -1.5 * text, 0, text, "E");
+    if (scene.compass) {
+        const double roseX = extent / 2 - 2.5 * text;
+        const double roseY = extent / 2 - 2.5 * text;
+        svg += pointer(roseX, roseY, 0, -1.5 * text, text, "N") + pointer(roseX, roseY, -1.5 * text, 0, text, "E");
+    }
     svg += caption(left + text, top + 1.6 * text, text, f.object->displayName());
     svg += caption(left + text, top + 3.1 * text, text,
         formats::readableNumber(outline.majorAxis) + " x " + formats::readableNumber(outline.minorAxis) +

@@ -7,10 +7,6 @@
 
 namespace velmora::cli {
 
-// At most this many frames a side are drawn; a larger mosaic is drawn as its
-// outline with its count written on it.
-inline constexpr std::uint64_t kMostFramesDrawnASide = 50;
-
 // A picture of a body framed by the camera on a date, as an SVG document:
 // the sensor as a rectangle with the body's disk to scale on it, the disk's
 // size in pixels and the date written on it, and, for a disk larger than

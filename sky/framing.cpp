@@ -63,26 +63,10 @@ FitMargin fitMargin(const SkyField& field, const Outline& outline)
     return {atZero, std::max(best, atZero), angle};
 }
 
-SkyField mosaicField(const SkyField& frame, std::uint32_t columns, std::uint32_t rows, double overlap)
+SkyField wholeField(const Mosaic& grid)
 {
-    const auto span = [overlap](
-                          double size, std::uint32_t count) { return size + double(count - 1) * size * (1 - overlap); };
-    return {span(frame.width, columns), span(frame.height, rows)};
+    return {grid.totalWidth(), grid.totalHeight()};
 }
-
-namespace {
-
-// The fewest frames side by side whose span reaches `span`.
-std::uint64_t framesToReach(double span, double size, double overlap)
-{
-    if (span <= size)
-        return 1;
-    const double more = std::ceil((span - size) / (size * (1 - overlap)));
-    constexpr double kBeyondAnyGrid = 1e15; // far past any count asked for, and exact as a double
-    return more >= kBeyondAnyGrid ? std::uint64_t(kBeyondAnyGrid) : 1 + static_cast<std::uint64_t>(more);
-}
-
-} // namespace
 
 // Whatever the angle, the whole must be at least the minor axis each way,
 // which bounds both sides, and its diagonal at least the major axis. Every
@@ -101,8 +85,8 @@ std::optional<FramedMosaic> fewestFrames(
     // Over the grids within the limit the squared diagonal is convex in the
     // columns, so it is longest at one of the two extremes.
     const auto diagonal = [&](double columns, double rows) {
-        return std::hypot(
-            frame.width * (1 + (columns - 1) * (1 - overlap)), frame.height * (1 + (rows - 1) * (1 - overlap)));
+        const Mosaic grid {1, 1, frame.width, frame.height, overlap};
+        return std::hypot(frame.width + (columns - 1) * grid.stepX(), frame.height + (rows - 1) * grid.stepY());
     };
     const double most = mostFrames;
     if (std::max(diagonal(double(fewestColumns), most / double(fewestColumns)),
@@ -111,10 +95,11 @@ std::optional<FramedMosaic> fewestFrames(
 
     std::optional<FramedMosaic> best;
     const auto limit = [&] { return best ? best->frames() : std::uint64_t {mostFrames}; };
+    const auto gridOf = [&](std::uint64_t columns, std::uint64_t rows) {
+        return Mosaic {columns, rows, frame.width, frame.height, overlap};
+    };
     const auto margin = [&](std::uint64_t columns, std::uint64_t rows) {
-        return fitMargin(
-            mosaicField(frame, static_cast<std::uint32_t>(columns), static_cast<std::uint32_t>(rows), overlap),
-            outline);
+        return fitMargin(wholeField(gridOf(columns, rows)), outline);
     };
     // With `k` frames one way, the fewest the other way from `least` on.
     const auto tryGrids = [&](std::uint64_t k, std::uint64_t least, bool kColumns) {
@@ -131,9 +116,7 @@ std::optional<FramedMosaic> fewestFrames(
                 low = middle + 1;
         }
         const FitMargin fit = grid(high);
-        const auto columns = static_cast<std::uint32_t>(kColumns ? k : high);
-        const auto rows = static_cast<std::uint32_t>(kColumns ? high : k);
-        const FramedMosaic candidate {columns, rows, overlap, fit.bestAngle, fit.best};
+        const FramedMosaic candidate {gridOf(kColumns ? k : high, kColumns ? high : k), fit.bestAngle, fit.best};
         if (!best || candidate.frames() < best->frames() ||
             (candidate.frames() == best->frames() && candidate.margin > best->margin))
             best = candidate;

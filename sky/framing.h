@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mosaic.h"
+
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -40,20 +42,18 @@ struct FitMargin {
 double marginAt(const SkyField& field, const Outline& outline, double cameraAngle);
 FitMargin fitMargin(const SkyField& field, const Outline& outline);
 
-// Frames laid in a grid that turns with the camera, neighbours overlapping
-// by a share of a frame.
+// A mosaic of fields (in arcminutes) that turns with the camera.
 struct FramedMosaic {
-    std::uint32_t columns;
-    std::uint32_t rows;
-    double overlap; // 0 up to 0.5
+    Mosaic grid;
     double cameraAngle; // where the whole holds the outline, degrees
     double margin; // k of the whole at that angle
 
-    std::uint64_t frames() const { return std::uint64_t {columns} * rows; }
+    // Never beyond counting: the search stops at a limit.
+    std::uint64_t frames() const { return grid.columns * grid.rows; }
 };
 
-// The field of a grid of frames.
-SkyField mosaicField(const SkyField& frame, std::uint32_t columns, std::uint32_t rows, double overlap);
+// The field the whole of a grid of fields covers.
+SkyField wholeField(const Mosaic& grid);
 
 // The grid with the fewest frames that holds the outline at some camera
 // angle (the largest margin among equals), or none beyond `mostFrames`.

@@ -5,18 +5,14 @@
 
 namespace velmora::sky {
 
-namespace {
-
-std::uint64_t framesAlong(double span, double frame)
+std::uint64_t framesToReach(double span, double frame, double overlap)
 {
     if (span <= frame)
         return 1;
-    const double more = std::ceil((span - frame) / (frame * (1 - kMosaicOverlap)));
-    constexpr double kMost = double(std::numeric_limits<std::uint64_t>::max() / 2);
-    return more >= kMost ? std::numeric_limits<std::uint64_t>::max() / 2 : 1 + static_cast<std::uint64_t>(more);
+    const double more = std::ceil((span - frame) / (frame * (1 - overlap)));
+    constexpr std::uint64_t kBeyondAnyUse = std::numeric_limits<std::uint64_t>::max() / 2;
+    return more >= double(kBeyondAnyUse) ? kBeyondAnyUse : 1 + static_cast<std::uint64_t>(more);
 }
-
-} // namespace
 
 std::optional<std::uint64_t> Mosaic::frames() const
 {
@@ -25,9 +21,10 @@ std::optional<std::uint64_t> Mosaic::frames() const
     return columns * rows;
 }
 
-Mosaic mosaicCovering(double span, double frameWidth, double frameHeight)
+Mosaic mosaicCovering(double span, double frameWidth, double frameHeight, double overlap)
 {
-    return {framesAlong(span, frameWidth), framesAlong(span, frameHeight), frameWidth, frameHeight};
+    return {framesToReach(span, frameWidth, overlap), framesToReach(span, frameHeight, overlap), frameWidth,
+        frameHeight, overlap};
 }
 
 } // namespace velmora::sky
