@@ -1,20 +1,22 @@
-#include "device_writer.h"
+#include "device_write.h"
+#include "file_replacement.h"
 
-#include <QDeadlineTimer>
-#include <QFile>
-
-#include <cerrno>
-#include <csignal>
-#include <ctime>
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <unistd.h>
 
-namespace velmora::ui {
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <ctime>
+
+namespace velmora::files {
 
 namespace {
 
-constexpr int kLongestWaitMs = 1000;
+constexpr std::chrono::milliseconds kLongestWait(1000);
 
 // A write into a pipe whose reader has gone raises SIGPIPE, which would end
 // the program. The signal is held back on this thread while the write runs,
@@ -50,38 +52,52 @@ private:
     bool alreadyPending_ = false;
 };
 
-bool writeAll(int fd, const QByteArray& bytes)
+// An error number's words, or the reader's absence when there is none.
+[[noreturn]] void fail(int error)
+{
+    throw WriteError(error ? std::strerror(error) : "nobody read it in time");
+}
+
+void writeAll(int fd, std::string_view contents)
 {
     const SigpipeHeldBack heldBack;
-    const QDeadlineTimer deadline(kLongestWaitMs);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+    const auto deadline = std::chrono::steady_clock::now() + kLongestWait;
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        const ssize_t written = ::write(fd, contents.data() + done, contents.size() - done);
         if (written > 0) {
-            done += written;
+            done += static_cast<std::size_t>(written);
         } else if (written < 0 && errno == EAGAIN) {
             pollfd ready {fd, POLLOUT, 0};
-            const auto left = static_cast<int>(deadline.remainingTime());
-            if (left <= 0 || ::poll(&ready, 1, left) <= 0 || (ready.revents & (POLLERR | POLLHUP)))
-                return false;
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0 || ::poll(&ready, 1, static_cast<int>(left.count())) <= 0)
+                fail(0);
+            if (ready.revents & (POLLERR | POLLHUP))
+                fail(EPIPE);
         } else if (!(written < 0 && errno == EINTR)) {
-            return false;
+            fail(written < 0 ? errno : EIO);
         }
     }
-    return true;
 }
 
 } // namespace
 
-bool writeToDevice(const QString& path, const QByteArray& bytes)
+void writeToDevice(const std::string& path, std::string_view contents)
 {
     // Opening without blocking: a FIFO with no reader fails at once (ENXIO)
     // instead of waiting for one.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool written = writeAll(fd, bytes);
-    return ::close(fd) == 0 && written;
+        fail(errno);
+    try {
+        writeAll(fd, contents);
+    } catch (const WriteError&) {
+        ::close(fd);
+        throw;
+    }
+    if (::close(fd) != 0)
+        fail(errno);
 }
 
-} // namespace velmora::ui
+} // namespace velmora::files
