@@ -83,9 +83,10 @@ ln_equ_posn ofDate(const ln_equ_posn& j2000, double jde, const ln_nutation& nuta
 {
     ln_equ_posn mean {};
     ln_get_equ_prec(const_cast<ln_equ_posn*>(&j2000), jde, &mean);
-    const double ra = units::radians(mean.ra);
-    const double tanDec = std::tan(units::radians(mean.dec));
-    const double obliquity = units::radians(nutation.ecliptic);
+    constexpr double radian = units::radians(1);
+    const double ra = mean.ra * radian;
+    const double tanDec = std::tan(mean.dec * radian);
+    const double obliquity = nutation.ecliptic * radian;
     const double dRa = (std::cos(obliquity) + std::sin(obliquity) * std::sin(ra) * tanDec) * nutation.longitude -
         std::cos(ra) * tanDec * nutation.obliquity;
     const double dDec = std::sin(obliquity) * std::cos(ra) * nutation.longitude + std::sin(ra) * nutation.obliquity;
@@ -157,7 +158,7 @@ Horizontal BodyTrack::horizontalAt(double julianDay, const GeoSite& site) const
     const double u = std::atan(0.99664719 * std::tan(latitude));
     const double rhoSin = 0.99664719 * std::sin(u) + site.elevation / 6378140 * std::sin(latitude);
     const double rhoCos = std::cos(u) + site.elevation / 6378140 * std::cos(latitude);
-    const double sinParallax = std::sin(units::radians(8.794 / units::kArcsecPerDegree)) / place.distanceAu;
+    const double sinParallax = std::sin(8.794 / units::kArcsecPerDegree * radian) / place.distanceAu;
     const double dec = place.dec * radian;
     const double denominator = std::cos(dec) - rhoCos * sinParallax * std::cos(hourAngle);
     const double shift = std::atan2(-rhoCos * sinParallax * std::sin(hourAngle), denominator);

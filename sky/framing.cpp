@@ -85,8 +85,8 @@ std::optional<FramedMosaic> fewestFrames(
     // Over the grids within the limit the squared diagonal is convex in the
     // columns, so it is longest at one of the two extremes.
     const auto diagonal = [&](double columns, double rows) {
-        const Mosaic grid {1, 1, frame.width, frame.height, overlap};
-        return std::hypot(frame.width + (columns - 1) * grid.stepX(), frame.height + (rows - 1) * grid.stepY());
+        return std::hypot(
+            frame.width * (1 + (columns - 1) * (1 - overlap)), frame.height * (1 + (rows - 1) * (1 - overlap)));
     };
     const double most = mostFrames;
     if (std::max(diagonal(double(fewestColumns), most / double(fewestColumns)),

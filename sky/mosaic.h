@@ -17,8 +17,8 @@ struct Mosaic {
 
     double stepX() const { return frameWidth * (1 - overlap); }
     double stepY() const { return frameHeight * (1 - overlap); }
-    double totalWidth() const { return frameWidth + double(columns - 1) * stepX(); }
-    double totalHeight() const { return frameHeight + double(rows - 1) * stepY(); }
+    double totalWidth() const { return frameWidth + double(columns - 1) * frameWidth * (1 - overlap); }
+    double totalHeight() const { return frameHeight + double(rows - 1) * frameHeight * (1 - overlap); }
     // The frame count, or none when it is beyond counting in 64 bits.
     std::optional<std::uint64_t> frames() const;
 };

@@ -66,7 +66,8 @@ J2000Place placeOf(const double (&p)[3])
     double ra = 0;
     double dec = 0;
     eraC2s(const_cast<double*>(p), &ra, &dec);
-    return {units::degrees(eraAnp(ra)), units::degrees(dec), eraPm(const_cast<double*>(p))};
+    constexpr double degrees = units::degrees(1);
+    return {eraAnp(ra) * degrees, dec * degrees, eraPm(const_cast<double*>(p))};
 }
 
 } // namespace
