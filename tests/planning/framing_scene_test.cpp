@@ -1,0 +1,93 @@
+#include "planning/framing_scene.h"
+#include "planning/target_choice.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace velmora::planning {
+namespace {
+
+// The frames' bounding box, before they are turned.
+struct Box {
+    double left, top, right, bottom;
+};
+
+Box boxOf(const std::vector<SceneRect>& frames)
+{
+    Box box {INFINITY, INFINITY, -INFINITY, -INFINITY};
+    for (const SceneRect& r : frames)
+        box = {std::min(box.left, r.x), std::min(box.top, r.y), std::max(box.right, r.x + r.width),
+            std::max(box.bottom, r.y + r.height)};
+    return box;
+}
+
+sky::BodyView disk(double pixels, sky::Mosaic mosaic, bool fits)
+{
+    return {sky::findBody("moon"), 384400, 1870, 3, pixels, fits, mosaic, 1, {}, {}};
+}
+
+TEST(FramingScene, ABodyThatFitsShowsTheSensorAlone)
+{
+    const FramingScene scene = bodyScene(disk(300, sky::mosaicCovering(300, 640, 480), true));
+    ASSERT_EQ(scene.frames.size(), 1u);
+    EXPECT_FALSE(scene.sensor);
+    EXPECT_DOUBLE_EQ(scene.frames[0].x, -320);
+    EXPECT_DOUBLE_EQ(scene.frames[0].y, -240);
+    EXPECT_DOUBLE_EQ(scene.majorAxis, 300);
+    EXPECT_EQ(scene.colour, sky::findBody("moon")->colour);
+    EXPECT_FALSE(scene.compass);
+    EXPECT_GT(scene.extent, 640) << "room around the sensor";
+}
+
+TEST(FramingScene, ABodyBeyondTheSensorShowsTheMosaicCentredOnIt)
+{
+    // 1000 px across on 640 x 480 frames overlapping by 10%: 2 x 3 frames, stepping 576 and 432 px.
+    const FramingScene scene = bodyScene(disk(1000, sky::mosaicCovering(1000, 640, 480), false));
+    ASSERT_EQ(scene.frames.size(), 6u);
+    ASSERT_TRUE(scene.sensor);
+    EXPECT_DOUBLE_EQ(scene.sensor->width, 640);
+    const Box box = boxOf(scene.frames);
+    EXPECT_DOUBLE_EQ(box.right - box.left, 640 + 576);
+    EXPECT_DOUBLE_EQ(box.bottom - box.top, 480 + 2 * 432);
+    EXPECT_DOUBLE_EQ(box.left + box.right, 0);
+    EXPECT_DOUBLE_EQ(box.top + box.bottom, 0);
+    EXPECT_DOUBLE_EQ(scene.frames[1].y - scene.frames[0].y, 432) << "frames run down a column first";
+    EXPECT_GE(scene.extent, 1000);
+}
+
+TEST(FramingScene, AMosaicTooLargeToDrawIsItsOutline)
+{
+    const FramingScene scene = bodyScene(disk(60000, sky::mosaicCovering(60000, 640, 480), false));
+    EXPECT_TRUE(scene.framesAreOutline);
+    ASSERT_EQ(scene.frames.size(), 1u);
+    EXPECT_GE(scene.frames[0].width, 60000);
+}
+
+TEST(FramingScene, ATargetTurnsWithItsPositionAngleAndTheCamera)
+{
+    const sky::DeepSkyCatalogue catalogue = loadDeepSky();
+    const ChosenTarget m51 = chooseTarget(catalogue, "M51");
+    struct Case {
+        sky::SkyField field;
+        std::size_t frames;
+    };
+    for (const Case& c : {Case {{40, 30}, 1u}, Case {{6, 4}, 0u}}) {
+        const sky::TargetFraming framing = frameTarget(m51, c.field, 0.2);
+        const FramingScene scene = targetScene(framing);
+        // North up, east left: the major axis at position angle PA lies 90 - PA clockwise from the page's x axis.
+        EXPECT_DOUBLE_EQ(scene.objectTurn, 90 - m51.shape.outline.positionAngle);
+        EXPECT_DOUBLE_EQ(scene.framesTurn, -targetCameraAngle(framing));
+        EXPECT_TRUE(scene.compass);
+        if (c.frames)
+            EXPECT_EQ(scene.frames.size(), c.frames);
+        else
+            EXPECT_EQ(scene.frames.size(), framing.mosaic->frames());
+        const Box box = boxOf(scene.frames);
+        EXPECT_LE(std::hypot(box.right - box.left, box.bottom - box.top), scene.extent) << "all of it shows";
+        EXPECT_GE(scene.extent, m51.shape.outline.majorAxis);
+    }
+}
+
+} // namespace
+} // namespace velmora::planning

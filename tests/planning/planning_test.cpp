@@ -1,0 +1,307 @@
+#include "planning/catalogue_merge.h"
+#include "planning/computation.h"
+#include "planning/reading_order.h"
+#include "planning/refusal.h"
+#include "planning/rig_ranking.h"
+#include "planning/rules.h"
+#include "planning/site_request.h"
+#include "planning/sweep.h"
+#include "planning/target_choice.h"
+#include "support/temp_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace velmora::planning {
+namespace {
+
+// The subject a request is refused about, and whether a figure was missing.
+struct Refused {
+    Subject subject;
+    bool missing;
+    std::string reason;
+};
+
+Refused refusalOf(const std::function<void()>& answer)
+{
+    try {
+        answer();
+    } catch (const Refusal& refusal) {
+        return {refusal.subject(), refusal.missing(), refusal.what()};
+    }
+    ADD_FAILURE() << "not refused";
+    return {Subject::Frame, false, ""};
+}
+
+Request rig(const char* telescope, const char* camera)
+{
+    Request request;
+    request.telescope = telescope;
+    request.camera = camera;
+    return request;
+}
+
+TEST(TrainChoice, EachFigureNamesTheLayerItCameFrom)
+{
+    Request request = rig("CelestronOTC8", "PhilipsVesta");
+    request.focalLength = 1250;
+    request.binning = 2;
+    const ChosenTrain chosen = chooseTrain(request, optics::builtInCatalogue());
+    EXPECT_EQ(chosen.sources.aperture, "telescope CelestronOTC8");
+    EXPECT_EQ(chosen.sources.focalLength, "option");
+    EXPECT_EQ(chosen.sources.pixelSize, "camera PhilipsVesta");
+    EXPECT_EQ(chosen.sources.binning, "option");
+    EXPECT_EQ(chosen.train.aperture, 203);
+    EXPECT_EQ(chosen.train.focalLength, 1250);
+    EXPECT_EQ(chosen.telescope, "CelestronOTC8");
+    EXPECT_EQ(chosen.camera, "PhilipsVesta");
+
+    // Every figure of the camera given by hand: the camera's name is not claimed.
+    request.pixelSize = 3, request.width = 100, request.height = 100;
+    request.binning.reset();
+    const ChosenTrain byHand = chooseTrain(request, optics::builtInCatalogue());
+    EXPECT_EQ(byHand.camera, "");
+    EXPECT_EQ(byHand.sources.binning, "default");
+}
+
+TEST(TrainChoice, ACameraKeepsItsOwnPixelHeightOnlyWithItsOwnPixelWidth)
+{
+    optics::EquipmentCatalogue catalogue;
+    catalogue.telescopes.put({"Tube", 100, 1000});
+    catalogue.cameras.put({"Oblong", 4, 100, 50, 8});
+    Request request = rig("Tube", "Oblong");
+    EXPECT_EQ(chooseTrain(request, catalogue).train.pixelHeight, 8);
+    request.pixelSize = 5;
+    EXPECT_EQ(chooseTrain(request, catalogue).train.pixelHeight, 0) << "a pixel given by hand is square";
+}
+
+TEST(TrainChoice, RefusalsNameTheirSubject)
+{
+    struct Case {
+        Request request;
+        Subject subject;
+        bool missing;
+        const char* words;
+    };
+    Request noFocalLength;
+    noFocalLength.aperture = 100;
+    Request noWidth = noFocalLength;
+    noWidth.focalLength = 1000, noWidth.pixelSize = 5;
+    Request binnedAway = rig("CelestronOTC8", "PhilipsVesta");
+    binnedAway.width = 7, binnedAway.binning = 8;
+    Request unknownLens = rig("CelestronOTC8", "PhilipsVesta");
+    unknownLens.lens = "Nope";
+    const Case cases[] = {
+        {Request {}, Subject::Aperture, true, "missing the aperture"},
+        {noFocalLength, Subject::FocalLength, true, "missing the focal length"},
+        {noWidth, Subject::Width, true, "missing the sensor width"},
+        {rig("CelestronOTC99", "PhilipsVesta"), Subject::Telescope, false, "no telescope named 'CelestronOTC99'"},
+        {rig("CelestronOTC8", "!!"), Subject::Camera, false, "holds no letter or digit"},
+        {unknownLens, Subject::Lens, false, "no lens named 'Nope'"},
+        {binnedAway, Subject::Binning, false, "8 leaves no whole binned pixel on a sensor of 7 x 480 px"},
+    };
+    for (const Case& c : cases) {
+        const Refused refused = refusalOf([&] { chooseTrain(c.request, optics::builtInCatalogue()); });
+        EXPECT_EQ(refused.subject, c.subject) << c.words;
+        EXPECT_EQ(refused.missing, c.missing) << c.words;
+        EXPECT_NE(refused.reason.find(c.words), std::string::npos) << refused.reason;
+    }
+}
+
+TEST(CatalogueMerge, ALaterEntryReplacesAnEarlierOneAndSaysWhose)
+{
+    const std::string header = "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n";
+    const std::string first = tempFile("first.csv", header + "telescope,CelestronOTC8,200,2000,,,\n");
+    const std::string second = tempFile("second.csv", header + "telescope,Celestron OTC 8,201,2000,,,\n");
+    std::vector<std::string> warnings;
+    const optics::EquipmentCatalogue merged = mergeCatalogues({first, second}, warnings);
+    EXPECT_EQ(merged.telescopes.find("CelestronOTC8")->aperture, 201);
+    EXPECT_EQ(merged.telescopes.items().size(), optics::builtInCatalogue().telescopes.items().size());
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_NE(warnings[0].find("replaces the one of the built-in catalogue"), std::string::npos) << warnings[0];
+    EXPECT_NE(warnings[1].find("replaces the one of '" + first + "'"), std::string::npos) << warnings[1];
+
+    // The same entry again replaces nothing worth a word.
+    warnings.clear();
+    mergeCatalogues({second, second}, warnings);
+    EXPECT_EQ(warnings.size(), 1u);
+
+    warnings.clear();
+    const Refused refused = refusalOf([&] { mergeCatalogues({first, testPath("missing.csv")}, warnings); });
+    EXPECT_EQ(refused.subject, Subject::Catalogue);
+    EXPECT_EQ(warnings.size(), 1u) << "what the first file said is kept";
+}
+
+class Planning : public testing::Test {
+protected:
+    static void SetUpTestSuite() { deepSky_ = new sky::DeepSkyCatalogue(loadDeepSky()); }
+    static void TearDownTestSuite() { delete deepSky_; }
+    static const sky::DeepSkyCatalogue& deepSky() { return *deepSky_; }
+
+private:
+    static inline sky::DeepSkyCatalogue* deepSky_ = nullptr;
+};
+
+TEST_F(Planning, TheTargetIsFramedInTheSameCall)
+{
+    Request request = rig("CelestronOTC8", "StarlightXpressSXVH9");
+    request.target = "M51";
+    const Computation computation = computeRig(request, optics::builtInCatalogue(), &deepSky());
+    ASSERT_TRUE(computation.target);
+    EXPECT_EQ(computation.target->object->displayName().substr(0, 3), "M51");
+    // The SXV-H9's 1392 x 1040 pixels of 6.45 um at 2032 mm: 8.98 x 6.71 mm, 15.19' x 11.35'.
+    EXPECT_NEAR(computation.target->field.width, 15.19, 0.005);
+    EXPECT_NEAR(computation.target->field.height, 11.35, 0.005);
+    EXPECT_TRUE(pixelFieldOf(computation.outcome));
+
+    request.overlap = 0.5;
+    EXPECT_EQ(
+        refusalOf([&] { computeRig(request, optics::builtInCatalogue(), &deepSky()); }).subject, Subject::Overlap);
+    request.overlap = 0.1;
+    request.target = "M5199";
+    EXPECT_EQ(refusalOf([&] { computeRig(request, optics::builtInCatalogue(), &deepSky()); }).subject, Subject::Target);
+}
+
+TEST_F(Planning, ABodyToPictureMustBeInItsSeriesAndAboveTheHorizon)
+{
+    Request request = rig("CelestronOTC8", "PhilipsVesta");
+    request.frame = sky::findBody("jupiter");
+    request.date = sky::UtcMoment {2026, 12, 6, 21, 0, 0};
+    const Computation night = computeRig(request, optics::builtInCatalogue(), nullptr);
+    ASSERT_TRUE(night.framedBody);
+    EXPECT_EQ(night.sky->bodies[*night.framedBody].facts, request.frame);
+
+    // From Milan at noon Jupiter is down (it transits near 02:30 UT that week).
+    request.date = sky::UtcMoment {2026, 12, 6, 12, 0, 0};
+    SiteRequest milan;
+    milan.site = sky::GeoSite {45.46, 9.19, 0};
+    request.observation = observationOf(milan);
+    const Refused below = refusalOf([&] { computeRig(request, optics::builtInCatalogue(), nullptr); });
+    EXPECT_EQ(below.subject, Subject::Frame);
+    EXPECT_NE(below.reason.find("below the horizon"), std::string::npos) << below.reason;
+
+    request.observation.reset();
+    request.frame = sky::findBody("pluto");
+    request.date = sky::UtcMoment {1000, 1, 1, 0, 0, 0};
+    EXPECT_NE(refusalOf([&] { computeRig(request, optics::builtInCatalogue(), nullptr); }).reason.find("1000"),
+        std::string::npos);
+}
+
+TEST(Sweep, SkipsCamerasBinnedAwayAndSortsByTheResultAsked)
+{
+    optics::EquipmentCatalogue catalogue;
+    catalogue.telescopes.put({"Short", 80, 400});
+    catalogue.telescopes.put({"Long", 200, 2000});
+    catalogue.cameras.put({"Small", 3, 6, 6});
+    catalogue.cameras.put({"Big", 9, 1000, 800});
+    catalogue.cameras.put({"Mid", 5, 500, 400});
+    Request request;
+    request.binning = 8;
+    const Sweep binned(catalogue, request);
+    EXPECT_EQ(binned.size(), 4u);
+    EXPECT_EQ(binned.skippedRigs(), 2u) << "the 6 px camera, with each telescope";
+    EXPECT_EQ(binned.row(0).chosen.telescope, "Short");
+    EXPECT_EQ(binned.row(1).chosen.camera, "Mid");
+
+    request.binning.reset();
+    request.sortBy = findQuantity("pixel_field");
+    const Sweep sorted(catalogue, request);
+    ASSERT_EQ(sorted.size(), 6u);
+    // Pixel fields, 206265 x pixel / focal length: Long with Small first (0.31"), Short with Big last (4.6").
+    EXPECT_EQ(sorted.row(0).chosen.telescope + sorted.row(0).chosen.camera, "LongSmall");
+    EXPECT_EQ(sorted.row(5).chosen.telescope + sorted.row(5).chosen.camera, "ShortBig");
+    for (std::size_t i = 1; i < sorted.size(); ++i)
+        EXPECT_LE(*pixelFieldOf(sorted.row(i - 1).outcome), *pixelFieldOf(sorted.row(i).outcome)) << i;
+}
+
+TEST_F(Planning, RigsRankTheBestFramingFirst)
+{
+    Request request;
+    request.target = "M31";
+    request.binning = 8;
+    optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+    catalogue.cameras.put({"Tiny", 5, 7, 7});
+    const RigRanking ranking = rankRigs(request, catalogue, deepSky());
+    const std::size_t telescopes = catalogue.telescopes.items().size();
+    EXPECT_EQ(ranking.skipped, telescopes) << "the 7 px camera binned 8 x 8, with each telescope";
+    EXPECT_EQ(ranking.rigs.size(), telescopes * (catalogue.cameras.items().size() - 1));
+    for (std::size_t i = 1; i < ranking.rigs.size(); ++i)
+        EXPECT_FALSE(sky::framesBetter(ranking.rigs[i].framing, ranking.rigs[i - 1].framing)) << i;
+}
+
+TEST_F(Planning, SuggestionsNeedAFieldToFrameOn)
+{
+    Request request;
+    request.aperture = 100, request.focalLength = 1e300, request.pixelSize = 1e-300;
+    request.width = 10, request.height = 10;
+    EXPECT_EQ(
+        refusalOf([&] { suggestTargets(request, optics::builtInCatalogue(), deepSky()); }).subject, Subject::Suggest);
+    const Request wide = [] {
+        Request r = rig("TakahashiFS102", "ApogeeAP1ME");
+        r.suggestion.minFill = 0.5;
+        return r;
+    }();
+    const auto suggested = suggestTargets(wide, optics::builtInCatalogue(), deepSky());
+    ASSERT_FALSE(suggested.empty());
+    for (const sky::TargetFraming& framing : suggested)
+        EXPECT_GE(framing.fill(), 0.5) << framing.object->displayName();
+}
+
+TEST(ReadingOrder, BodiesGoOutwardFromTheSunWithTheMoonBesideTheEarth)
+{
+    struct Rank {
+        const char* id;
+        int rank;
+    };
+    const Rank ranks[] = {{"focal_ratio", -1}, {"km_per_pixel_sun", 0}, {"km_per_pixel_mercury_far", 1},
+        {"km_per_pixel_moon", 3}, {"km_per_pixel_mars_near", 4}, {"km_per_pixel_pluto", 9},
+        {"km_per_pixel_vulcan", -1}};
+    for (const Rank& r : ranks)
+        EXPECT_EQ(readingRank(r.id), r.rank) << r.id;
+
+    sky::SkyView view {};
+    for (const char* name : {"moon", "sun", "mars", "venus"})
+        view.bodies.push_back(sky::BodyView {sky::findBody(name), 0, 0, 0, 0, false, {}, 0, {}, {}});
+    std::string order;
+    for (const sky::BodyView* body : bodiesOutward(view))
+        order += std::string(body->facts->name) + " ";
+    EXPECT_EQ(order, "sun venus moon mars ");
+}
+
+TEST(SiteRequest, TheAirDefaultsToTheStandardAtmosphereAtTheSite)
+{
+    EXPECT_FALSE(observationOf({}));
+    struct Air {
+        double elevation;
+        std::optional<double> pressure;
+        double expected; // hPa; the ICAO standard atmosphere's
+    };
+    const Air airs[] = {
+        {0, std::nullopt, 1013.25}, {1000, std::nullopt, 898.75}, {2000, std::nullopt, 794.95}, {1000, 950.0, 950}};
+    for (const Air& air : airs) {
+        SiteRequest request;
+        request.site = sky::GeoSite {45, 9, air.elevation};
+        request.pressure = air.pressure;
+        request.humidity = 80;
+        const auto observation = observationOf(request);
+        ASSERT_TRUE(observation);
+        EXPECT_NEAR(observation->air.pressure, air.expected, 0.05) << air.elevation;
+        EXPECT_DOUBLE_EQ(observation->air.humidity, 0.8) << "a share, not a percentage";
+    }
+}
+
+TEST(Rules, OverlapAndCorrectorThresholds)
+{
+    const std::pair<double, bool> overlaps[] = {{-0.01, false}, {0, true}, {0.1, true}, {0.4999, true}, {0.5, false}};
+    for (const auto& [share, accepted] : overlaps)
+        EXPECT_EQ(isOverlapAccepted(share), accepted) << share;
+    const std::pair<double, bool> spreads[] = {{0.2, false}, {1, false}, {1.01, true}};
+    for (const auto& [pixels, advised] : spreads)
+        EXPECT_EQ(isCorrectorAdvised(pixels), advised) << pixels;
+}
+
+} // namespace
+} // namespace velmora::planning
