@@ -13,18 +13,19 @@ struct VerdictRow {
     double seeing;
     const char* rule;
     Verdict verdict;
+    double pixelsPerFwhm; // the star's FWHM spans this many 0.5" pixels
 };
 
 TEST(Sampling, VerdictsHoldTheRulesBoundsInclusive)
 {
-    const VerdictRow rows[] = {{0.99, "2-3", Verdict::Undersampled}, {1.0, "2-3", Verdict::WellSampled},
-        {1.5, "2-3", Verdict::WellSampled}, {1.51, "2-3", Verdict::Oversampled},
-        {0.74, "howell", Verdict::Undersampled}, {0.75, "howell", Verdict::WellSampled},
-        {100, "howell", Verdict::WellSampled}};
+    const VerdictRow rows[] = {{0.99, "2-3", Verdict::Undersampled, 1.98}, {1.0, "2-3", Verdict::WellSampled, 2},
+        {1.5, "2-3", Verdict::WellSampled, 3}, {1.51, "2-3", Verdict::Oversampled, 3.02},
+        {0.74, "howell", Verdict::Undersampled, 1.48}, {0.75, "howell", Verdict::WellSampled, 1.5},
+        {100, "howell", Verdict::WellSampled, 200}};
     for (const VerdictRow& row : rows) {
         const SamplingAdvice advice = adviseSampling(kTrain, kField, row.seeing, 550, *findSamplingRule(row.rule));
         EXPECT_EQ(advice.verdict, row.verdict) << row.seeing << " under " << row.rule;
-        EXPECT_EQ(advice.pixelsPerFwhm, row.seeing / kField);
+        EXPECT_NEAR(advice.pixelsPerFwhm, row.pixelsPerFwhm, 1e-12);
     }
     EXPECT_EQ(findSamplingRule("nyquist"), nullptr);
 }

@@ -79,10 +79,7 @@ TEST(FramingScene, ATargetTurnsWithItsPositionAngleAndTheCamera)
         EXPECT_DOUBLE_EQ(scene.objectTurn, 90 - m51.shape.outline.positionAngle);
         EXPECT_DOUBLE_EQ(scene.framesTurn, -targetCameraAngle(framing));
         EXPECT_TRUE(scene.compass);
-        if (c.frames)
-            EXPECT_EQ(scene.frames.size(), c.frames);
-        else
-            EXPECT_EQ(scene.frames.size(), framing.mosaic->frames());
+        EXPECT_EQ(scene.frames.size(), c.frames ? c.frames : framing.mosaic->frames());
         const Box box = boxOf(scene.frames);
         EXPECT_LE(std::hypot(box.right - box.left, box.bottom - box.top), scene.extent) << "all of it shows";
         EXPECT_GE(scene.extent, m51.shape.outline.majorAxis);
