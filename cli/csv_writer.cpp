@@ -1,8 +1,7 @@
 // CSV for scripts (RFC 4180): the ids as header, numbers as the shortest
 // text that reads back as the same double, empty where nothing was computed.
 #include "formats/exact_number.h"
-#include "formats/readable_number.h"
-#include "writers.h"
+#include "row_writers.h"
 
 #include <cmath>
 #include <ostream>

@@ -2,8 +2,7 @@
 // numbers are written as the shortest text that reads back as the same
 // double, and a value that is not finite as null.
 #include "formats/exact_number.h"
-#include "formats/readable_number.h"
-#include "writers.h"
+#include "row_writers.h"
 
 #include <nlohmann/json.hpp>
 

@@ -3,8 +3,6 @@
 #include "planning/rules.h"
 #include "writers.h"
 
-#include <cstdio>
-
 namespace velmora::cli {
 
 namespace {
@@ -242,20 +240,6 @@ Record sweepRecord(const Computation& computation, bool withSampling)
     Record record;
     sweepRecord(computation, withSampling, record);
     return record;
-}
-
-std::string isoTime(UtcTime time)
-{
-    return sky::isoText(sky::utcMomentOf(time.julianDay));
-}
-
-std::string shortTime(UtcTime time)
-{
-    // Rounded to the minute: a table has no room for seconds.
-    const sky::UtcMoment m = sky::utcMomentOf(time.julianDay + 30.0 / 86400);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d-%02d %02d:%02d", m.month, m.day, m.hour, m.minute);
-    return text;
 }
 
 } // namespace velmora::cli

@@ -1,8 +1,8 @@
 // Text for people: figures to four significant digits, aligned on the
 // decimal point, texts made safe for a terminal.
-#include "formats/readable_number.h"
-#include "writers.h"
+#include "row_writers.h"
 
+#include "formats/readable_number.h"
 #include "formats/text_file.h"
 
 #include <algorithm>
@@ -11,9 +11,6 @@
 #include <ostream>
 
 namespace velmora::cli {
-
-std::unique_ptr<RowWriter> jsonRows(std::ostream& out, std::size_t rowsBefore);
-std::unique_ptr<RowWriter> csvRows(std::ostream& out, std::size_t rowsBefore);
 
 namespace {
 
@@ -187,18 +184,9 @@ void writeTextRecord(std::ostream& out, const Record& record, const Record& note
         writeLine(out, line, widths);
 }
 
-std::unique_ptr<RowWriter> rowWriter(
-    std::ostream& out, Format format, std::vector<std::string_view> textColumns, std::size_t rowsBefore)
+std::unique_ptr<RowWriter> textRows(std::ostream& out, std::vector<std::string_view> columns)
 {
-    switch (format) {
-    case Format::Json:
-        return jsonRows(out, rowsBefore);
-    case Format::Csv:
-        return csvRows(out, rowsBefore);
-    case Format::Text:
-        break;
-    }
-    return std::make_unique<TextTable>(out, std::move(textColumns));
+    return std::make_unique<TextTable>(out, std::move(columns));
 }
 
 } // namespace velmora::cli
