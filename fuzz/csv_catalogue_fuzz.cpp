@@ -5,6 +5,7 @@
 #include "equipment_checks.h"
 #include "formats/csv_catalogue.h"
 #include "formats/input_error.h"
+#include "presets/catalogue.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -13,7 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    velmora::optics::EquipmentCatalogue catalogue = velmora::optics::builtInCatalogue();
+    velmora::optics::EquipmentCatalogue catalogue = velmora::builtInCatalogue();
     const std::size_t builtIn = catalogue.telescopes.items().size() + catalogue.cameras.items().size();
     catalogue.telescopes.beginLayer();
     catalogue.cameras.beginLayer();

@@ -131,9 +131,9 @@ private:
         slots_[locate(nameOf(entry)).first] = entry;
         ++entries_;
     }
-    void rehash(std::size_t slots)
+    void rehash(std::size_t count)
     {
-        std::vector<std::uint32_t> old(slots, kEmpty);
+        std::vector<std::uint32_t> old(count, kEmpty);
         old.swap(slots_);
         entries_ = 0;
         for (const std::uint32_t kept : old) {
@@ -157,9 +157,5 @@ struct EquipmentCatalogue {
     Shelf<Camera> cameras;
     Shelf<Lens> lenses;
 };
-
-// The window's telescopes and cameras under the names their menus show;
-// the menus' object names without "mnu" are accepted as aliases.
-EquipmentCatalogue builtInCatalogue();
 
 } // namespace velmora::optics

@@ -4,6 +4,7 @@
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
 #include "formats/text_file.h"
+#include "presets/catalogue.h"
 #include "refusal.h"
 
 #include <cstdint>
@@ -41,7 +42,7 @@ optics::EquipmentCatalogue mergeCatalogues(const std::vector<std::string>& paths
 {
     // Each file is read straight onto what came before, in a layer of its
     // own: a catalogue of millions of entries is held once.
-    optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+    optics::EquipmentCatalogue catalogue = builtInCatalogue();
     Origins telescopes(catalogue.telescopes.items().size());
     Origins cameras(catalogue.cameras.items().size());
     Origins lenses(catalogue.lenses.items().size());

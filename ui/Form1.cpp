@@ -94,7 +94,7 @@ void Form1::buildMenus()
     for (const TelescopeGroup& group : kTelescopeGroups) {
         QMenu* groupMenu = telescopes->addMenu(toQString(group.caption));
         groupMenu->setObjectName(toQString(group.name));
-        for (const Telescope& telescope : kTelescopes) {
+        for (const TelescopeEntry& telescope : kTelescopes) {
             if (telescope.group != group.name)
                 continue;
             QAction* entry = groupMenu->addAction(toQString(telescope.caption));
@@ -105,7 +105,7 @@ void Form1::buildMenus()
 
     QMenu* cameras = file->addMenu(QStringLiteral("&ApriCamera"));
     cameras->setObjectName(QStringLiteral("mnuApriCamera"));
-    for (const Camera& camera : kCameras) {
+    for (const CameraEntry& camera : kCameras) {
         QAction* entry = cameras->addAction(toQString(camera.caption));
         entry->setObjectName(toQString(camera.name));
         connect(entry, &QAction::triggered, this, [this, &camera] { applyCamera(camera); });
@@ -155,18 +155,18 @@ void Form1::setFieldText(std::string_view name, std::string_view text)
     widget->setCursorPosition(0); // a value too long for its field shows its first digits
 }
 
-void Form1::applyTelescope(const Telescope& telescope)
+void Form1::applyTelescope(const TelescopeEntry& telescope)
 {
-    const TelescopeTexts texts = inputTexts(telescope);
+    const TelescopeTexts texts = inputTexts(telescope.telescope);
     setFieldText(kInputFields[0], texts.aperture);
     setFieldText(kInputFields[1], texts.focalLength);
     if (!telescope.emptiedResult.empty())
         setFieldText(findQuantity(telescope.emptiedResult)->control, "");
 }
 
-void Form1::applyCamera(const Camera& camera)
+void Form1::applyCamera(const CameraEntry& camera)
 {
-    const CameraTexts texts = inputTexts(camera);
+    const CameraTexts texts = inputTexts(camera.camera);
     setFieldText(kInputFields[2], texts.pixelSize);
     setFieldText(kInputFields[3], texts.sensorWidth);
     setFieldText(kInputFields[4], texts.sensorHeight);

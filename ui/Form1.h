@@ -12,8 +12,8 @@
 class QLineEdit;
 
 namespace velmora {
-struct Camera;
-struct Telescope;
+struct CameraEntry;
+struct TelescopeEntry;
 } // namespace velmora
 
 // The main window: the input and result fields, the buttons and the menus.
@@ -35,8 +35,8 @@ private:
     QLineEdit* field(std::string_view name) const;
     std::string fieldText(std::string_view name) const;
     void setFieldText(std::string_view name, std::string_view text);
-    void applyTelescope(const velmora::Telescope& telescope);
-    void applyCamera(const velmora::Camera& camera);
+    void applyTelescope(const velmora::TelescopeEntry& telescope);
+    void applyCamera(const velmora::CameraEntry& camera);
 
     void Command1_Click(); // CALCOLA
     void Command2_Click(); // RESET

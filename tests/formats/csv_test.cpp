@@ -1,6 +1,7 @@
 #include "formats/csv_catalogue.h"
 #include "formats/csv_records.h"
 #include "formats/text_file.h"
+#include "presets/catalogue.h"
 #include "support/refusal.h"
 #include "support/temp_file.h"
 
@@ -62,7 +63,7 @@ TEST(CsvCatalogue, ABadLineIsNamed)
         {"telescope,Celestron OTC 8,1,1,,,", "my.csv:2: a telescope named 'Celestron OTC 8' exists already"},
         {"camera,C,,,2,10,1\ntelescope,T,1e999,100,,,", "my.csv:3: aperture_mm: '1e999'"}};
     for (const BadLine& row : bad) {
-        optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+        optics::EquipmentCatalogue catalogue = builtInCatalogue();
         const std::string refusal = refusalOf([&] { addCsvCatalogue(catalogue, kHeader + row.line + "\n", "my.csv"); });
         EXPECT_NE(refusal.find(row.named), std::string::npos) << row.line << ": " << refusal;
     }

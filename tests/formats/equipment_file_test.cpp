@@ -1,5 +1,6 @@
 #include "formats/equipment_file.h"
 #include "formats/text_file.h"
+#include "presets/catalogue.h"
 #include "support/refusal.h"
 
 #include <gtest/gtest.h>
@@ -108,7 +109,7 @@ TEST(EquipmentFile, ExportThenImportGivesTheSameEquipment)
         {"back\\slash\\", 1e308, 4.9e-324}, {"@Invalid()", 1, 1}, {"@Rect(1 2 3 4)", 2, 2}, {"@@twice", 3, 3},
         {"@ByteArray(abc)", 4, 4}, {"Ünïcødé 天文", 5e-7, 9e15}, {"a=b [c] ;d", 1e300, 1e300}, {"tiny", 1e-300, 1},
         {"x", 0.1, 12345678901}};
-    optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+    optics::EquipmentCatalogue catalogue = builtInCatalogue();
     catalogue.cameras.add({"Oblong\tcamera", 8.6, 752, 582, 8.3});
     for (const Entry& e : entries) {
         catalogue.telescopes.add({e.name, e.first, e.second});

@@ -7,6 +7,7 @@
 #include "planning/site_request.h"
 #include "planning/sweep.h"
 #include "planning/target_choice.h"
+#include "presets/catalogue.h"
 #include "support/temp_file.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,7 @@ TEST(TrainChoice, EachFigureNamesTheLayerItCameFrom)
     Request request = rig("CelestronOTC8", "PhilipsVesta");
     request.focalLength = 1250;
     request.binning = 2;
-    const ChosenTrain chosen = chooseTrain(request, optics::builtInCatalogue());
+    const ChosenTrain chosen = chooseTrain(request, builtInCatalogue());
     EXPECT_EQ(chosen.sources.aperture, "telescope CelestronOTC8");
     EXPECT_EQ(chosen.sources.focalLength, "option");
     EXPECT_EQ(chosen.sources.pixelSize, "camera PhilipsVesta");
@@ -62,7 +63,7 @@ TEST(TrainChoice, EachFigureNamesTheLayerItCameFrom)
     // Every figure of the camera given by hand: the camera's name is not claimed.
     request.pixelSize = 3, request.width = 100, request.height = 100;
     request.binning.reset();
-    const ChosenTrain byHand = chooseTrain(request, optics::builtInCatalogue());
+    const ChosenTrain byHand = chooseTrain(request, builtInCatalogue());
     EXPECT_EQ(byHand.camera, "");
     EXPECT_EQ(byHand.sources.binning, "default");
 }
@@ -104,7 +105,7 @@ TEST(TrainChoice, RefusalsNameTheirSubject)
         {binnedAway, Subject::Binning, false, "8 leaves no whole binned pixel on a sensor of 7 x 480 px"},
     };
     for (const Case& c : cases) {
-        const Refused refused = refusalOf([&] { chooseTrain(c.request, optics::builtInCatalogue()); });
+        const Refused refused = refusalOf([&] { chooseTrain(c.request, builtInCatalogue()); });
         EXPECT_EQ(refused.subject, c.subject) << c.words;
         EXPECT_EQ(refused.missing, c.missing) << c.words;
         EXPECT_NE(refused.reason.find(c.words), std::string::npos) << refused.reason;
@@ -119,7 +120,7 @@ TEST(CatalogueMerge, ALaterEntryReplacesAnEarlierOneAndSaysWhose)
     std::vector<std::string> warnings;
     const optics::EquipmentCatalogue merged = mergeCatalogues({first, second}, warnings);
     EXPECT_EQ(merged.telescopes.find("CelestronOTC8")->aperture, 201);
-    EXPECT_EQ(merged.telescopes.items().size(), optics::builtInCatalogue().telescopes.items().size());
+    EXPECT_EQ(merged.telescopes.items().size(), builtInCatalogue().telescopes.items().size());
     ASSERT_EQ(warnings.size(), 2u);
     EXPECT_NE(warnings[0].find("replaces the one of the built-in catalogue"), std::string::npos) << warnings[0];
     EXPECT_NE(warnings[1].find("replaces the one of '" + first + "'"), std::string::npos) << warnings[1];
@@ -149,7 +150,7 @@ TEST_F(Planning, TheTargetIsFramedInTheSameCall)
 {
     Request request = rig("CelestronOTC8", "StarlightXpressSXVH9");
     request.target = "M51";
-    const Computation computation = computeRig(request, optics::builtInCatalogue(), &deepSky());
+    const Computation computation = computeRig(request, builtInCatalogue(), &deepSky());
     ASSERT_TRUE(computation.target);
     EXPECT_EQ(computation.target->object->displayName().substr(0, 3), "M51");
     // The SXV-H9's 1392 x 1040 pixels of 6.45 um at 2032 mm: 8.98 x 6.71 mm, 15.19' x 11.35'.
@@ -158,11 +159,10 @@ TEST_F(Planning, TheTargetIsFramedInTheSameCall)
     EXPECT_TRUE(pixelFieldOf(computation.outcome));
 
     request.overlap = 0.5;
-    EXPECT_EQ(
-        refusalOf([&] { computeRig(request, optics::builtInCatalogue(), &deepSky()); }).subject, Subject::Overlap);
+    EXPECT_EQ(refusalOf([&] { computeRig(request, builtInCatalogue(), &deepSky()); }).subject, Subject::Overlap);
     request.overlap = 0.1;
     request.target = "M5199";
-    EXPECT_EQ(refusalOf([&] { computeRig(request, optics::builtInCatalogue(), &deepSky()); }).subject, Subject::Target);
+    EXPECT_EQ(refusalOf([&] { computeRig(request, builtInCatalogue(), &deepSky()); }).subject, Subject::Target);
 }
 
 TEST_F(Planning, ABodyToPictureMustBeInItsSeriesAndAboveTheHorizon)
@@ -170,7 +170,7 @@ TEST_F(Planning, ABodyToPictureMustBeInItsSeriesAndAboveTheHorizon)
     Request request = rig("CelestronOTC8", "PhilipsVesta");
     request.frame = sky::findBody("jupiter");
     request.date = sky::UtcMoment {2026, 12, 6, 21, 0, 0};
-    const Computation night = computeRig(request, optics::builtInCatalogue(), nullptr);
+    const Computation night = computeRig(request, builtInCatalogue(), nullptr);
     ASSERT_TRUE(night.framedBody);
     EXPECT_EQ(night.sky->bodies[*night.framedBody].facts, request.frame);
 
@@ -179,15 +179,15 @@ TEST_F(Planning, ABodyToPictureMustBeInItsSeriesAndAboveTheHorizon)
     SiteRequest milan;
     milan.site = sky::GeoSite {45.46, 9.19, 0};
     request.observation = observationOf(milan);
-    const Refused below = refusalOf([&] { computeRig(request, optics::builtInCatalogue(), nullptr); });
+    const Refused below = refusalOf([&] { computeRig(request, builtInCatalogue(), nullptr); });
     EXPECT_EQ(below.subject, Subject::Frame);
     EXPECT_NE(below.reason.find("below the horizon"), std::string::npos) << below.reason;
 
     request.observation.reset();
     request.frame = sky::findBody("pluto");
     request.date = sky::UtcMoment {1000, 1, 1, 0, 0, 0};
-    EXPECT_NE(refusalOf([&] { computeRig(request, optics::builtInCatalogue(), nullptr); }).reason.find("1000"),
-        std::string::npos);
+    EXPECT_NE(
+        refusalOf([&] { computeRig(request, builtInCatalogue(), nullptr); }).reason.find("1000"), std::string::npos);
 }
 
 TEST(Sweep, SkipsCamerasBinnedAwayAndSortsByTheResultAsked)
@@ -222,7 +222,7 @@ TEST_F(Planning, RigsRankTheBestFramingFirst)
     Request request;
     request.target = "M31";
     request.binning = 8;
-    optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+    optics::EquipmentCatalogue catalogue = builtInCatalogue();
     catalogue.cameras.put({"Tiny", 5, 7, 7});
     const RigRanking ranking = rankRigs(request, catalogue, deepSky());
     const std::size_t telescopes = catalogue.telescopes.items().size();
@@ -237,14 +237,13 @@ TEST_F(Planning, SuggestionsNeedAFieldToFrameOn)
     Request request;
     request.aperture = 100, request.focalLength = 1e300, request.pixelSize = 1e-300;
     request.width = 10, request.height = 10;
-    EXPECT_EQ(
-        refusalOf([&] { suggestTargets(request, optics::builtInCatalogue(), deepSky()); }).subject, Subject::Suggest);
+    EXPECT_EQ(refusalOf([&] { suggestTargets(request, builtInCatalogue(), deepSky()); }).subject, Subject::Suggest);
     const Request wide = [] {
         Request r = rig("TakahashiFS102", "ApogeeAP1ME");
         r.suggestion.minFill = 0.5;
         return r;
     }();
-    const auto suggested = suggestTargets(wide, optics::builtInCatalogue(), deepSky());
+    const auto suggested = suggestTargets(wide, builtInCatalogue(), deepSky());
     ASSERT_FALSE(suggested.empty());
     for (const sky::TargetFraming& framing : suggested)
         EXPECT_GE(framing.fill(), 0.5) << framing.object->displayName();

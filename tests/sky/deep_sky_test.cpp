@@ -1,5 +1,6 @@
 #include "formats/openngc.h"
 #include "optics/equipment_catalogue.h"
+#include "presets/catalogue.h"
 #include "sky/target_framing.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +62,7 @@ TargetFraming framed(const char* name, const optics::OpticalTrain& train, double
 
 TEST(DeepSky, M51OnAnEightInchFitsAtNoAngleAndTakesTwoFrames)
 {
-    const optics::EquipmentCatalogue catalogue = optics::builtInCatalogue();
+    const optics::EquipmentCatalogue catalogue = builtInCatalogue();
     const optics::Telescope& tube = *catalogue.telescopes.find("CelestronOTC8");
     const optics::Camera& camera = *catalogue.cameras.find("StarlightXpressSXVH9");
     const TargetFraming m51 =
