@@ -40,12 +40,15 @@ struct Temporary {
     }
 };
 
+// As many links as the kernel follows in one path (MAXSYMLINKS).
+constexpr int kMostLinks = 40;
+
 // Where a symbolic link leads, however many links on, even to a file not
 // there yet: the link stays a link and its target is replaced.
 std::filesystem::path throughLinks(const std::string& path)
 {
     std::filesystem::path at(path);
-    for (int hops = 0; hops < 40; ++hops) {
+    for (int hops = 0; hops <= kMostLinks; ++hops) {
         std::error_code error;
         if (!std::filesystem::is_symlink(at, error))
             return at;

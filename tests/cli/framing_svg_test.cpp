@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -133,6 +135,32 @@ TEST(Framing, DeepSkyObjectNorthUpEastLeftAtItsAngles)
         << picture.groupTurn;
     for (const char* words : {"M31 / NGC224 (Andromeda Galaxy)", "2 x 1 frames", "N\n", "E\n"})
         EXPECT_TRUE(picture.captions.find(words) != std::string::npos) << words << picture.captions;
+}
+
+std::string fileText(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Pictures as the program drew them before its framing moved into the
+// planning layer's scenes: every line, style and caption must come out the same.
+TEST(Framing, PicturesAreDrawnExactlyAsBefore)
+{
+    const std::vector<std::string> vesta = {
+        "--telescope", "CelestronOTC8", "--camera", "PhilipsVesta", "--date", "2026-12-06T21:00Z", "--frame"};
+    const std::vector<std::string> canon = {"--aperture", "80", "--focal-length", "500", "--pixel-size", "5.2",
+        "--width", "4272", "--height", "2848", "--frame", "Andromeda Galaxy"};
+    const std::vector<std::string> tiny = {"--aperture", "2000", "--focal-length", "20000", "--pixel-size", "5.2",
+        "--width", "400", "--height", "300", "--frame", "M31", "--overlap", "30"};
+    const std::pair<std::vector<std::string>, const char*> pictures[] = {{with(vesta, {"sun"}), "sun-mosaic.svg"},
+        {with(vesta, {"jupiter"}), "jupiter.svg"}, {canon, "m31.svg"}, {tiny, "m31-mosaic.svg"}};
+    for (const auto& [args, expected] : pictures) {
+        const std::string path = testPath(expected);
+        const Invocation drawing = invoke(with(args, {"--svg", path}));
+        ASSERT_EQ(drawing.status, 0) << drawing.err;
+        EXPECT_EQ(fileText(path), fileText(std::string(VELMORA_TEST_DATA_DIR) + "/framing/" + expected)) << expected;
+    }
 }
 
 } // namespace
