@@ -27,15 +27,13 @@ struct Inputs {
 // One result of a calculation run.
 struct Quantity {
     std::string_view id; // snake_case, for scripts
-    std::string_view control; // the main window's result field
     std::string_view italianName; // as the failure notice names it
     std::string_view englishName;
     std::string_view unit; // English symbol; empty for a pure number
     Checked (*formula)(const Inputs&);
 };
 
-// The 23 quantities in the order a run computes them. This is the one place
-// where the result fields' control names live in the core.
+// The 23 quantities in the order a run computes them.
 extern const std::array<Quantity, 23> kQuantities;
 
 // The quantity of that id, or nullptr.

@@ -8,6 +8,7 @@
 #include "control_factory.h"
 #include "fixed_dialog.h"
 #include "form1_accessibility.h"
+#include "form1_fields.h"
 #include "form1_layout.h"
 #include "form1_report.h"
 #include "frmAbout.h"
@@ -130,9 +131,13 @@ void Form1::buildMenus()
 
 void Form1::setTabOrder()
 {
-    for (std::size_t i = 1; i < kForm1TabOrder.size(); ++i) {
+    std::vector<TabStop> path(kButtonTabStops.begin(), kButtonTabStops.end());
+    for (const Form1Field& field : kForm1Fields)
+        path.push_back({field.control, field.tabStop});
+    std::ranges::sort(path, {}, &TabStop::tabStop);
+    for (std::size_t i = 1; i < path.size(); ++i) {
         QWidget::setTabOrder(
-            controls_.value(toQString(kForm1TabOrder[i - 1])), controls_.value(toQString(kForm1TabOrder[i])));
+            controls_.value(toQString(path[i - 1].control)), controls_.value(toQString(path[i].control)));
     }
 }
 
@@ -158,31 +163,32 @@ void Form1::setFieldText(std::string_view name, std::string_view text)
 void Form1::applyTelescope(const TelescopeEntry& telescope)
 {
     const TelescopeTexts texts = inputTexts(telescope.telescope);
-    setFieldText(kInputFields[0], texts.aperture);
-    setFieldText(kInputFields[1], texts.focalLength);
+    setFieldText(form1Field("aperture").control, texts.aperture);
+    setFieldText(form1Field("focal_length").control, texts.focalLength);
     if (!telescope.emptiedResult.empty())
-        setFieldText(findQuantity(telescope.emptiedResult)->control, "");
+        setFieldText(form1Field(telescope.emptiedResult).control, "");
 }
 
 void Form1::applyCamera(const CameraEntry& camera)
 {
     const CameraTexts texts = inputTexts(camera.camera);
-    setFieldText(kInputFields[2], texts.pixelSize);
-    setFieldText(kInputFields[3], texts.sensorWidth);
-    setFieldText(kInputFields[4], texts.sensorHeight);
+    setFieldText(form1Field("pixel_size").control, texts.pixelSize);
+    setFieldText(form1Field("sensor_width").control, texts.sensorWidth);
+    setFieldText(form1Field("sensor_height").control, texts.sensorHeight);
 }
 
 void Form1::Command1_Click()
 {
-    std::array<std::string, kInputFields.size()> texts;
-    std::ranges::transform(kInputFields, texts.begin(), [this](std::string_view name) { return fieldText(name); });
+    std::array<std::string, kInputIds.size()> texts;
+    std::ranges::transform(
+        kInputIds, texts.begin(), [this](std::string_view id) { return fieldText(form1Field(id).control); });
     const Outcome outcome = calculate(
         InputTexts {texts[0], texts[1], texts[2], texts[3], texts[4]}, QLocale().decimalPoint().toStdString());
 
     for (int i = 0; i < outcome.emptyInputMessages; ++i)
         messages_->show(kEmptyInputMessage, kAppTitle, MessageIcon::None);
     for (const Result& result : outcome.results)
-        setFieldText(result.quantity->control, result.text);
+        setFieldText(form1Field(result.quantity->id).control, result.text);
     if (outcome.failure)
         messages_->show(failureMessage(*outcome.failure), kAppTitle, MessageIcon::Stop);
 }
@@ -190,8 +196,8 @@ void Form1::Command1_Click()
 // "RESET": empties the five input fields; results and the file name stay.
 void Form1::Command2_Click()
 {
-    for (const std::string_view input : kInputFields)
-        setFieldText(input, "");
+    for (const std::string_view input : kInputIds)
+        setFieldText(form1Field(input).control, "");
 }
 
 // Ends the program at once: every window goes, nothing is asked.

@@ -104,9 +104,4 @@ const std::array<ControlSpec, 77> kForm1Controls{{
 }};
 // clang-format on
 
-const std::array<std::string_view, 33> kForm1TabOrder {"Text1", "Text2", "Text3", "Command1", "Text4", "Text5", "Text6",
-    "Text10", "Text11", "Text15", "Command2", "Text14", "Text22", "Text28", "Text12", "Text13", "Text18", "Text20",
-    "Text21", "Text26", "Text29", "Text30", "Text31", "Text32", "Text33", "Text34", "Text35", "Text36", "Command3",
-    "Text8", "Text7", "Command4", "NomeFile"};
-
 } // namespace velmora::ui

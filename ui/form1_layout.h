@@ -43,11 +43,4 @@ inline constexpr int kClientHeightTwips = 7800;
 
 extern const std::array<ControlSpec, 77> kForm1Controls;
 
-// The five input fields, in the order of the calculation's inputs: aperture,
-// focal length, pixel size, sensor width, sensor height.
-inline constexpr std::array<std::string_view, 5> kInputFields {"Text1", "Text2", "Text3", "Text14", "Text22"};
-
-// The Tab key's path through the fields and buttons.
-extern const std::array<std::string_view, 33> kForm1TabOrder;
-
 } // namespace velmora::ui

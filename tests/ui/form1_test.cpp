@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -105,6 +106,11 @@ private slots:
         QCOMPARE(text("Text8"), QStringLiteral("17,3913043478261"));
         QVERIFY(text("Text33").startsWith(QStringLiteral("28002,4")));
         QCOMPARE(control<QLineEdit>("Text18")->cursorPosition(), 0);
+        // Every one of the 23 results lands in a field of its own.
+        int filled = 0;
+        for (QLineEdit* field : window_->findChildren<QLineEdit*>())
+            filled += field->text().isEmpty() ? 0 : 1;
+        QCOMPARE(filled, 5 + 23);
 
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         click("Command1");
@@ -138,6 +144,21 @@ private slots:
         control("Command2")->setFocus();
         QTest::keyClick(control("Command2"), Qt::Key_Enter);
         QTRY_COMPARE(text("Text1"), QString()); // RESET
+    }
+
+    // The Tab key visits every field and button once, then comes back.
+    void tabVisitsEveryFieldAndButtonOnce()
+    {
+        control("Text1")->setFocus();
+        QStringList path;
+        for (int i = 0; i < 33; ++i) {
+            path << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
+        QCOMPARE(QSet<QString>(path.begin(), path.end()).size(), 33);
+        QCOMPARE(path.mid(0, 5), QStringList({"Text1", "Text2", "Text3", "Command1", "Text4"}));
+        QCOMPARE(path.mid(28), QStringList({"Command3", "Text8", "Text7", "Command4", "NomeFile"}));
     }
 
     // What a screen reader says: a distinct name for every field and
