@@ -223,7 +223,8 @@ DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, planning::SiteReques
         "Sort the sweep by this result, ascending: " + joined(namesOf(kQuantities, &Quantity::id)), "ID");
 
     describeSiteOptions(app, siteOptions, date);
-    DeepSkyOptionSet deepSky = describeDeepSkyOptions(app, o);
+    const DeepSkyOptionSet deepSky =
+        describeDeepSkyOptions(app, o, {date, frame, svg, list, sweep, sortBy, seeing, exportFormat});
     frame->needs(svg);
     exportFormat->needs(output);
     output->needs(exportFormat);
@@ -240,11 +241,6 @@ DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, planning::SiteReques
     list->excludes(lens), sweep->excludes(lens);
     for (CLI::Option* option : {date, frame, svg})
         list->excludes(option), sweep->excludes(option);
-    deepSky.target->excludes(date)->excludes(frame)->excludes(list)->excludes(sortBy)->excludes(exportFormat);
-    deepSky.suggest->excludes(exportFormat);
-    for (CLI::Option* option : {list, sweep, date, frame, svg, seeing})
-        deepSky.suggest->excludes(option);
-    deepSky.frame = frame;
     return deepSky;
 }
 
@@ -253,16 +249,7 @@ void checkCombinations(const Options& o, const DeepSkyOptionSet& deepSky)
 {
     if (o.frame && !o.date)
         throw UsageError("--frame requires --date to picture " + std::string(o.frame->name));
-    if (o.target && o.date && deepSky.frame->count() > 0) {
-        // On a date, a name that is no body is most likely a misspelt one.
-        throw UsageError("--frame: no body named " + formats::echoed(*o.target) +
-            formats::didYouMean(optics::closestNames(*o.target, namesOf(sky::kBodies, &sky::BodyFacts::name), 1)) +
-            "; a deep-sky object is pictured without --date");
-    }
-    if (deepSky.overlap->count() > 0 && !o.target)
-        throw UsageError("--overlap requires --target, or --frame with a deep-sky object");
-    if (o.target && o.sweep && o.seeing)
-        throw UsageError("--seeing does not apply to a sweep for --target");
+    checkDeepSkyCombinations(o, deepSky);
 }
 
 // An output that is also read would be lost in the writing: the same file

@@ -2,8 +2,11 @@
 
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
+#include "formats/text_file.h"
+#include "optics/name_match.h"
 #include "planning/rules.h"
 #include "read_option.h"
+#include "usage_error.h"
 
 namespace velmora::cli {
 
@@ -49,9 +52,10 @@ unsigned familiesOf(const std::string& text)
 
 } // namespace
 
-DeepSkyOptionSet describeDeepSkyOptions(CLI::App& app, Options& o)
+DeepSkyOptionSet describeDeepSkyOptions(CLI::App& app, Options& o, const OtherOptions& others)
 {
     DeepSkyOptionSet set;
+    set.frame = others.frame;
     set.target = app.add_option("--target", o.target,
                         "A deep-sky object to frame: M31, NGC 224, IC 434, B33, Andromeda Galaxy (see Deep sky)")
                      ->check(CLI::Validator(
@@ -75,7 +79,29 @@ DeepSkyOptionSet describeDeepSkyOptions(CLI::App& app, Options& o)
     for (CLI::Option* filter : set.filters)
         filter->needs(set.suggest);
     set.suggest->excludes(set.target);
+    for (CLI::Option* other : {others.date, others.frame, others.list, others.sortBy, others.exportFormat})
+        set.target->excludes(other);
+    for (CLI::Option* other :
+        {others.exportFormat, others.list, others.sweep, others.date, others.frame, others.svg, others.seeing})
+        set.suggest->excludes(other);
     return set;
+}
+
+void checkDeepSkyCombinations(const Options& o, const DeepSkyOptionSet& deepSky)
+{
+    if (o.target && o.date && deepSky.frame->count() > 0) {
+        // On a date, a name that is no body is most likely a misspelt one.
+        std::vector<std::string> bodies;
+        for (const sky::BodyFacts& body : sky::kBodies)
+            bodies.emplace_back(body.name);
+        throw UsageError("--frame: no body named " + formats::echoed(*o.target) +
+            formats::didYouMean(optics::closestNames(*o.target, bodies, 1)) +
+            "; a deep-sky object is pictured without --date");
+    }
+    if (deepSky.overlap->count() > 0 && !o.target)
+        throw UsageError("--overlap requires --target, or --frame with a deep-sky object");
+    if (o.target && o.sweep && o.seeing)
+        throw UsageError("--seeing does not apply to a sweep for --target");
 }
 
 } // namespace velmora::cli
