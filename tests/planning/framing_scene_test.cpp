@@ -58,6 +58,12 @@ TEST(FramingScene, ABodyBeyondTheSensorShowsTheMosaicCentredOnIt)
 
 TEST(FramingScene, AMosaicTooLargeToDrawIsItsOutline)
 {
+    // Fifty frames a side are still drawn one by one; fifty-one are not.
+    const sky::Mosaic fifty {50, 1, 10, 10, 0.1};
+    EXPECT_EQ(bodyScene(disk(400, fifty, false)).frames.size(), 50u);
+    const sky::Mosaic fiftyOne {1, 51, 10, 10, 0.1};
+    EXPECT_TRUE(bodyScene(disk(400, fiftyOne, false)).framesAreOutline);
+
     const FramingScene scene = bodyScene(disk(60000, sky::mosaicCovering(60000, 640, 480), false));
     EXPECT_TRUE(scene.framesAreOutline);
     ASSERT_EQ(scene.frames.size(), 1u);

@@ -273,6 +273,16 @@ TEST(ReadingOrder, BodiesGoOutwardFromTheSunWithTheMoonBesideTheEarth)
 TEST(SiteRequest, TheAirDefaultsToTheStandardAtmosphereAtTheSite)
 {
     EXPECT_FALSE(observationOf({}));
+    // The defaults velmora-calc --help promises: 10 C, 50%, 30 deg, 400-700 nm, an equatorial mount.
+    SiteRequest anywhere;
+    anywhere.site = sky::GeoSite {0, 0, 0};
+    const sky::Observation plain = *observationOf(anywhere);
+    EXPECT_EQ(plain.air.temperature, 10);
+    EXPECT_EQ(plain.air.humidity, 0.5);
+    EXPECT_EQ(plain.minAltitude, 30);
+    EXPECT_EQ(plain.shortest, 400);
+    EXPECT_EQ(plain.longest, 700);
+    EXPECT_FALSE(plain.altAzMount);
     struct Air {
         double elevation;
         std::optional<double> pressure;
@@ -290,6 +300,20 @@ TEST(SiteRequest, TheAirDefaultsToTheStandardAtmosphereAtTheSite)
         EXPECT_NEAR(observation->air.pressure, air.expected, 0.05) << air.elevation;
         EXPECT_DOUBLE_EQ(observation->air.humidity, 0.8) << "a share, not a percentage";
     }
+}
+
+TEST_F(Planning, ARequestSamplesAt550NanometresUnlessTold)
+{
+    Request request = rig("CelestronOTC8", "PhilipsVesta");
+    request.seeing = 2;
+    const Computation plain = computeRig(request, builtInCatalogue(), nullptr);
+    request.wavelength = 550;
+    const Computation green = computeRig(request, builtInCatalogue(), nullptr);
+    ASSERT_TRUE(plain.sampling && green.sampling);
+    EXPECT_EQ(plain.sampling->criticalFocalRatio, green.sampling->criticalFocalRatio);
+    request.wavelength = 551;
+    EXPECT_NE(computeRig(request, builtInCatalogue(), nullptr).sampling->criticalFocalRatio,
+        plain.sampling->criticalFocalRatio);
 }
 
 TEST(Rules, OverlapAndCorrectorThresholds)
