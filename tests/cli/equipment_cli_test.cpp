@@ -29,18 +29,6 @@ TEST(EquipmentCli, AnOcularsFileGivesThePublishedScale)
     EXPECT_NE(invoke({"--catalogue", kOcularsIni, "--list", "lenses"}).out.find("F/6.3 Reducer"), std::string::npos);
 }
 
-// A camera's own pixel height holds only while its own pixel width is used.
-TEST(EquipmentCli, AnOblongCamerasPixelHeightGoesWithItsWidth)
-{
-    const std::vector<std::string> oblong = {"--catalogue", std::string(VELMORA_TEST_DATA_DIR) + "/observations.oal",
-        "--telescope", "Celestron C8", "--camera", "Oblong", "--target", "M31"};
-    const auto aspect = [](const Json& d) {
-        return d["target"]["field_height_arcmin"].get<double>() / d["target"]["field_width_arcmin"].get<double>();
-    };
-    EXPECT_NEAR(aspect(jsonOf(oblong)), 600 * 8.3 / (800 * 8.6), 1e-5);
-    EXPECT_NEAR(aspect(jsonOf(with(oblong, {"--pixel-size", "5"}))), 600.0 / 800, 1e-5);
-}
-
 TEST(EquipmentCli, ALaterCatalogueWinsAndSaysSo)
 {
     const std::string header = "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n";

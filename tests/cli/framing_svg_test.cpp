@@ -81,28 +81,6 @@ Picture drawn(const std::vector<std::string>& args, Invocation* run = nullptr)
     return picture;
 }
 
-TEST(Framing, ValidSvgWithTheDiskToScaleAndTheMosaicGrid)
-{
-    const std::vector<std::string> moonTonight = {
-        "--telescope", "CelestronOTC8", "--camera", "PhilipsVesta", "--date", "2026-12-06T21:00Z"};
-    const Picture picture = drawn(with(moonTonight, {"--frame", "MOON"}));
-    EXPECT_EQ(picture.rectangles, 1 + 6 * 8 + 1); // ground, the mosaic's frames, the sensor
-    const Json moon = Json::parse(invoke(with(moonTonight, {"--format", "json"})).out)["bodies"][1];
-    EXPECT_NEAR(picture.radius, moon["disk_px"].get<double>() / 2, 0.01);
-    EXPECT_TRUE(picture.captions.find("mosaic of 6 x 8 frames") != std::string::npos) << picture.captions;
-}
-
-TEST(Framing, AHugeMosaicIsDrawnAsItsOutline)
-{
-    const Picture picture = drawn({"--aperture", "200", "--focal-length", "2000", "--pixel-size", "5.6", "--width",
-        "4000", "--height", "1", "--date", "2024-01-01", "--frame", "sun"});
-    EXPECT_EQ(picture.rectangles, 3) << "the ground, the mosaic's outline, the sensor";
-    EXPECT_TRUE(picture.captions.find("mosaic of 1 x 3754") != std::string::npos) << picture.captions;
-    const Picture m31 = drawn({"--aperture", "200", "--focal-length", "2000", "--pixel-size", "5.6", "--width", "4000",
-        "--height", "20", "--frame", "M31"}); // 2 x 1019 frames
-    EXPECT_EQ(m31.rectangles, 2) << "the ground and the mosaic's outline";
-}
-
 // Where a direction on the sky at this position angle points on a page with
 // north up and east to the left, and where rotate(turn) sends the page's x axis.
 std::pair<double, double> onThePage(double positionAngle)

@@ -1,6 +1,5 @@
 #include "cli/writers.h"
 #include "cli_run.h"
-#include "formats/exact_number.h"
 #include "formats/readable_number.h"
 
 #include <gtest/gtest.h>
@@ -15,17 +14,6 @@ namespace {
 using Json = nlohmann::json;
 
 const std::vector<std::string> kVesta = {"--telescope", "CelestronOTC8", "--camera", "PhilipsVesta"};
-
-TEST(ReadableNumber, FourSignificantDigitsWholeFromAThousandNeverAnExponent)
-{
-    const std::pair<double, const char*> rows[] = {{0.591133004926108, "0.5911"}, {12205.3, "12205"}, {999.94, "999.9"},
-        {999.96, "1000"}, {1000, "1000"}, {1234.5, "1235"}, {2.0, "2"}, {2.5, "2.5"}, {0.000123456, "0.0001235"},
-        {1e-9, "0.000000001"}, {9.99996, "10"}, {0, "0"}, {-0.0, "0"}, {-3.14159, "-3.142"},
-        {1e20, "100000000000000000000"}, {std::numeric_limits<double>::infinity(), "-"}};
-    for (const auto& [value, text] : rows)
-        EXPECT_EQ(formats::readableNumber(value), text) << value;
-    EXPECT_EQ(formats::exactNumber(0.1 + 0.2), "0.30000000000000004");
-}
 
 // Every figure in the text output of a single computation, with seeing and
 // date, keeps to the rule: no exponent, at most 4 significant digits unless

@@ -1,7 +1,11 @@
+#include "formats/exact_number.h"
+#include "formats/readable_number.h"
 #include "formats/strict_number.h"
 #include "support/refusal.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace velmora::formats {
 namespace {
@@ -36,6 +40,18 @@ TEST(StrictNumber, TheWholeTextAsAFiniteNumberOfTheKindAsked)
         const std::string refusal = refusalOf([&] { strictNumber(row.text, row.kind); });
         EXPECT_NE(refusal.find(row.reason), std::string::npos) << row.text << ": " << refusal;
     }
+}
+
+// For people; for scripts, the shortest text that reads back exactly.
+TEST(ReadableNumber, FourSignificantDigitsWholeFromAThousandNeverAnExponent)
+{
+    const std::pair<double, const char*> rows[] = {{0.591133004926108, "0.5911"}, {12205.3, "12205"}, {999.94, "999.9"},
+        {999.96, "1000"}, {1000, "1000"}, {1234.5, "1235"}, {2.0, "2"}, {2.5, "2.5"}, {0.000123456, "0.0001235"},
+        {1e-9, "0.000000001"}, {9.99996, "10"}, {0, "0"}, {-0.0, "0"}, {-3.14159, "-3.142"},
+        {1e20, "100000000000000000000"}, {std::numeric_limits<double>::infinity(), "-"}};
+    for (const auto& [value, text] : rows)
+        EXPECT_EQ(readableNumber(value), text) << value;
+    EXPECT_EQ(exactNumber(0.1 + 0.2), "0.30000000000000004");
 }
 
 } // namespace
