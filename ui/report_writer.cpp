@@ -8,8 +8,6 @@ namespace velmora::ui {
 
 bool writeReportFile(const QString& path, const QByteArray& bytes)
 {
-    if (path.isEmpty() || path.contains(QChar(u'\0')))
-        return false;
     try {
         files::replaceFile(QFile::encodeName(path).toStdString(),
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),

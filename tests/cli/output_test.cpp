@@ -1,3 +1,4 @@
+#include "cli/refusal_text.h"
 #include "cli/writers.h"
 #include "cli_run.h"
 #include "formats/readable_number.h"
@@ -14,6 +15,29 @@ namespace {
 using Json = nlohmann::json;
 
 const std::vector<std::string> kVesta = {"--telescope", "CelestronOTC8", "--camera", "PhilipsVesta"};
+
+// A refusal in the command line's words: the option first, how to give a
+// missing figure, where to list equipment names, and nothing more.
+TEST(RefusalText, NamesTheOptionAndHowToGoOn)
+{
+    using planning::Refusal;
+    using planning::Subject;
+    const std::pair<Refusal, const char*> refusals[] = {
+        {Refusal(Subject::Aperture, "missing the aperture", true),
+            "missing the aperture: give --aperture, --telescope, or --fits with APTDIA"},
+        {Refusal(Subject::Height, "missing the sensor height", true),
+            "missing the sensor height: give --height, --camera or --fits"},
+        {Refusal(Subject::Telescope, "no telescope named 'X'"),
+            "--telescope: no telescope named 'X'; see --list telescopes"},
+        {Refusal(Subject::Camera, "no camera named 'X'"), "--camera: no camera named 'X'; see --list cameras"},
+        {Refusal(Subject::Lens, "no lens named 'X'"), "--lens: no lens named 'X'; see --list lenses"},
+        {Refusal(Subject::Binning, "8 leaves no whole binned pixel"), "--binning: 8 leaves no whole binned pixel"},
+        {Refusal(Subject::Frame, "jupiter is below the horizon"), "--frame: jupiter is below the horizon"},
+        {Refusal(Subject::Suggest, "no field"), "--suggest: no field"},
+        {Refusal(Subject::Overlap, "50% is outside"), "--overlap: 50% is outside"}};
+    for (const auto& [refusal, text] : refusals)
+        EXPECT_EQ(refusalText(refusal), text);
+}
 
 // Every figure in the text output of a single computation, with seeing and
 // date, keeps to the rule: no exponent, at most 4 significant digits unless
