@@ -1,6 +1,7 @@
 #include "support/message_log.h"
 #include "ui/Form1.h"
 #include "ui/background_print.h"
+#include "ui/form1_fields.h"
 #include "ui/window_printer.h"
 
 #include <QAccessible>
@@ -161,6 +162,13 @@ private slots:
             "Text21", "Text26", "Text29", "Text30", "Text31", "Text32", "Text33", "Text34", "Text35", "Text36",
             "Command3", "Text8", "Text7", "Command4", "NomeFile"};
         QCOMPARE(path, specified);
+        // Each place on the path is one field's or one button's alone.
+        QSet<int> stops;
+        for (const velmora::ui::Form1Field& field : velmora::ui::kForm1Fields)
+            stops.insert(field.tabStop);
+        for (const velmora::ui::TabStop& button : velmora::ui::kButtonTabStops)
+            stops.insert(button.tabStop);
+        QCOMPARE(stops.size(), 33);
     }
 
     // What a screen reader says: a distinct name for every field and
