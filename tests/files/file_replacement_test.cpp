@@ -161,7 +161,7 @@ TEST(FileReplacement, WritesIntoAFifoWhoseReaderIsSlowToDrainIt)
 {
     const std::string fifo = testPath("slow");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::string data(256 * 1024, 'x'); // four times what the pipe holds
+    const std::string data(256 * 1024 + 1000, 'x'); // four times what the pipe holds, and a little
     std::size_t received = 0;
     std::thread reader([&] {
         const int fd = open(fifo.c_str(), O_RDONLY);
