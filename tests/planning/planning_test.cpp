@@ -316,6 +316,25 @@ TEST_F(Planning, ARequestSamplesAt550NanometresUnlessTold)
         plain.sampling->criticalFocalRatio);
 }
 
+// Sampling needs a seeing, and sampling and bodies a pixel field: a field
+// that underflows to nothing gives neither.
+TEST(Computation, SamplingAndBodiesOnlyWithWhatTheyNeed)
+{
+    Request request = rig("CelestronOTC8", "PhilipsVesta");
+    request.date = sky::UtcMoment {2026, 12, 6, 21, 0, 0};
+    const Computation unseen = computeRig(request, builtInCatalogue(), nullptr);
+    EXPECT_FALSE(unseen.sampling);
+    EXPECT_TRUE(unseen.sky);
+    Request vanishing;
+    vanishing.aperture = 100, vanishing.focalLength = 1e300, vanishing.pixelSize = 1e-300;
+    vanishing.width = 10, vanishing.height = 10, vanishing.seeing = 2, vanishing.date = request.date;
+    const Computation nothing = computeRig(vanishing, builtInCatalogue(), nullptr);
+    ASSERT_TRUE(pixelFieldOf(nothing.outcome));
+    EXPECT_EQ(*pixelFieldOf(nothing.outcome), 0);
+    EXPECT_FALSE(nothing.sampling);
+    EXPECT_FALSE(nothing.sky);
+}
+
 TEST(Rules, OverlapAndCorrectorThresholds)
 {
     const std::pair<double, bool> overlaps[] = {{-0.01, false}, {0, true}, {0.1, true}, {0.4999, true}, {0.5, false}};
