@@ -61,6 +61,8 @@ TEST(FramingScene, AMosaicTooLargeToDrawIsItsOutline)
     // Fifty frames a side are still drawn one by one; fifty-one are not.
     const sky::Mosaic fifty {50, 1, 10, 10, 0.1};
     EXPECT_EQ(bodyScene(disk(400, fifty, false)).frames.size(), 50u);
+    const sky::Mosaic fiftyDown {1, 50, 10, 10, 0.1};
+    EXPECT_EQ(bodyScene(disk(400, fiftyDown, false)).frames.size(), 50u);
     const sky::Mosaic fiftyOne {1, 51, 10, 10, 0.1};
     EXPECT_TRUE(bodyScene(disk(400, fiftyOne, false)).framesAreOutline);
 
