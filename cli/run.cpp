@@ -85,25 +85,11 @@ private:
     std::string& text_;
 };
 
-void sayWarnings(std::ostream& err, const std::vector<std::string>& warnings)
-{
-    for (const std::string& warning : warnings)
-        err << "velmora-calc: warning: " << warning << '\n';
-}
-
-// The built-in catalogue with the user's, their warnings said even when a
-// later file is refused.
+// The built-in catalogue with the user's, their warnings said as they come.
 optics::EquipmentCatalogue loadCatalogue(const Options& options, std::ostream& err)
 {
-    std::vector<std::string> warnings;
-    try {
-        optics::EquipmentCatalogue catalogue = planning::mergeCatalogues(options.catalogues, warnings);
-        sayWarnings(err, warnings);
-        return catalogue;
-    } catch (const planning::Refusal&) {
-        sayWarnings(err, warnings);
-        throw;
-    }
+    return planning::mergeCatalogues(options.catalogues,
+        [&err](const std::string& warning) { err << "velmora-calc: warning: " << warning << '\n'; });
 }
 
 // Rigs a sweep or a ranking leaves out, said on standard error.

@@ -22,14 +22,13 @@ using Origins = std::vector<std::optional<std::uint32_t>>;
 // it brought, and a warning for each earlier one it replaced with another.
 template <typename Item>
 void noteLayer(const optics::Shelf<Item>& shelf, const char* kind, const std::vector<std::string>& paths,
-    std::uint32_t file, Origins& origins, std::vector<std::string>& warnings)
+    std::uint32_t file, Origins& origins, const std::function<void(const std::string&)>& warn)
 {
     for (const auto& replacement : shelf.replacements()) {
         const auto earlier = origins[replacement.position];
         if (replacement.differs)
-            warnings.push_back("the " + std::string(kind) + " " +
-                formats::echoed(shelf.items()[replacement.position].name) + " of " + formats::echoed(paths[file]) +
-                " replaces the one of " +
+            warn("the " + std::string(kind) + " " + formats::echoed(shelf.items()[replacement.position].name) + " of " +
+                formats::echoed(paths[file]) + " replaces the one of " +
                 (earlier ? formats::echoed(paths[*earlier]) : std::string("the built-in catalogue")));
         origins[replacement.position] = file;
     }
@@ -38,7 +37,8 @@ void noteLayer(const optics::Shelf<Item>& shelf, const char* kind, const std::ve
 
 } // namespace
 
-optics::EquipmentCatalogue mergeCatalogues(const std::vector<std::string>& paths, std::vector<std::string>& warnings)
+optics::EquipmentCatalogue mergeCatalogues(
+    const std::vector<std::string>& paths, const std::function<void(const std::string&)>& warn)
 {
     // Each file is read straight onto what came before, in a layer of its
     // own: a catalogue of millions of entries is held once.
@@ -52,14 +52,15 @@ optics::EquipmentCatalogue mergeCatalogues(const std::vector<std::string>& paths
         catalogue.cameras.beginLayer();
         catalogue.lenses.beginLayer();
         try {
-            for (std::string& warning : formats::readEquipmentOnto(formats::readRegularFile(path), path, catalogue))
-                warnings.push_back(std::move(warning));
+            for (const std::string& warning :
+                formats::readEquipmentOnto(formats::readRegularFile(path), path, catalogue))
+                warn(warning);
         } catch (const formats::InputError& error) {
             throw Refusal(Subject::Catalogue, error.what());
         }
-        noteLayer(catalogue.telescopes, "telescope", paths, number, telescopes, warnings);
-        noteLayer(catalogue.cameras, "camera", paths, number, cameras, warnings);
-        noteLayer(catalogue.lenses, "lens", paths, number, lenses, warnings);
+        noteLayer(catalogue.telescopes, "telescope", paths, number, telescopes, warn);
+        noteLayer(catalogue.cameras, "camera", paths, number, cameras, warn);
+        noteLayer(catalogue.lenses, "lens", paths, number, lenses, warn);
     }
     return catalogue;
 }

@@ -112,13 +112,19 @@ TEST(TrainChoice, RefusalsNameTheirSubject)
     }
 }
 
+// A warning sink that keeps what it is told.
+std::function<void(const std::string&)> collect(std::vector<std::string>& warnings)
+{
+    return [&warnings](const std::string& warning) { warnings.push_back(warning); };
+}
+
 TEST(CatalogueMerge, ALaterEntryReplacesAnEarlierOneAndSaysWhose)
 {
     const std::string header = "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n";
     const std::string first = tempFile("first.csv", header + "telescope,CelestronOTC8,200,2000,,,\n");
     const std::string second = tempFile("second.csv", header + "telescope,Celestron OTC 8,201,2000,,,\n");
     std::vector<std::string> warnings;
-    const optics::EquipmentCatalogue merged = mergeCatalogues({first, second}, warnings);
+    const optics::EquipmentCatalogue merged = mergeCatalogues({first, second}, collect(warnings));
     EXPECT_EQ(merged.telescopes.find("CelestronOTC8")->aperture, 201);
     EXPECT_EQ(merged.telescopes.items().size(), builtInCatalogue().telescopes.items().size());
     ASSERT_EQ(warnings.size(), 2u);
@@ -127,11 +133,11 @@ TEST(CatalogueMerge, ALaterEntryReplacesAnEarlierOneAndSaysWhose)
 
     // The same entry again replaces nothing worth a word.
     warnings.clear();
-    mergeCatalogues({second, second}, warnings);
+    mergeCatalogues({second, second}, collect(warnings));
     EXPECT_EQ(warnings.size(), 1u);
 
     warnings.clear();
-    const Refused refused = refusalOf([&] { mergeCatalogues({first, testPath("missing.csv")}, warnings); });
+    const Refused refused = refusalOf([&] { mergeCatalogues({first, testPath("missing.csv")}, collect(warnings)); });
     EXPECT_EQ(refused.subject, Subject::Catalogue);
     EXPECT_EQ(warnings.size(), 1u) << "what the first file said is kept";
 }
