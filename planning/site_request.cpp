@@ -8,8 +8,8 @@ std::optional<sky::Observation> observationOf(const SiteRequest& request)
         return std::nullopt;
     const sky::Atmosphere air {request.pressure.value_or(sky::standardPressure(request.site->elevation)),
         request.temperature, request.humidity / 100};
-    return sky::Observation {
-        *request.site, air, request.minAltitude, request.shortest, request.longest, request.altAzMount};
+    return sky::Observation {*request.site, air, request.minAltitude, request.shortest, request.longest,
+        request.altAzMount, request.darkness, request.horizon, request.moonAvoidance};
 }
 
 } // namespace velmora::planning

@@ -18,6 +18,9 @@ struct SiteRequest {
     double shortest = 400; // nm
     double longest = 700;
     bool altAzMount = false;
+    std::optional<sky::Darkness> darkness; // none for each kind's own
+    sky::HorizonProfile horizon;
+    sky::MoonAvoidance moonAvoidance;
 };
 
 // The observation a site request describes; none without a site.

@@ -50,6 +50,13 @@ double Refraction::arcsecAt(double zenith) const
     return saemundsson(90 - std::min(zenith, kLargestZenith)) * units::kArcsecPerArcmin * lowScale;
 }
 
+double refractedAltitude(double altitude, const Refraction& refraction)
+{
+    if (altitude < -1)
+        return altitude;
+    return altitude + refraction.arcsecAt(90 - altitude) / units::kArcsecPerDegree;
+}
+
 double refractionArcsec(double zenith, double wavelength, const Atmosphere& air)
 {
     return refractionFor(wavelength, air).arcsecAt(zenith);

@@ -27,6 +27,13 @@ struct Refraction {
 inline constexpr double kRoughDispersionBelow = 5;
 Refraction refractionFor(double wavelength, const Atmosphere& air);
 
+// The wavelength a body's own place is refracted at, nm.
+inline constexpr double kRefractionWavelength = 550;
+
+// A geometric altitude (degrees) raised by refraction; more than a degree
+// below the horizon it is left as it is.
+double refractedAltitude(double altitude, const Refraction& refraction);
+
 // Refraction in arcseconds at the zenith distance `zenith` (degrees) for
 // light of `wavelength` nanometres.
 double refractionArcsec(double zenith, double wavelength, const Atmosphere& air);

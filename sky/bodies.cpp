@@ -68,7 +68,7 @@ SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcM
     const double jd = julianDay(m.year, m.month, m.day, m.hour, m.minute, m.second);
     if (observation) {
         sun.emplace(Body::Sun, jd);
-        night.emplace(*sun, jd, *sky.observation);
+        night.emplace(*sun, jd, *sky.observation, sky.observation->darkness.value_or(Darkness::Sunset));
         sky.sunAltitude = night->sunAltitudeAt(jd);
     }
     const double radius = std::hypot(train.effectiveWidth(), train.effectiveHeight()) / 2;
@@ -80,7 +80,7 @@ SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcM
             const std::optional<BodyTrack> own =
                 facts.body == Body::Sun ? std::nullopt : std::optional<BodyTrack>(std::in_place, facts.body, jd);
             const double semidiameter = view.apparentDiameterArcsec / 2 / units::kArcsecPerDegree;
-            view.fromSite = viewFromSite(facts.body, own ? *own : *sun, semidiameter, *night, pixelField, radius);
+            view.fromSite = viewFromSite(facts.body == Body::Sun, own ? *own : *sun, semidiameter, *night, pixelField, radius);
         }
         sky.bodies.push_back(view);
     }

@@ -23,6 +23,9 @@ BodyPosition positionAt(Body body, double julianEphemerisDay);
 // A UTC calendar moment as a Julian Ephemeris Day (the library's Delta T).
 double julianEphemerisDay(int year, int month, int day, int hour, int minute, double second);
 
+// A Julian Day (UT) as a Julian Ephemeris Day.
+double ephemerisDayOf(double julianDay);
+
 // A UTC calendar moment as a Julian Day in Universal Time.
 double julianDay(int year, int month, int day, int hour, int minute, double second);
 
@@ -50,6 +53,9 @@ struct Horizontal {
 class BodyTrack {
 public:
     BodyTrack(Body body, double julianDay); // UT
+    // A deep-sky object at its J2000 place (degrees), which stands still
+    // on the sky of those days.
+    BodyTrack(double rightAscension, double declination, double julianDay);
     // Topocentric (the Moon's parallax reaches a degree), at `julianDay` UT.
     Horizontal horizontalAt(double julianDay, const GeoSite& site) const;
     // The local hour angle of its geocentric place, degrees from -180 to 180.
@@ -67,6 +73,23 @@ private:
     double first_; // the first node's Julian Day
     std::vector<Place> nodes_;
 };
+
+// Catalogue places (J2000, degrees) carried to the true equator and
+// equinox of a date, for many objects at once: the nutation is worked out
+// once.
+class PlacesOfDate {
+public:
+    explicit PlacesOfDate(double julianDay); // UT
+    BodyTrack::Place of(double rightAscension, double declination) const;
+
+private:
+    double jde_;
+    double nutation_[3]; // in longitude and in obliquity, and the mean obliquity; degrees
+};
+
+// The local apparent sidereal time at a longitude (degrees, east positive),
+// in degrees from 0 to 360.
+double siderealDegrees(double julianDay, double longitude);
 
 // The range in which the library's series hold for `body`, as years.
 struct ValidYears {

@@ -61,6 +61,11 @@ double julianEphemerisDay(int year, int month, int day, int hour, int minute, do
     return ln_get_jde(ln_get_julian_day(&date));
 }
 
+double ephemerisDayOf(double julianDay)
+{
+    return ln_get_jde(julianDay);
+}
+
 double julianDay(int year, int month, int day, int hour, int minute, double second)
 {
     ln_date date {year, month, day, hour, minute, second};
@@ -142,6 +147,38 @@ BodyTrack::Place BodyTrack::between(const Place (&p)[3], double n)
     };
     return {quadratic(p[0].ra, p[1].ra, p[2].ra), quadratic(p[0].dec, p[1].dec, p[2].dec),
         quadratic(p[0].distanceAu, p[1].distanceAu, p[2].distanceAu)};
+}
+
+BodyTrack::BodyTrack(double rightAscension, double declination, double julianDay) :
+      first_(julianDay - kNodeStep * (kNodes / 2))
+{
+    constexpr double kFarAway = 1e12; // au: no parallax
+    ln_nutation nutation {};
+    ln_get_nutation(ln_get_jde(julianDay), &nutation);
+    equationOfEquinoxes_ = nutation.longitude * std::cos(units::radians(nutation.ecliptic));
+    const ln_equ_posn equ = ofDate({rightAscension, declination}, ln_get_jde(julianDay), nutation);
+    nodes_.assign(kNodes, Place {equ.ra, equ.dec, kFarAway});
+}
+
+PlacesOfDate::PlacesOfDate(double julianDay) : jde_(ln_get_jde(julianDay))
+{
+    ln_nutation nutation {};
+    ln_get_nutation(jde_, &nutation);
+    nutation_[0] = nutation.longitude;
+    nutation_[1] = nutation.obliquity;
+    nutation_[2] = nutation.ecliptic;
+}
+
+BodyTrack::Place PlacesOfDate::of(double rightAscension, double declination) const
+{
+    const ln_nutation nutation {nutation_[0], nutation_[1], nutation_[2]};
+    const ln_equ_posn equ = ofDate({rightAscension, declination}, jde_, nutation);
+    return {std::fmod(equ.ra + 360, 360.0), equ.dec, 0};
+}
+
+double siderealDegrees(double julianDay, double longitude)
+{
+    return std::fmod(ln_get_apparent_sidereal_time(julianDay) * 15 + longitude + 720, 360.0);
 }
 
 Horizontal BodyTrack::horizontalAt(double julianDay, const GeoSite& site) const

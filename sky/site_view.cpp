@@ -14,20 +14,11 @@ using units::radians;
 
 constexpr double kSiderealArcsecPerSecond = 15.0411; // the sky turns this fast
 constexpr double kFastestCountedRotation = 3600; // a degree a second: near the zenith
-constexpr double kSunDown = -0.8333; // the Sun's upper limb on the horizon
+constexpr double kSunDown = -0.8333; // the Sun's upper limb on the horizon, as the sky's kind tells it
 constexpr double kStep = 20.0 / units::kMinutesPerDay; // twenty minutes, in days
-constexpr double kRefractionWavelength = 550; // nm, for the body's own place
 constexpr double kTrackReach = 1.75; // days either side of the moment that a track follows
 
 constexpr int kGridSteps = 72; // twenty-minute steps over the day either side
-
-// Geometric altitude raised by refraction.
-double refracted(double altitude, const Refraction& refraction)
-{
-    if (altitude < -1)
-        return altitude;
-    return altitude + refraction.arcsecAt(90 - altitude) / units::kArcsecPerDegree;
-}
 
 struct Window {
     double start, end;
@@ -85,44 +76,49 @@ std::optional<double> longestExposure(double rotationRate, double radius)
     return 1 / (std::fabs(rotationRate) / units::kArcsecPerRadian * radius);
 }
 
-Night::Night(const BodyTrack& sun, double julianDay, const Observation& observation) :
+double Observation::lowestAt(double azimuth) const
+{
+    return horizon.empty() ? minAltitude : std::max(minAltitude, horizon.altitudeAt(azimuth));
+}
+
+Night::Night(const BodyTrack& sun, double julianDay, const Observation& observation, Darkness darkness) :
       sun_(sun), observation_(observation), refraction_(refractionFor(kRefractionWavelength, observation.air)),
-      centre_(julianDay)
+      darkness_(darkness), centre_(julianDay)
 {
     dark_.reserve(kGridSteps + 1);
     for (int step = 0; step <= kGridSteps; ++step)
-        dark_.push_back(sunAltitudeAt(julianDay - 0.5 + step * kStep) < kSunDown);
+        dark_.push_back(darkAt(julianDay - 0.5 + step * kStep));
 }
 
 double Night::sunAltitudeAt(double julianDay) const
 {
-    return refracted(sun_.horizontalAt(julianDay, observation_.site).altitude, refraction_);
+    return refractedAltitude(sun_.horizontalAt(julianDay, observation_.site).altitude, refraction_);
 }
 
 bool Night::darkAt(double julianDay) const
 {
     const double steps = (julianDay - (centre_ - 0.5)) / kStep;
     const double nearest = std::round(steps);
-    if (std::fabs(steps - nearest) < 1e-6 && nearest >= 0 && nearest <= kGridSteps)
+    if (std::fabs(steps - nearest) < 1e-6 && nearest >= 0 && static_cast<std::size_t>(nearest) < dark_.size())
         return dark_[static_cast<std::size_t>(nearest)];
-    return sunAltitudeAt(julianDay) < kSunDown;
+    return sunAboveLevel(sun_, julianDay, observation_.site, refraction_, darkness_) < 0;
 }
 
 SiteView viewFromSite(
-    Body body, const BodyTrack& track, double semidiameter, const Night& night, double pixelField, double radius)
+    bool byDay, const BodyTrack& track, double semidiameter, const Night& night, double pixelField, double radius)
 {
     const Observation& o = night.observation();
     const double julianDay = night.centre();
     const Refraction refraction = refractionFor(kRefractionWavelength, o.air);
     SiteView view {};
     const Horizontal place = track.horizontalAt(julianDay, o.site);
-    view.altitude = refracted(place.altitude, refraction);
+    view.altitude = refractedAltitude(place.altitude, refraction);
     view.azimuth = place.azimuth;
 
     // Risen while the upper limb, lifted by the air, stands above the
     // horizon: the times agree with the altitude shown.
     const SkyPath path {
-        [&](double t) { return refracted(track.horizontalAt(t, o.site).altitude, refraction) + semidiameter; },
+        [&](double t) { return refractedAltitude(track.horizontalAt(t, o.site).altitude, refraction) + semidiameter; },
         [&](double t) { return track.hourAngleAt(t, o.site); },
     };
     const PassageTimes times = passageAround(julianDay, path, kTrackReach);
@@ -131,11 +127,13 @@ SiteView viewFromSite(
     view.transit = times.transit;
     view.set = times.set;
     if (times.transit)
-        view.transitAltitude = refracted(track.horizontalAt(*times.transit, o.site).altitude, refraction);
+        view.transitAltitude = refractedAltitude(track.horizontalAt(*times.transit, o.site).altitude, refraction);
 
     const auto up = [&](double t) {
-        const bool dark = body == Body::Sun || night.darkAt(t);
-        return dark && refracted(track.horizontalAt(t, o.site).altitude, refraction) >= o.minAltitude;
+        if (!byDay && !night.darkAt(t))
+            return false;
+        const Horizontal there = track.horizontalAt(t, o.site);
+        return refractedAltitude(there.altitude, refraction) >= o.lowestAt(there.azimuth);
     };
     if (const auto window = windowAround(julianDay, up)) {
         view.windowStart = window->start;

@@ -2,7 +2,10 @@
 
 #include "atmosphere.h"
 #include "ephemeris.h"
+#include "horizon_profile.h"
+#include "moon_phase.h"
 #include "passage.h"
+#include "twilight.h"
 
 #include <optional>
 #include <string_view>
@@ -18,6 +21,14 @@ struct Observation {
     double shortest = 400; // nm, the band's ends
     double longest = 700;
     bool altAzMount = false;
+    // What dark means; none for each kind's own: sunset for the Sun, the
+    // Moon and the planets, the end of astronomical twilight for deep sky.
+    std::optional<Darkness> darkness;
+    HorizonProfile horizon; // flat when empty
+    MoonAvoidance moonAvoidance;
+
+    // The lowest a body may stand at an azimuth to count as up.
+    double lowestAt(double azimuth) const;
 };
 
 // One body as the site sees it around a moment.
@@ -45,13 +56,13 @@ double fieldRotationRate(double latitude, double azimuth, double altitude);
 // by one pixel; none when the field turns faster than a degree a second.
 std::optional<double> longestExposure(double rotationRate, double radius);
 
-// The night around a moment at a site: where the Sun is down on a grid of
-// the day either side, worked out once for every body.
+// The night around a moment at a site: where the Sun is below a level of
+// darkness on a grid of the day either side, worked out once for every body.
 class Night {
 public:
-    Night(const BodyTrack& sun, double julianDay, const Observation& observation);
+    Night(const BodyTrack& sun, double julianDay, const Observation& observation, Darkness darkness);
     double sunAltitudeAt(double julianDay) const; // refracted, degrees
-    bool darkAt(double julianDay) const; // the Sun below the horizon
+    bool darkAt(double julianDay) const; // the Sun below the level
     const BodyTrack& sun() const { return sun_; }
     const Observation& observation() const { return observation_; }
     double centre() const { return centre_; }
@@ -60,6 +71,7 @@ private:
     const BodyTrack& sun_;
     const Observation& observation_;
     Refraction refraction_;
+    Darkness darkness_;
     double centre_;
     std::vector<bool> dark_; // on the grid
 };
@@ -67,8 +79,8 @@ private:
 // A body seen from the site at the night's moment: `track` is the body's,
 // `semidiameter` its disk's radius in degrees (it has risen when its upper
 // limb has); `pixelField` in arcseconds and `radius` (the sensor's half diagonal) in
-// pixels give the figures in pixels.
+// pixels give the figures in pixels. The Sun's window (`byDay`) is by day.
 SiteView viewFromSite(
-    Body body, const BodyTrack& track, double semidiameter, const Night& night, double pixelField, double radius);
+    bool byDay, const BodyTrack& track, double semidiameter, const Night& night, double pixelField, double radius);
 
 } // namespace velmora::sky

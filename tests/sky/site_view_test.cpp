@@ -107,7 +107,8 @@ TEST(SiteView, AltitudesAndTransitsAgreeWithAstropy)
     };
     for (const Sighting& row : rows) {
         SCOPED_TRACE(row.body);
-        const Observation observation {row.site, {standardPressure(row.site.elevation), 10, 0.5}};
+        const Observation observation {
+            row.site, {standardPressure(row.site.elevation), 10, 0.5}, 30, 400, 700, false, {}, {}, {}};
         const SkyView sky = viewSky({200, 1000, 5, 640, 480}, 1, row.moment, observation);
         const auto view = std::ranges::find(sky.bodies, findBody(row.body), &BodyView::facts);
         ASSERT_NE(view, sky.bodies.end());
@@ -140,7 +141,7 @@ TEST(SiteView, TheVerdictAgreesWithTheAltitudeAndTheTimesComeInOrder)
         {{90, 0, 0}, {2026, 6, 21, 12, 0, 0}}, {{-89.99, 139.27, 2835}, {2026, 9, 22, 0, 0, 0}},
         {{78.2, 15.6, 10}, {2026, 3, 3, 11, 0, 0}}, {{78.2, 15.6, 10}, {2026, 12, 21, 12, 0, 0}}};
     for (const SiteMoment& row : rows) {
-        const Observation observation {row.site, {standardPressure(row.site.elevation), -20, 0.5}, 30, 400, 700, true};
+        const Observation observation {row.site, {standardPressure(row.site.elevation), -20, 0.5}, 30, 400, 700, true, {}, {}, {}};
         const SkyView sky = viewSky({200, 1000, 5, 640, 480}, 1, row.moment, observation);
         const UtcMoment& m = row.moment;
         const double now = julianDay(m.year, m.month, m.day, m.hour, m.minute, m.second);
@@ -168,21 +169,25 @@ TEST(SiteView, TheVerdictAgreesWithTheAltitudeAndTheTimesComeInOrder)
     }
 }
 
-// Each edge of a night's window is where the sky turns dark or light, or
+// Each edge of a night's window is where the Sun's upper limb sets or rises, or
 // where the body crosses the lowest altitude: inside, both hold; a minute
 // outside, one fails.
 TEST(SiteView, WindowEdgesAreWhereTheSkyOrTheBodyCrosses)
 {
-    const Observation milan {{45.46, 9.19, 120}, {998.9, 10, 0.5}, 30, 400, 700, false};
+    const Observation milan {{45.46, 9.19, 120}, {998.9, 10, 0.5}, 30, 400, 700, false, {}, {}, {}};
     const optics::OpticalTrain train {203, 2032, 5.6, 640, 480};
     const auto seen = [&](double julianDay, Body body) {
         const SkyView sky = viewSky(train, 0.5685, utcMomentOf(julianDay), milan);
-        const auto view = std::ranges::find(sky.bodies, body, [](const BodyView& b) { return b.facts->body; });
-        return std::pair {*sky.sunAltitude, view->fromSite->altitude};
+        const auto find = [&sky](Body wanted) {
+            return *std::ranges::find(sky.bodies, wanted, [](const BodyView& b) { return b.facts->body; });
+        };
+        const BodyView sun = find(Body::Sun);
+        const double upperLimb = sun.fromSite->altitude + sun.apparentDiameterArcsec / 2 / 3600;
+        return std::pair {upperLimb, find(body).fromSite->altitude};
     };
     const auto holds = [&](double julianDay, Body body) {
-        const auto [sun, altitude] = seen(julianDay, body);
-        return sun < -0.8333 && altitude >= milan.minAltitude;
+        const auto [sunLimb, altitude] = seen(julianDay, body);
+        return sunLimb < 0 && altitude >= milan.minAltitude;
     };
     const double second = 1.0 / 86400;
     for (int month = 1; month <= 12; ++month) {

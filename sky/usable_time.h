@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ephemeris.h"
+#include "horizon_profile.h"
+#include "twilight.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace velmora::sky {
+
+// The time a night gives a target, and its longest unbroken stretch.
+struct UsableTime {
+    double hours = 0;
+    std::optional<Span> longest;
+};
+
+// A target's night: the hours that are dark, above the horizon and the
+// lowest altitude, and clear of the Moon; and the same ignoring the Moon.
+struct TargetNight {
+    UsableTime usable;
+    UsableTime ignoringMoon;
+};
+
+// A night's dark span on a grid of equal steps of at most two minutes,
+// with what every target is measured against at each step: the sidereal
+// time and where the Moon stands. Worked out once, it measures the whole
+// catalogue: a target costs a few multiplications a step, and the edges of
+// its stretches are read between steps, where its margins cross zero.
+class NightGrid {
+public:
+    // `dark` is none where the night never gets dark enough; the Moon is
+    // avoided while it is up and within `avoidance` degrees.
+    NightGrid(const std::optional<Span>& dark, const GeoSite& site, const BodyTrack& moon, double avoidance);
+
+    // `place` on the true equator of the date (PlacesOfDate); `minAltitude`
+    // in degrees, the horizon profile above it wherever it stands higher.
+    TargetNight measure(const BodyTrack::Place& place, const HorizonProfile& horizon, double minAltitude) const;
+
+private:
+    std::optional<Span> dark_;
+    double step_ = 0; // days
+    std::size_t steps_ = 0;
+    double siderealStart_ = 0; // radians
+    double siderealStep_ = 0;
+    double sinLatitude_ = 0, cosLatitude_ = 1;
+    double cosAvoidance_ = 1;
+    std::vector<std::array<double, 3>> moon_; // east, north, up, at each step
+};
+
+// The angle between two places on the sky, degrees.
+double separationDegrees(const Horizontal& a, const Horizontal& b);
+
+} // namespace velmora::sky
