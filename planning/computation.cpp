@@ -4,6 +4,7 @@
 #include "refusal.h"
 #include "target_choice.h"
 
+#include <cmath>
 #include <string>
 
 namespace velmora::planning {
@@ -64,7 +65,7 @@ Computation computeRig(
     std::optional<ChosenTarget> target;
     if (request.target)
         target = chooseTarget(*deepSky, *request.target);
-    Computation computation {chooseTrain(request, catalogue), {}, {}, {}, {}, {}};
+    Computation computation {chooseTrain(request, catalogue), {}, {}, {}, {}, {}, {}, {}};
     const optics::OpticalTrain& train = computation.chosen.train;
     const sky::SkyField field = sky::skyFieldOf(train);
     if (target)
@@ -72,8 +73,16 @@ Computation computeRig(
     computation.outcome = calculate(optics::engineInputs(train), ".");
     advise(computation, request);
     const auto pixelField = pixelFieldOf(computation.outcome);
-    if (request.date && pixelField && *pixelField > 0)
+    if (request.date && pixelField && *pixelField > 0) {
         computation.sky = sky::viewSky(train, *pixelField, *request.date, request.observation);
+        if (request.observation) {
+            const Tonight tonight(*request.observation, *request.date);
+            computation.night = tonight.figures();
+            if (target && target->object->rightAscensionDeg)
+                computation.targetTonight = tonight.target(*target->object, *pixelField,
+                    std::hypot(train.effectiveWidth(), train.effectiveHeight()) / 2);
+        }
+    }
     if (target)
         computation.target = frameTarget(*target, field, request.overlap);
     if (request.frame)
@@ -91,14 +100,6 @@ Computation computeCatalogueRig(
     computation.outcome = calculateValues(optics::engineInputs(computation.chosen.train));
     advise(computation, request);
     return computation;
-}
-
-std::vector<sky::TargetFraming> suggestTargets(
-    const Request& request, const optics::EquipmentCatalogue& catalogue, const sky::DeepSkyCatalogue& deepSky)
-{
-    const sky::SkyField field = sky::skyFieldOf(chooseTrain(request, catalogue).train);
-    requireFrameable(field, false);
-    return sky::suggestTargets(deepSky, field, request.suggestion);
 }
 
 } // namespace velmora::planning

@@ -4,6 +4,7 @@
 #include "optics/sampling.h"
 #include "request.h"
 #include "sky/bodies.h"
+#include "tonight.h"
 #include "train_choice.h"
 
 #include <cstddef>
@@ -20,6 +21,8 @@ struct Computation {
     std::optional<sky::SkyView> sky; // with a date, when the pixel field was computed
     std::optional<sky::TargetFraming> target; // with a target
     std::optional<std::size_t> framedBody; // the body to picture on the sensor, in sky->bodies
+    std::optional<NightFigures> night; // with a date and a site
+    std::optional<TargetTonight> targetTonight; // the target from the site, when it has a place
 };
 
 // One rig answered whole: the train chosen from the catalogue, the file
@@ -34,10 +37,6 @@ Computation computeRig(
 // results' numbers, no texts, and the sampling advice.
 Computation computeCatalogueRig(
     const optics::Telescope& telescope, const optics::Camera& camera, const Request& request);
-
-// The objects that fit the chosen rig's field with the request's fill.
-std::vector<sky::TargetFraming> suggestTargets(
-    const Request& request, const optics::EquipmentCatalogue& catalogue, const sky::DeepSkyCatalogue& deepSky);
 
 // The engine's pixel field of a computation, when it got that far.
 std::optional<double> pixelFieldOf(const Outcome& outcome);

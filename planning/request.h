@@ -39,6 +39,7 @@ struct Request {
     double overlap = 0.10; // between mosaic frames of a target
     bool suggest = false;
     sky::SuggestionFilter suggestion;
+    double minHours = 0; // the least usable hours a suggestion needs tonight
     std::optional<sky::Observation> observation; // the site, its air, band and mount
 };
 

@@ -52,21 +52,21 @@ struct Horizontal {
 // places and its rises and sets cost no further series terms.
 class BodyTrack {
 public:
+    struct Place {
+        double ra, dec, distanceAu;
+    };
+
     BodyTrack(Body body, double julianDay); // UT
-    // A deep-sky object at its J2000 place (degrees), which stands still
-    // on the sky of those days.
-    BodyTrack(double rightAscension, double declination, double julianDay);
     // Topocentric (the Moon's parallax reaches a degree), at `julianDay` UT.
     Horizontal horizontalAt(double julianDay, const GeoSite& site) const;
     // The local hour angle of its geocentric place, degrees from -180 to 180.
     double hourAngleAt(double julianDay, const GeoSite& site) const;
 
-    struct Place {
-        double ra, dec, distanceAu;
-    };
     Place placeAt(double julianDay) const;
 
 private:
+    friend class PlacesOfDate;
+    BodyTrack(const Place& ofDate, double julianDay, double equationOfEquinoxes);
     static Place between(const Place (&places)[3], double n);
 
     double equationOfEquinoxes_ = 0; // degrees, apparent less mean sidereal time
@@ -81,8 +81,11 @@ class PlacesOfDate {
 public:
     explicit PlacesOfDate(double julianDay); // UT
     BodyTrack::Place of(double rightAscension, double declination) const;
+    // The object standing still on the sky of those days.
+    BodyTrack track(double rightAscension, double declination) const;
 
 private:
+    double julianDay_;
     double jde_;
     double nutation_[3]; // in longitude and in obliquity, and the mean obliquity; degrees
 };

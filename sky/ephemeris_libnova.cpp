@@ -149,18 +149,13 @@ BodyTrack::Place BodyTrack::between(const Place (&p)[3], double n)
         quadratic(p[0].distanceAu, p[1].distanceAu, p[2].distanceAu)};
 }
 
-BodyTrack::BodyTrack(double rightAscension, double declination, double julianDay) :
-      first_(julianDay - kNodeStep * (kNodes / 2))
+BodyTrack::BodyTrack(const Place& ofDate, double julianDay, double equationOfEquinoxes) :
+      equationOfEquinoxes_(equationOfEquinoxes), first_(julianDay - kNodeStep * (kNodes / 2)),
+      nodes_(kNodes, Place {ofDate.ra, ofDate.dec, 1e12}) // so far away that it shows no parallax
 {
-    constexpr double kFarAway = 1e12; // au: no parallax
-    ln_nutation nutation {};
-    ln_get_nutation(ln_get_jde(julianDay), &nutation);
-    equationOfEquinoxes_ = nutation.longitude * std::cos(units::radians(nutation.ecliptic));
-    const ln_equ_posn equ = ofDate({rightAscension, declination}, ln_get_jde(julianDay), nutation);
-    nodes_.assign(kNodes, Place {equ.ra, equ.dec, kFarAway});
 }
 
-PlacesOfDate::PlacesOfDate(double julianDay) : jde_(ln_get_jde(julianDay))
+PlacesOfDate::PlacesOfDate(double julianDay) : julianDay_(julianDay), jde_(ln_get_jde(julianDay))
 {
     ln_nutation nutation {};
     ln_get_nutation(jde_, &nutation);
@@ -174,6 +169,11 @@ BodyTrack::Place PlacesOfDate::of(double rightAscension, double declination) con
     const ln_nutation nutation {nutation_[0], nutation_[1], nutation_[2]};
     const ln_equ_posn equ = ofDate({rightAscension, declination}, jde_, nutation);
     return {std::fmod(equ.ra + 360, 360.0), equ.dec, 0};
+}
+
+BodyTrack PlacesOfDate::track(double rightAscension, double declination) const
+{
+    return {of(rightAscension, declination), julianDay_, nutation_[0] * std::cos(units::radians(nutation_[2]))};
 }
 
 double siderealDegrees(double julianDay, double longitude)

@@ -134,6 +134,14 @@ TargetNight NightGrid::measure(const BodyTrack::Place& place, const HorizonProfi
     return {clear.result(), up.result()};
 }
 
+UsableTime NightGrid::moonDown() const
+{
+    StretchCounter down;
+    for (std::size_t i = 0; i < moon_.size(); ++i)
+        down.add(dark_->start + static_cast<double>(i) * step_, -moon_[i][2]);
+    return down.result();
+}
+
 double separationDegrees(const Horizontal& a, const Horizontal& b)
 {
     return units::degrees(

@@ -37,6 +37,8 @@ public:
     // `place` on the true equator of the date (PlacesOfDate); `minAltitude`
     // in degrees, the horizon profile above it wherever it stands higher.
     TargetNight measure(const BodyTrack::Place& place, const HorizonProfile& horizon, double minAltitude) const;
+    // The dark time with the Moon's centre below the horizon.
+    UsableTime moonDown() const;
 
 private:
     std::optional<Span> dark_;
