@@ -296,9 +296,9 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     } catch (const CLI::ParseError& error) {
         throw UsageError(error.what());
     }
+    options.observation = planning::observationOf(site);
     checkCombinations(options, deepSky);
     checkOutputsAreNotInputs(options);
-    options.observation = planning::observationOf(site);
     return options;
 }
 

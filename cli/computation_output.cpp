@@ -1,5 +1,6 @@
 #include "computation_output.h"
 
+#include "formats/readable_number.h"
 #include "planning/reading_order.h"
 #include "records.h"
 #include "writers.h"
@@ -13,6 +14,12 @@ namespace velmora::cli {
 namespace {
 
 using planning::Computation;
+
+Record withoutEmpty(Record record)
+{
+    std::erase_if(record, [](const Field& field) { return std::holds_alternative<std::monostate>(field.value); });
+    return record;
+}
 
 void writeText(std::ostream& out, const Computation& c)
 {
@@ -33,9 +40,23 @@ void writeText(std::ostream& out, const Computation& c)
     }
     if (c.target) {
         out << "\nTarget\n";
-        Record target = targetRecord(*c.target);
-        std::erase_if(target, [](const Field& field) { return std::holds_alternative<std::monostate>(field.value); });
-        writeTextRecord(out, target);
+        writeTextRecord(out, withoutEmpty(targetRecord(*c.target)));
+    }
+    if (!c.tiles.empty()) {
+        out << "\nMosaic tiles (camera angle " << formats::readableNumber(c.target->mosaic->cameraAngle)
+            << " deg, the sensor's height from north through east)\n";
+        const auto table = rowWriter(out, Format::Text, {"tile_column", "tile_row", "tile_ra", "tile_dec"});
+        for (const sky::MosaicTile& tile : c.tiles)
+            table->row(tileRecord(tile, c.target->mosaic->cameraAngle));
+        table->finish();
+    }
+    if (c.night) {
+        out << "\nTonight\n";
+        writeTextRecord(out, withoutEmpty(nightRecord(*c.night)));
+    }
+    if (c.targetTonight) {
+        out << "\nTarget from the site\n";
+        writeTextRecord(out, withoutEmpty(targetSiteRecord(*c.targetTonight)));
     }
     if (c.sky) {
         out << "\nBodies on " << sky::isoText(c.sky->moment) << "\n";
@@ -76,6 +97,16 @@ void writeJson(std::ostream& out, const Computation& c)
         out << ",\n  \"sampling\": " << jsonObject(samplingRecord(*c.sampling));
     if (c.target)
         out << ",\n  \"target\": " << jsonObject(targetRecord(*c.target));
+    if (!c.tiles.empty()) {
+        out << ",\n  \"tiles\": [";
+        for (std::size_t i = 0; i < c.tiles.size(); ++i)
+            out << (i ? ",\n    " : "\n    ") << jsonObject(tileRecord(c.tiles[i], c.target->mosaic->cameraAngle));
+        out << "\n  ]";
+    }
+    if (c.night)
+        out << ",\n  \"night\": " << jsonObject(nightRecord(*c.night));
+    if (c.targetTonight)
+        out << ",\n  \"target_site\": " << jsonObject(targetSiteRecord(*c.targetTonight));
     if (c.sky) {
         out << ",\n  \"date\": " << jsonValue(sky::isoText(c.sky->moment));
         if (c.sky->observation)
@@ -88,17 +119,40 @@ void writeJson(std::ostream& out, const Computation& c)
     out << "\n}\n";
 }
 
+// The fields after `into`'s, moved in.
+void append(Record& into, Record&& more)
+{
+    std::ranges::move(more, std::back_inserter(into));
+}
+
+// One table: the target's row (a row a mosaic tile, for a capture program
+// to import) or else, on a date, the bodies; the night's fields follow on
+// every row.
 void writeCsv(std::ostream& out, const Computation& c)
 {
     const auto table = rowWriter(out, Format::Csv);
-    if (c.sky) { // the bodies, when they were asked for, are the table
+    const auto withNight = [&c](Record row) {
+        if (c.night)
+            append(row, nightRecord(*c.night));
+        return row;
+    };
+    if (c.sky && !c.target) {
         for (const sky::BodyView& body : c.sky->bodies)
-            table->row(bodyRecord(body, c.sky->moment));
+            table->row(withNight(bodyRecord(body, c.sky->moment)));
     } else {
         Record row = sweepRecord(c, c.sampling.has_value());
         if (c.target) // the target's fields follow the train's on the one row
-            std::ranges::move(targetRecord(*c.target), std::back_inserter(row));
-        table->row(row);
+            append(row, targetRecord(*c.target));
+        if (c.targetTonight)
+            append(row, targetSiteRecord(*c.targetTonight));
+        row = withNight(std::move(row));
+        for (const sky::MosaicTile& tile : c.tiles) {
+            Record tiled = row;
+            append(tiled, tileRecord(tile, c.target->mosaic->cameraAngle));
+            table->row(tiled);
+        }
+        if (c.tiles.empty())
+            table->row(row);
     }
     table->finish();
 }

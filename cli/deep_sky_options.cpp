@@ -38,6 +38,14 @@ double fillOf(const std::string& text)
     return fill;
 }
 
+double hoursOf(const std::string& text)
+{
+    const double hours = formats::strictNumber(text);
+    if (!(hours >= 0 && hours <= 24))
+        throw InputError(formats::echoed(text) + " is not from 0 to 24 hours");
+    return hours;
+}
+
 unsigned familiesOf(const std::string& text)
 {
     const unsigned family = sky::findDeepSkyFamily(text);
@@ -76,13 +84,15 @@ DeepSkyOptionSet describeDeepSkyOptions(CLI::App& app, Options& o, const OtherOp
             [](const std::string& text) { return formats::strictNumber(text); },
             "With --suggest, only objects this bright or brighter", "MAG"),
     };
+    set.minHours = readOption(app, "--min-hours", o.minHours, hoursOf,
+        "With --suggest, --site and --date, only objects with this many usable hours tonight", "HOURS");
+    set.filters.push_back(set.minHours);
     for (CLI::Option* filter : set.filters)
         filter->needs(set.suggest);
     set.suggest->excludes(set.target);
-    for (CLI::Option* other : {others.date, others.frame, others.list, others.sortBy, others.exportFormat})
+    for (CLI::Option* other : {others.frame, others.list, others.sortBy, others.exportFormat})
         set.target->excludes(other);
-    for (CLI::Option* other :
-        {others.exportFormat, others.list, others.sweep, others.date, others.frame, others.svg, others.seeing})
+    for (CLI::Option* other : {others.exportFormat, others.list, others.sweep, others.frame, others.svg, others.seeing})
         set.suggest->excludes(other);
     return set;
 }
@@ -90,14 +100,18 @@ DeepSkyOptionSet describeDeepSkyOptions(CLI::App& app, Options& o, const OtherOp
 void checkDeepSkyCombinations(const Options& o, const DeepSkyOptionSet& deepSky)
 {
     if (o.target && o.date && deepSky.frame->count() > 0) {
-        // On a date, a name that is no body is most likely a misspelt one.
+        // On a date, a name a letter away from a body's is a misspelt body.
         std::vector<std::string> bodies;
         for (const sky::BodyFacts& body : sky::kBodies)
             bodies.emplace_back(body.name);
-        throw UsageError("--frame: no body named " + formats::echoed(*o.target) +
-            formats::didYouMean(optics::closestNames(*o.target, bodies, 1)) +
-            "; a deep-sky object is pictured without --date");
+        const std::vector<std::string> closest = optics::closestNames(*o.target, bodies, 1);
+        if (!closest.empty())
+            throw UsageError("--frame: no body named " + formats::echoed(*o.target) + formats::didYouMean(closest));
     }
+    if (o.suggest && o.date && !o.observation)
+        throw UsageError("--suggest with --date requires --site, to rank the objects by tonight's hours");
+    if (deepSky.minHours->count() > 0 && !o.observation)
+        throw UsageError("--min-hours requires --site and --date");
     if (deepSky.overlap->count() > 0 && !o.target)
         throw UsageError("--overlap requires --target, or --frame with a deep-sky object");
     if (o.target && o.sweep && o.seeing)

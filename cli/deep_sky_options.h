@@ -25,6 +25,7 @@ struct DeepSkyOptionSet {
     CLI::Option* overlap;
     CLI::Option* suggest;
     std::vector<CLI::Option*> filters; // what only --suggest takes
+    CLI::Option* minHours;
     CLI::Option* frame;
 };
 DeepSkyOptionSet describeDeepSkyOptions(CLI::App& app, Options& options, const OtherOptions& others);

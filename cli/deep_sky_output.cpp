@@ -17,20 +17,28 @@ void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>&
     table->finish();
 }
 
-void writeSuggestions(std::ostream& out, const std::vector<sky::TargetFraming>& framings, Format format)
+void writeSuggestions(
+    std::ostream& out, const std::vector<planning::Suggestion>& suggestions, bool tonight, Format format)
 {
-    if (framings.empty() && format == Format::Text) {
-        out << "No object of the catalogue fits this rig with the fill, kind and magnitude asked for.\n";
+    if (suggestions.empty() && format == Format::Text) {
+        out << "No object of the catalogue fits this rig with the fill, kind and magnitude asked for"
+            << (tonight ? ", with the hours asked for tonight.\n" : ".\n");
         return;
     }
-    const auto table = rowWriter(out, format,
-        {"target", "type", "magnitude", "major_axis_arcmin", "minor_axis_arcmin", "fill", "best_angle_deg"});
-    for (const sky::TargetFraming& framing : framings)
-        table->row(targetRecord(framing));
-    if (framings.empty()) { // scripts still get the columns
+    std::vector<std::string_view> columns = {
+        "target", "type", "magnitude", "major_axis_arcmin", "minor_axis_arcmin", "fill", "best_angle_deg"};
+    if (tonight)
+        columns.insert(columns.end(), {"usable_hours", "transit_utc", "transit_altitude_deg", "moon_separation_deg"});
+    const auto table = rowWriter(out, format, columns);
+    for (const planning::Suggestion& suggestion : suggestions)
+        table->row(suggestionRecord(suggestion));
+    if (suggestions.empty()) { // scripts still get the columns
         sky::DeepSkyObject none {};
         none.type = sky::findDeepSkyType("G");
-        table->header(targetRecord({&none, {}, {}, {}, std::nullopt}));
+        planning::Suggestion shape {{&none, {}, {}, {}, std::nullopt}, std::nullopt};
+        if (tonight)
+            shape.tonight = planning::Suggestion::Tonight {};
+        table->header(suggestionRecord(shape));
     }
     table->finish();
 }

@@ -2,6 +2,7 @@
 
 #include "options.h"
 #include "planning/rig_ranking.h"
+#include "planning/suggestions.h"
 
 #include <iosfwd>
 #include <vector>
@@ -11,7 +12,8 @@ namespace velmora::cli {
 // The rigs ranked for one target, one row each.
 void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>& rigs, Format format);
 
-// The objects --suggest offers, one row each.
-void writeSuggestions(std::ostream& out, const std::vector<sky::TargetFraming>& framings, Format format);
+// The objects --suggest offers, one row each; with `tonight`, with tonight's figures.
+void writeSuggestions(
+    std::ostream& out, const std::vector<planning::Suggestion>& suggestions, bool tonight, Format format);
 
 } // namespace velmora::cli

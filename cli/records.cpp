@@ -124,11 +124,6 @@ Record samplingSummaryRecord(const std::optional<optics::SamplingAdvice>& advice
 
 namespace {
 
-Value timeOrEmpty(const std::optional<double>& julianDay)
-{
-    return julianDay ? Value(UtcTime {*julianDay}) : Value();
-}
-
 std::string passageText(sky::Passage passage)
 {
     switch (passage) {
@@ -166,6 +161,13 @@ void appendSiteView(Record& into, const sky::SiteView& v)
 }
 
 } // namespace
+
+Record siteViewRecord(const sky::SiteView& view)
+{
+    Record record;
+    appendSiteView(record, view);
+    return record;
+}
 
 Record siteRecord(const sky::Observation& o, double sunAltitude)
 {

@@ -2,6 +2,7 @@
 
 #include "optics/equipment.h"
 #include "planning/computation.h"
+#include "planning/suggestions.h"
 
 #include <cstdint>
 #include <string>
@@ -26,6 +27,11 @@ using Value = std::variant<std::monostate, bool, std::int64_t, double, std::stri
 inline Value numberOrEmpty(const std::optional<double>& number)
 {
     return number ? Value(*number) : Value();
+}
+
+inline Value timeOrEmpty(const std::optional<double>& julianDay)
+{
+    return julianDay ? Value(UtcTime {*julianDay}) : Value();
 }
 
 // One field of a record: its id for scripts, its label and unit for people.
@@ -55,8 +61,18 @@ Record samplingRecord(const optics::SamplingAdvice& advice);
 Record samplingSummaryRecord(const std::optional<optics::SamplingAdvice>& advice);
 // A body on a date and, with a site, as the site sees it.
 Record bodyRecord(const sky::BodyView& body, const sky::UtcMoment& moment);
+// What a site sees of anything on the sky around the moment.
+Record siteViewRecord(const sky::SiteView& view);
 // The site, its air and the Sun's altitude there.
 Record siteRecord(const sky::Observation& observation, double sunAltitude);
+// The night at the site: its twilight, its dark span and the Moon.
+Record nightRecord(const planning::NightFigures& night);
+// A deep-sky target as the site sees it, with its usable hours tonight.
+Record targetSiteRecord(const planning::TargetTonight& tonight);
+// One frame of a target's mosaic: where to point for it.
+Record tileRecord(const sky::MosaicTile& tile, double cameraAngle);
+// An object --suggest offers, with tonight's figures when a site was given.
+Record suggestionRecord(const planning::Suggestion& suggestion);
 Record telescopeRecord(const optics::Telescope& telescope);
 Record cameraRecord(const optics::Camera& camera);
 Record lensRecord(const optics::Lens& lens);

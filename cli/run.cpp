@@ -11,6 +11,7 @@
 #include "planning/catalogue_merge.h"
 #include "planning/computation.h"
 #include "planning/rig_ranking.h"
+#include "planning/suggestions.h"
 #include "planning/sweep.h"
 #include "planning/target_choice.h"
 #include "records.h"
@@ -188,7 +189,8 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
         return kDone;
     }
     if (options.suggest) {
-        writeSuggestions(out, planning::suggestTargets(options, catalogue, *deepSky), options.format);
+        writeSuggestions(out, planning::suggestTargets(options, catalogue, *deepSky),
+            options.observation && options.date, options.format);
         return kDone;
     }
     const planning::Computation computation = planning::computeRig(options, catalogue, deepSky ? &*deepSky : nullptr);

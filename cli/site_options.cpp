@@ -1,6 +1,7 @@
 #include "site_options.h"
 
 #include "formats/exact_number.h"
+#include "formats/horizon_file.h"
 #include "formats/input_error.h"
 #include "formats/readable_number.h"
 #include "formats/strict_number.h"
@@ -59,6 +60,29 @@ std::pair<double, double> bandOf(const std::string& text)
     return {ends[0], ends[1]};
 }
 
+sky::MoonAvoidance moonAvoidanceOf(const std::string& text)
+{
+    const std::vector<double> numbers = numbersOf(text, ',');
+    if (numbers.size() != 2)
+        throw formats::InputError(formats::echoed(text) + " is not DISTANCE,WIDTH");
+    requireWithin(numbers[0], 0, 180, "the distance (deg)");
+    if (!(numbers[1] > 0 && numbers[1] <= 30))
+        throw formats::InputError("the width " + formats::exactNumber(numbers[1]) + " is not above 0 and up to 30 days");
+    return {numbers[0], numbers[1]};
+}
+
+sky::Darkness darknessOf(const std::string& text)
+{
+    const sky::DarknessLevel* level = sky::findDarkness(text);
+    if (!level) {
+        std::string names;
+        for (const sky::DarknessLevel& each : sky::kDarknessLevels)
+            names += (names.empty() ? "" : ", ") + std::string(each.name);
+        throw formats::InputError(formats::echoed(text) + " is not one of " + names);
+    }
+    return level->darkness;
+}
+
 auto numberWithin(double lowest, double highest, const char* what)
 {
     return [=](const std::string& text) {
@@ -102,6 +126,18 @@ void describeSiteOptions(CLI::App& app, planning::SiteRequest& o, CLI::Option* d
                 return text == "altaz";
             },
             "Mount: eq (default) or altaz, whose field turns", "MOUNT"),
+        readOption(app, "--twilight", o.darkness, darknessOf,
+            "What dark means for the night's window: sunset, civil, nautical or astronomical (default: sunset for "
+            "the Sun, the Moon and the planets, astronomical for deep sky)",
+            "LEVEL"),
+        readOption(app, "--moon-avoidance", o.moonAvoidance, moonAvoidanceOf,
+            "Avoid a target while the Moon is up and within DISTANCE / (1 + (d / WIDTH)^2) degrees of it, d days "
+            "from the full Moon (default 15,6)",
+            "DISTANCE,WIDTH"),
+        readOption(app, "--horizon", o.horizon, formats::readHorizonFile,
+            "Your horizon: a file of \"azimuth altitude\" lines in degrees, # comments; a target counts as up "
+            "above it and --min-altitude",
+            "FILE"),
     };
     for (CLI::Option* condition : conditions)
         condition->needs(site);

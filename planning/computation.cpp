@@ -43,6 +43,18 @@ std::optional<std::size_t> bodyToFrame(const Computation& computation, const Req
     return std::nullopt;
 }
 
+// A sequence beyond this many frames is past any night's use, and past any
+// capture program's list.
+constexpr std::uint64_t kMostTilesListed = 10000;
+
+std::vector<sky::MosaicTile> tilesOf(const sky::TargetFraming& framing)
+{
+    const sky::DeepSkyObject& object = *framing.object;
+    if (!framing.mosaic || !object.rightAscensionDeg || framing.mosaic->frames() > kMostTilesListed)
+        return {};
+    return sky::mosaicTiles(*framing.mosaic, *object.rightAscensionDeg, *object.declinationDeg);
+}
+
 } // namespace
 
 std::optional<double> resultValue(const Outcome& outcome, const Quantity* quantity)
@@ -65,7 +77,7 @@ Computation computeRig(
     std::optional<ChosenTarget> target;
     if (request.target)
         target = chooseTarget(*deepSky, *request.target);
-    Computation computation {chooseTrain(request, catalogue), {}, {}, {}, {}, {}, {}, {}};
+    Computation computation {chooseTrain(request, catalogue), {}, {}, {}, {}, {}, {}, {}, {}};
     const optics::OpticalTrain& train = computation.chosen.train;
     const sky::SkyField field = sky::skyFieldOf(train);
     if (target)
@@ -83,8 +95,10 @@ Computation computeRig(
                     std::hypot(train.effectiveWidth(), train.effectiveHeight()) / 2);
         }
     }
-    if (target)
+    if (target) {
         computation.target = frameTarget(*target, field, request.overlap);
+        computation.tiles = tilesOf(*computation.target);
+    }
     if (request.frame)
         computation.framedBody = bodyToFrame(computation, request);
     return computation;

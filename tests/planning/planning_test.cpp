@@ -5,6 +5,7 @@
 #include "planning/rig_ranking.h"
 #include "planning/rules.h"
 #include "planning/site_request.h"
+#include "planning/suggestions.h"
 #include "planning/sweep.h"
 #include "planning/target_choice.h"
 #include "presets/catalogue.h"
@@ -251,8 +252,8 @@ TEST_F(Planning, SuggestionsNeedAFieldToFrameOn)
     }();
     const auto suggested = suggestTargets(wide, builtInCatalogue(), deepSky());
     ASSERT_FALSE(suggested.empty());
-    for (const sky::TargetFraming& framing : suggested)
-        EXPECT_GE(framing.fill(), 0.5) << framing.object->displayName();
+    for (const Suggestion& suggestion : suggested)
+        EXPECT_GE(suggestion.framing.fill(), 0.5) << suggestion.framing.object->displayName();
 }
 
 TEST(ReadingOrder, BodiesGoOutwardFromTheSunWithTheMoonBesideTheEarth)
