@@ -37,7 +37,7 @@ void writeSuggestions(
         none.type = sky::findDeepSkyType("G");
         planning::Suggestion shape {{&none, {}, {}, {}, std::nullopt}, std::nullopt};
         if (tonight)
-            shape.tonight = planning::Suggestion::Tonight {};
+            shape.tonight = planning::Tonight::Glance {};
         table->header(suggestionRecord(shape));
     }
     table->finish();

@@ -13,23 +13,21 @@ std::vector<Suggestion> suggestTargets(
     const sky::SkyField field = sky::skyFieldOf(chooseTrain(request, catalogue).train);
     requireFrameable(field, false);
     std::vector<Suggestion> suggestions;
-    const std::vector<sky::TargetFraming> framings = sky::suggestTargets(deepSky, field, request.suggestion);
+    std::vector<sky::TargetFraming> framings = sky::suggestTargets(deepSky, field, request.suggestion);
     if (!request.observation || !request.date) {
-        for (const sky::TargetFraming& framing : framings)
-            suggestions.push_back({framing, std::nullopt});
+        suggestions.reserve(framings.size());
+        for (sky::TargetFraming& framing : framings)
+            suggestions.push_back({std::move(framing), std::nullopt});
         return suggestions;
     }
     const Tonight tonight(*request.observation, *request.date);
+    suggestions.reserve(framings.size());
     for (const sky::TargetFraming& framing : framings) {
-        const sky::DeepSkyObject& object = *framing.object;
-        if (!object.rightAscensionDeg)
+        if (!framing.object->rightAscensionDeg)
             continue;
-        const sky::TargetNight hours = tonight.hoursOf(object);
-        if (hours.usable.hours < request.minHours)
-            continue;
-        const Tonight::Transit transit = tonight.transitOf(object);
-        suggestions.push_back(
-            {framing, Suggestion::Tonight {hours, transit.julianDay, transit.altitude, tonight.moonSeparationOf(object)}});
+        const Tonight::Glance glance = tonight.glanceAt(*framing.object);
+        if (glance.hours.usable.hours >= request.minHours)
+            suggestions.push_back({framing, glance});
     }
     // The fill order stands among equal hours.
     std::ranges::stable_sort(suggestions, std::ranges::greater(),

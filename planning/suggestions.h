@@ -12,13 +12,7 @@ namespace velmora::planning {
 // An object --suggest offers; with a site and a date, what tonight gives it.
 struct Suggestion {
     sky::TargetFraming framing;
-    struct Tonight {
-        sky::TargetNight hours;
-        double transit; // Julian Day (UT)
-        double transitAltitude; // degrees, refracted
-        double moonSeparation; // degrees, at the moment
-    };
-    std::optional<Tonight> tonight;
+    std::optional<Tonight::Glance> tonight;
 };
 
 // The objects that fit the chosen rig's field with the request's fill:

@@ -34,20 +34,16 @@ Tonight::Tonight(const sky::Observation& observation, const sky::UtcMoment& mome
     f.moonDown = grid_->moonDown();
 }
 
-Tonight::Transit Tonight::transitOf(const sky::DeepSkyObject& object) const
+Tonight::Glance Tonight::glanceAt(const sky::DeepSkyObject& object) const
 {
     constexpr double kSiderealDay = 360.9856; // degrees of hour angle a day
     const sky::BodyTrack track = placesOfDate_.track(*object.rightAscensionDeg, *object.declinationDeg);
-    double t = figures_.twilight.midnight;
+    double transit = figures_.twilight.midnight;
     for (int i = 0; i < 2; ++i)
-        t -= track.hourAngleAt(t, observation_.site) / kSiderealDay;
-    return {t, sky::refractedAltitude(track.horizontalAt(t, observation_.site).altitude, refraction_)};
-}
-
-double Tonight::moonSeparationOf(const sky::DeepSkyObject& object) const
-{
-    const sky::BodyTrack track = placesOfDate_.track(*object.rightAscensionDeg, *object.declinationDeg);
-    return sky::separationDegrees(track.horizontalAt(julianDay_, observation_.site), moonNow_);
+        transit -= track.hourAngleAt(transit, observation_.site) / kSiderealDay;
+    return {grid_->measure(track.placeAt(julianDay_), observation_.horizon, observation_.minAltitude), transit,
+        sky::refractedAltitude(track.horizontalAt(transit, observation_.site).altitude, refraction_),
+        sky::separationDegrees(track.horizontalAt(julianDay_, observation_.site), moonNow_)};
 }
 
 sky::TargetNight Tonight::hoursOf(const sky::DeepSkyObject& object) const
@@ -59,7 +55,8 @@ sky::TargetNight Tonight::hoursOf(const sky::DeepSkyObject& object) const
 TargetTonight Tonight::target(const sky::DeepSkyObject& object, double pixelField, double radius) const
 {
     const sky::BodyTrack track = placesOfDate_.track(*object.rightAscensionDeg, *object.declinationDeg);
-    return {sky::viewFromSite(false, track, 0, night_, pixelField, radius), moonSeparationOf(object), hoursOf(object)};
+    return {sky::viewFromSite(false, track, 0, night_, pixelField, radius),
+        sky::separationDegrees(track.horizontalAt(julianDay_, observation_.site), moonNow_), hoursOf(object)};
 }
 
 } // namespace velmora::planning

@@ -16,7 +16,7 @@ struct NightFigures {
     std::optional<sky::Span> dark; // none where it never gets that dark
     double moonAltitude; // degrees, refracted, at the moment
     double moonIlluminated; // 0 to 1, at the moment
-    double daysFromFullMoon;
+    double daysFromFullMoon; // at the night's middle, for the whole night
     double moonAvoidance; // degrees, the rule's distance tonight
     sky::UsableTime moonDown; // of the dark hours, those with the Moon below the horizon
 };
@@ -37,21 +37,21 @@ public:
     Tonight& operator=(const Tonight&) = delete;
 
     const NightFigures& figures() const { return figures_; }
-    // The object's usable hours alone, as a ranking needs them; the object
-    // must have a place.
+    // The object's usable hours alone; the object must have a place.
     sky::TargetNight hoursOf(const sky::DeepSkyObject& object) const;
+    // What a ranking shows of an object: its usable hours, its upper transit
+    // nearest the night's middle with its refracted altitude there, and how
+    // far the Moon stands from it at the moment.
+    struct Glance {
+        sky::TargetNight hours;
+        double transit; // Julian Day (UT)
+        double transitAltitude; // degrees
+        double moonSeparation; // degrees
+    };
+    Glance glanceAt(const sky::DeepSkyObject& object) const;
     // Everything about one object; `pixelField` (arcseconds) and `radius`
     // (the sensor's half diagonal, pixels) give the figures in pixels.
     TargetTonight target(const sky::DeepSkyObject& object, double pixelField, double radius) const;
-    // The object's upper transit nearest the night's middle, and its
-    // refracted altitude there.
-    struct Transit {
-        double julianDay;
-        double altitude;
-    };
-    Transit transitOf(const sky::DeepSkyObject& object) const;
-    // How far the Moon stands from the object at the moment, degrees.
-    double moonSeparationOf(const sky::DeepSkyObject& object) const;
 
 private:
     const sky::Observation& observation_;
