@@ -60,10 +60,12 @@ sky::HorizonProfile parseHorizon(std::string_view text, const std::string& path)
             fail("the altitude " + echoed(words[1]) + " is not from -90 to 90");
         points.push_back({azimuth, altitude});
     }
-    if (points.size() < 2)
-        throw InputError(path + ":" + std::to_string(std::max(lineNumber, 1)) + ": a horizon needs two points at least, " +
-            "the file gives " + std::to_string(points.size()));
-    return sky::HorizonProfile(std::move(points));
+    sky::HorizonProfile profile(std::move(points));
+    if (profile.points().size() < 2)
+        throw InputError(path + ":" + std::to_string(std::max(lineNumber, 1)) +
+            ": a horizon needs points at two azimuths at least, the file gives " +
+            std::to_string(profile.points().size()));
+    return profile;
 }
 
 sky::HorizonProfile readHorizonFile(const std::string& path)

@@ -11,7 +11,7 @@ namespace velmora::formats {
 // one "azimuth altitude" pair of degrees a line (blanks or a comma between
 // them), blank lines and "#" comments left out. The points may come in any
 // order. An azimuth outside 0 to 360, an altitude outside -90 to 90, a line
-// that is not a pair of numbers, or fewer than two points throws InputError
+// that is not a pair of numbers, or points at fewer than two azimuths throws InputError
 // "path:line: why".
 sky::HorizonProfile parseHorizon(std::string_view text, const std::string& path);
 
