@@ -13,13 +13,13 @@ std::string nightNotes(const planning::NightFigures& n)
     std::string notes;
     for (const sky::DarknessLevel& level : sky::kDarknessLevels) {
         const sky::DarkEdges& edges = n.twilight.at(level.darkness);
-        const std::string what = level.darkness == sky::Darkness::Sunset ? std::string("the Sun")
-                                                                       : std::string(level.name) + " twilight";
+        const std::string what =
+            level.darkness == sky::Darkness::Sunset ? std::string("the Sun") : std::string(level.name) + " twilight";
         if (edges.neverDark)
-            notes += (notes.empty() ? "" : "; ") + what + (level.darkness == sky::Darkness::Sunset ? " never sets" : " never ends");
+            notes += (notes.empty() ? "" : "; ") + what +
+                (level.darkness == sky::Darkness::Sunset ? " never sets" : " never ends");
         else if (!edges.evening && !edges.morning)
-            notes += (notes.empty() ? "" : "; ") + std::string("dark to ") + std::string(level.name) +
-                " level all day";
+            notes += (notes.empty() ? "" : "; ") + std::string("dark to ") + std::string(level.name) + " level all day";
     }
     return notes;
 }
@@ -65,8 +65,8 @@ Record nightRecord(const planning::NightFigures& n)
         {"days_from_full_moon", "From the full Moon", "days", n.daysFromFullMoon},
         {"moon_avoidance_deg", "Avoid the Moon by", "deg", n.moonAvoidance},
     };
-    appendUsable(record, n.moonDown, "moonless_dark_hours", "moonless_start_utc", "moonless_end_utc",
-        "Dark without the Moon");
+    appendUsable(
+        record, n.moonDown, "moonless_dark_hours", "moonless_start_utc", "moonless_end_utc", "Dark without the Moon");
     record.push_back({"night_notes", "Notes", "", notes.empty() ? Value() : Value(notes)});
     return record;
 }

@@ -176,8 +176,10 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
         return kDone;
     }
     std::optional<sky::DeepSkyCatalogue> deepSky;
-    if (options.target || options.suggest)
+    if (options.suggest)
         deepSky = planning::loadDeepSky();
+    else if (options.target)
+        deepSky = planning::loadDeepSkyFor(*options.target);
     if (options.sweep) {
         if (options.target) {
             const planning::RigRanking ranking = planning::rankRigs(options, catalogue, *deepSky);

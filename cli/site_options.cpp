@@ -67,7 +67,8 @@ sky::MoonAvoidance moonAvoidanceOf(const std::string& text)
         throw formats::InputError(formats::echoed(text) + " is not DISTANCE,WIDTH");
     requireWithin(numbers[0], 0, 180, "the distance (deg)");
     if (!(numbers[1] > 0 && numbers[1] <= 30))
-        throw formats::InputError("the width " + formats::exactNumber(numbers[1]) + " is not above 0 and up to 30 days");
+        throw formats::InputError(
+            "the width " + formats::exactNumber(numbers[1]) + " is not above 0 and up to 30 days");
     return {numbers[0], numbers[1]};
 }
 

@@ -91,8 +91,8 @@ Computation computeRig(
             const Tonight tonight(*request.observation, *request.date);
             computation.night = tonight.figures();
             if (target && target->object->rightAscensionDeg)
-                computation.targetTonight = tonight.target(*target->object, *pixelField,
-                    std::hypot(train.effectiveWidth(), train.effectiveHeight()) / 2);
+                computation.targetTonight = tonight.target(
+                    *target->object, *pixelField, std::hypot(train.effectiveWidth(), train.effectiveHeight()) / 2);
         }
     }
     if (target) {

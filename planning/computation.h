@@ -24,7 +24,8 @@ struct Computation {
     std::optional<std::size_t> framedBody; // the body to picture on the sensor, in sky->bodies
     std::optional<NightFigures> night; // with a date and a site
     std::optional<TargetTonight> targetTonight; // the target from the site, when it has a place
-    std::vector<sky::MosaicTile> tiles; // of the target's mosaic, when it has a place and one a capture program can take
+    std::vector<sky::MosaicTile>
+        tiles; // of the target's mosaic, when it has a place and one a capture program can take
 };
 
 // One rig answered whole: the train chosen from the catalogue, the file

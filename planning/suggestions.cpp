@@ -30,8 +30,8 @@ std::vector<Suggestion> suggestTargets(
             suggestions.push_back({framing, glance});
     }
     // The fill order stands among equal hours.
-    std::ranges::stable_sort(suggestions, std::ranges::greater(),
-        [](const Suggestion& s) { return s.tonight->hours.usable.hours; });
+    std::ranges::stable_sort(
+        suggestions, std::ranges::greater(), [](const Suggestion& s) { return s.tonight->hours.usable.hours; });
     return suggestions;
 }
 

@@ -2,6 +2,7 @@
 
 #include "formats/exact_number.h"
 #include "formats/openngc.h"
+#include "formats/openngc_index.h"
 #include "formats/shipped_data.h"
 #include "formats/strict_number.h"
 #include "formats/text_file.h"
@@ -12,9 +13,25 @@
 
 namespace velmora::planning {
 
+namespace {
+
+std::string openNgcFolder()
+{
+    return (formats::shippedDataFolder() / "openngc").string();
+}
+
+} // namespace
+
 sky::DeepSkyCatalogue loadDeepSky()
 {
-    return formats::loadOpenNgc((formats::shippedDataFolder() / "openngc").string());
+    return formats::loadOpenNgc(openNgcFolder());
+}
+
+sky::DeepSkyCatalogue loadDeepSkyFor(const std::string& name)
+{
+    if (auto alone = formats::findThroughIndex(openNgcFolder(), name))
+        return std::move(*alone);
+    return loadDeepSky();
 }
 
 ChosenTarget chooseTarget(const sky::DeepSkyCatalogue& catalogue, const std::string& name)

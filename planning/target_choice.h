@@ -9,6 +9,10 @@ namespace velmora::planning {
 // The deep-sky catalogue the program ships; a missing or damaged file
 // throws InputError naming it.
 sky::DeepSkyCatalogue loadDeepSky();
+// The catalogue to look one name up in: the object alone, found through the
+// index built with the shipped files, or the whole catalogue where the
+// index cannot say (and the refusal needs the names near a misspelt one).
+sky::DeepSkyCatalogue loadDeepSkyFor(const std::string& name);
 
 // The object a request names, with the outline it is framed by. An unknown
 // name (with the closest names) or an object without a size throws Refusal.

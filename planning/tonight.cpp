@@ -26,8 +26,7 @@ Tonight::Tonight(const sky::Observation& observation, const sky::UtcMoment& mome
     f.darkness = observation.darkness.value_or(sky::Darkness::Astronomical);
     f.dark = f.twilight.dark(f.darkness);
     f.moonAltitude = sky::refractedAltitude(moonNow_.altitude, refraction_);
-    f.moonIlluminated =
-        sky::positionAt(sky::Body::Moon, sky::ephemerisDayOf(julianDay_)).illuminatedFraction;
+    f.moonIlluminated = sky::positionAt(sky::Body::Moon, sky::ephemerisDayOf(julianDay_)).illuminatedFraction;
     f.daysFromFullMoon = sky::daysFromFullMoon(f.twilight.midnight);
     f.moonAvoidance = observation.moonAvoidance.degreesAt(f.daysFromFullMoon);
     grid_.emplace(f.dark, observation.site, moon_, f.moonAvoidance);

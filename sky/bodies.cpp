@@ -80,7 +80,8 @@ SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcM
             const std::optional<BodyTrack> own =
                 facts.body == Body::Sun ? std::nullopt : std::optional<BodyTrack>(std::in_place, facts.body, jd);
             const double semidiameter = view.apparentDiameterArcsec / 2 / units::kArcsecPerDegree;
-            view.fromSite = viewFromSite(facts.body == Body::Sun, own ? *own : *sun, semidiameter, *night, pixelField, radius);
+            view.fromSite =
+                viewFromSite(facts.body == Body::Sun, own ? *own : *sun, semidiameter, *night, pixelField, radius);
         }
         sky.bodies.push_back(view);
     }

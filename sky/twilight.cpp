@@ -81,9 +81,7 @@ Twilight twilightAround(const BodyTrack& sun, double julianDay, const GeoSite& s
     const Refraction refraction = refractionFor(kRefractionWavelength, air);
     Twilight night {midnightNear(sun, julianDay, site), {}};
     for (const DarknessLevel& level : kDarknessLevels) {
-        const auto below = [&](double t) {
-            return sunAboveLevel(sun, t, site, refraction, level.darkness) < 0;
-        };
+        const auto below = [&](double t) { return sunAboveLevel(sun, t, site, refraction, level.darkness) < 0; };
         DarkEdges& edges = night.edges[static_cast<std::size_t>(level.darkness)];
         edges.neverDark = !below(night.midnight);
         if (edges.neverDark)

@@ -52,8 +52,8 @@ struct Twilight {
 
 // How far the Sun stands above a level's line: what a level compares
 // against its altitude, degrees. `refraction` lifts the limb for sunset.
-double sunAboveLevel(const BodyTrack& sun, double julianDay, const GeoSite& site, const Refraction& refraction,
-    Darkness darkness);
+double sunAboveLevel(
+    const BodyTrack& sun, double julianDay, const GeoSite& site, const Refraction& refraction, Darkness darkness);
 
 Twilight twilightAround(const BodyTrack& sun, double julianDay, const GeoSite& site, const Atmosphere& air);
 

@@ -124,7 +124,8 @@ TargetNight NightGrid::measure(const BodyTrack::Place& place, const HorizonProfi
         }
         const auto& moon = moon_[i];
         const double aboveLowest = height - lowest;
-        const double clearOfMoon = std::max(-moon[2], cosAvoidance_ - (east * moon[0] + north * moon[1] + height * moon[2]));
+        const double clearOfMoon =
+            std::max(-moon[2], cosAvoidance_ - (east * moon[0] + north * moon[1] + height * moon[2]));
         up.add(t, aboveLowest);
         clear.add(t, std::min(aboveLowest, clearOfMoon));
         const double turnedCos = cosH * cosStep - sinH * sinStep;
@@ -144,8 +145,7 @@ UsableTime NightGrid::moonDown() const
 
 double separationDegrees(const Horizontal& a, const Horizontal& b)
 {
-    return units::degrees(
-        eraSeps(radians(a.azimuth), radians(a.altitude), radians(b.azimuth), radians(b.altitude)));
+    return units::degrees(eraSeps(radians(a.azimuth), radians(a.altitude), radians(b.azimuth), radians(b.altitude)));
 }
 
 } // namespace velmora::sky

@@ -52,8 +52,8 @@ TEST(TonightCli, TheTwilightChosenSetsTheDarkSpan)
     const Json summer = jsonOf(with(kRig, {"--date", "2026-06-21T23:00Z", "--site", "60.2,24.9", "--target", "M13"}));
     EXPECT_EQ(summer["night"]["dark_hours"], 0);
     EXPECT_EQ(summer["target_site"]["usable_hours"], 0);
-    EXPECT_NE(summer["night"]["night_notes"].get<std::string>().find("astronomical twilight never ends"),
-        std::string::npos);
+    EXPECT_NE(
+        summer["night"]["night_notes"].get<std::string>().find("astronomical twilight never ends"), std::string::npos);
 }
 
 // A horizon that hides the east and a Moon avoided from far away take
@@ -108,7 +108,6 @@ TEST(TonightCli, WhatTheNightCannotTakeIsRefused)
         {{"--target", "M31", "--horizon", oneLine, "--date", "2026-12-20", "--site", "45,9"},
             "one.hrz:1: a horizon needs points at two azimuths at least"},
         {{"--target", "M31", "--twilight", "civil"}, "--twilight requires --site"},
-        {{"--frame", "jupitr", "--svg", "x.svg", "--date", "2026-12-20"}, "no body named 'jupitr' (did you mean jupiter"},
     };
     for (const Refusal& row : rows) {
         const Invocation run = invoke(with(kRig, row.args));

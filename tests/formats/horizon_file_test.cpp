@@ -29,8 +29,8 @@ TEST(HorizonFile, HostileFilesAreRefusedWithTheirLine)
         {"0 5\n9\xff 10\n", "h.hrz:2: the azimuth '9\\xFF' is not a finite decimal number"},
     };
     for (const Refused& row : rows)
-        EXPECT_EQ(refusalOf([&] { parseHorizon(row.text, "h.hrz"); }).substr(0, std::string(row.message).size()),
-            row.message)
+        EXPECT_EQ(
+            refusalOf([&] { parseHorizon(row.text, "h.hrz"); }).substr(0, std::string(row.message).size()), row.message)
             << row.text;
 }
 

@@ -141,7 +141,8 @@ TEST(SiteView, TheVerdictAgreesWithTheAltitudeAndTheTimesComeInOrder)
         {{90, 0, 0}, {2026, 6, 21, 12, 0, 0}}, {{-89.99, 139.27, 2835}, {2026, 9, 22, 0, 0, 0}},
         {{78.2, 15.6, 10}, {2026, 3, 3, 11, 0, 0}}, {{78.2, 15.6, 10}, {2026, 12, 21, 12, 0, 0}}};
     for (const SiteMoment& row : rows) {
-        const Observation observation {row.site, {standardPressure(row.site.elevation), -20, 0.5}, 30, 400, 700, true, {}, {}, {}};
+        const Observation observation {
+            row.site, {standardPressure(row.site.elevation), -20, 0.5}, 30, 400, 700, true, {}, {}, {}};
         const SkyView sky = viewSky({200, 1000, 5, 640, 480}, 1, row.moment, observation);
         const UtcMoment& m = row.moment;
         const double now = julianDay(m.year, m.month, m.day, m.hour, m.minute, m.second);
