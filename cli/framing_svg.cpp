@@ -147,7 +147,7 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
 
 // Drawn in arcminutes with north up and east to the left; the scene's
 // turns are clockwise, as SVG's rotate() turns.
-std::string targetFramingSvg(const sky::TargetFraming& f)
+std::string targetFramingSvg(const sky::TargetFraming& f, const planning::TargetTonight* tonight)
 {
     const planning::FramingScene scene = planning::targetScene(f);
     const sky::Outline& outline = f.shape.outline;
@@ -155,7 +155,7 @@ std::string targetFramingSvg(const sky::TargetFraming& f)
     const double text = extent / 40;
     const double left = -extent / 2;
     const double top = left - 4.5 * text;
-    const double tall = extent + 8 * text;
+    const double tall = extent + (tonight ? 9.5 : 8) * text;
 
     std::string svg = opening(left, top, extent, tall);
     svg += printed(R"svg(<ellipse cx="0" cy="0" rx="%.3f" ry="%.3f" transform="rotate(%.2f)" fill="#d8c8a0" )svg"
@@ -178,6 +178,10 @@ std::string targetFramingSvg(const sky::TargetFraming& f)
         "field " + formats::readableNumber(f.field.width) + " x " + formats::readableNumber(f.field.height) +
             " arcmin");
     svg += caption(left + text, extent / 2 + 2.9 * text, text, targetVerdict(f));
+    if (tonight)
+        svg += caption(left + text, extent / 2 + 4.4 * text, text,
+            "altitude " + formats::readableNumber(tonight->view.altitude) + " deg, " +
+                formats::readableNumber(tonight->hours.usable.hours) + " h usable tonight");
     return svg + "</svg>\n";
 }
 

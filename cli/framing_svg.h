@@ -1,5 +1,6 @@
 #pragma once
 
+#include "planning/tonight.h"
 #include "sky/bodies.h"
 #include "sky/target_framing.h"
 
@@ -15,7 +16,8 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment);
 
 // A deep-sky object on the sensor as an SVG document, north up and east to
 // the left: the sensor (or the mosaic's frames) turned to its camera angle,
-// the object's ellipse at its position angle, its name, size and verdict.
-std::string targetFramingSvg(const sky::TargetFraming& framing);
+// the object's ellipse at its position angle, its name, size and verdict,
+// and, from a site, its altitude and usable hours tonight.
+std::string targetFramingSvg(const sky::TargetFraming& framing, const planning::TargetTonight* tonight = nullptr);
 
 } // namespace velmora::cli

@@ -155,7 +155,8 @@ void writeSweep(
 void writePictures(const planning::Computation& computation, const Options& options)
 {
     if (computation.target && options.svg)
-        replaceFile("--svg", *options.svg, targetFramingSvg(*computation.target));
+        replaceFile("--svg", *options.svg,
+            targetFramingSvg(*computation.target, computation.targetTonight ? &*computation.targetTonight : nullptr));
     if (computation.framedBody)
         replaceFile("--svg", *options.svg,
             framingSvg(computation.sky->bodies[*computation.framedBody], computation.sky->moment));

@@ -154,8 +154,6 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         {{"--suggest", "--type", "comet"}, "'comet' is not one of galaxy,"},
         {{"--suggest", "--target", "M31"}, "excludes"},
         {{"--sweep", "--target", "M31", "--seeing", "2"}, "--seeing does not apply", kAlone},
-        {{"--frame", "M31", "--svg", "x.svg", "--date", "now"},
-            "no body named 'M31'; a deep-sky object is pictured without --date"},
         // The value or text as given, and what the fault is.
         {{"--date", "now", "--site", "90.0000001,0"}, "the latitude 90.0000001 is not from -90 to 90"},
         {{"--date", "now", "--site", "45,9", "--band", "-400-700"}, "--band: '-400-700': '' is not"},
