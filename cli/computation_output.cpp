@@ -52,7 +52,15 @@ void writeText(std::ostream& out, const Computation& c)
     }
     if (c.night) {
         out << "\nTonight\n";
-        writeTextRecord(out, withoutEmpty(nightRecord(*c.night)));
+        // The notes are a sentence: below the figures, not in their column.
+        Record night = withoutEmpty(nightRecord(*c.night));
+        const auto notes = std::ranges::find(night, std::string_view("night_notes"), &Field::id);
+        const std::string sentence = notes != night.end() ? std::get<std::string>(notes->value) : std::string();
+        if (notes != night.end())
+            night.erase(notes);
+        writeTextRecord(out, night);
+        if (!sentence.empty())
+            out << "  " << sentence << '\n';
     }
     if (c.targetTonight) {
         out << "\nTarget from the site\n";

@@ -1,7 +1,6 @@
 #include "twilight.h"
 
 #include "passage.h"
-#include "site_view.h"
 #include "units/angles.h"
 
 #include <algorithm>

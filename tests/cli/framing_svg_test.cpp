@@ -1,4 +1,5 @@
 #include "cli_run.h"
+#include "formats/readable_number.h"
 #include "support/temp_file.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,21 @@ TEST(Framing, DeepSkyObjectNorthUpEastLeftAtItsAngles)
         << picture.groupTurn;
     for (const char* words : {"M31 / NGC224 (Andromeda Galaxy)", "2 x 1 frames", "N\n", "E\n"})
         EXPECT_TRUE(picture.captions.find(words) != std::string::npos) << words << picture.captions;
+}
+
+// From a site, the picture says the target's altitude and usable hours
+// as the JSON does; without one it says neither.
+TEST(Framing, FromASiteTheTargetsAltitudeAndHoursAreWritten)
+{
+    const std::vector<std::string> rig = {
+        "--telescope", "CelestronOTC8", "--camera", "StarlightXpressSXVH9", "--frame", "M42", "--format", "json"};
+    Invocation run;
+    const Picture fromSite = drawn(with(rig, {"--date", "2026-12-20T22:00Z", "--site", "45.46,9.19,120"}), &run);
+    const Json site = Json::parse(run.out)["target_site"];
+    const std::string said = "altitude " + formats::readableNumber(site["altitude_deg"].get<double>()) + " deg, " +
+        formats::readableNumber(site["usable_hours"].get<double>()) + " h usable tonight";
+    EXPECT_NE(fromSite.captions.find(said), std::string::npos) << said << fromSite.captions;
+    EXPECT_EQ(drawn(rig).captions.find("usable tonight"), std::string::npos);
 }
 
 std::string fileText(const std::string& path)

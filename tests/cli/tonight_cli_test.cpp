@@ -87,6 +87,33 @@ TEST(TonightCli, SuggestionsRankByTonightsHours)
         EXPECT_GE(row["usable_hours"].get<double>(), 5);
 }
 
+// "HH:MM:SS.ss" or "+DD:MM:SS.s" back in degrees.
+double sexagesimalDegrees(const std::string& text, double scale)
+{
+    const bool negative = text.front() == '-';
+    const std::size_t start = text.front() == '+' || negative ? 1 : 0;
+    const double whole = std::stod(text.substr(start, 2));
+    const double minutes = std::stod(text.substr(start + 3, 2));
+    const double seconds = std::stod(text.substr(start + 6));
+    return (negative ? -1 : 1) * scale * (whole + minutes / 60 + seconds / 3600);
+}
+
+// The tiles' texts say what their degrees say, to the texts' last digit,
+// north and south.
+TEST(TonightCli, TileTextsAgreeWithTheirDegrees)
+{
+    for (const char* target : {"M31", "NGC 253", "M42"}) {
+        const Json answer = jsonOf(with(kRig, {"--target", target}));
+        ASSERT_FALSE(answer["tiles"].empty()) << target;
+        for (const Json& tile : answer["tiles"]) {
+            EXPECT_NEAR(sexagesimalDegrees(tile["tile_ra"], 15), tile["tile_ra_deg"].get<double>(), 0.006 * 15 / 3600)
+                << tile;
+            EXPECT_NEAR(sexagesimalDegrees(tile["tile_dec"], 1), tile["tile_dec_deg"].get<double>(), 0.06 / 3600)
+                << tile;
+        }
+    }
+}
+
 struct Refusal {
     std::vector<std::string> args;
     const char* message;
