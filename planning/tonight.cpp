@@ -2,6 +2,7 @@
 
 #include "sky/atmosphere.h"
 #include "sky/moon_phase.h"
+#include "units/angles.h"
 
 namespace velmora::planning {
 
@@ -35,11 +36,10 @@ Tonight::Tonight(const sky::Observation& observation, const sky::UtcMoment& mome
 
 Tonight::Glance Tonight::glanceAt(const sky::DeepSkyObject& object) const
 {
-    constexpr double kSiderealDay = 360.9856; // degrees of hour angle a day
     const sky::BodyTrack track = placesOfDate_.track(*object.rightAscensionDeg, *object.declinationDeg);
     double transit = figures_.twilight.midnight;
     for (int i = 0; i < 2; ++i)
-        transit -= track.hourAngleAt(transit, observation_.site) / kSiderealDay;
+        transit -= track.hourAngleAt(transit, observation_.site) / units::kSiderealDegreesPerDay;
     return {grid_->measure(track.placeAt(julianDay_), observation_.horizon, observation_.minAltitude), transit,
         sky::refractedAltitude(track.horizontalAt(transit, observation_.site).altitude, refraction_),
         sky::separationDegrees(track.horizontalAt(julianDay_, observation_.site), moonNow_)};

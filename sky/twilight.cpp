@@ -11,7 +11,7 @@ namespace velmora::sky {
 namespace {
 
 constexpr double kSunRadiusAt1Au = 959.63 / units::kArcsecPerDegree; // degrees (IAU)
-constexpr double kSolarDay = 360.9856; // degrees of hour angle a day
+constexpr double kSunDegreesPerDay = 360; // of hour angle, near enough to close in on the moment
 constexpr double kStep = 10.0 / units::kMinutesPerDay; // the Sun takes longer than this to cross a level and back
 
 // The Sun's lower transit nearest the moment: its hour angle at 180 degrees.
@@ -19,7 +19,7 @@ double midnightNear(const BodyTrack& sun, double julianDay, const GeoSite& site)
 {
     double t = julianDay;
     for (int i = 0; i < 3; ++i)
-        t += std::remainder(180 - sun.hourAngleAt(t, site), 360.0) / kSolarDay;
+        t += std::remainder(180 - sun.hourAngleAt(t, site), 360.0) / kSunDegreesPerDay;
     return t;
 }
 

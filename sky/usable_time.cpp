@@ -14,7 +14,6 @@ namespace {
 using units::radians;
 
 constexpr double kLongestStep = 2.0 / units::kMinutesPerDay;
-constexpr double kSiderealPerSolar = 1.00273790935;
 
 // Sums the time a margin sampled on the grid is not negative, reading each
 // crossing of zero between two steps as a straight line between them.
@@ -87,7 +86,7 @@ NightGrid::NightGrid(const std::optional<Span>& dark, const GeoSite& site, const
     steps_ = static_cast<std::size_t>(std::ceil(dark_->days() / kLongestStep));
     step_ = dark_->days() / static_cast<double>(steps_);
     siderealStart_ = radians(siderealDegrees(dark_->start, site.longitude));
-    siderealStep_ = radians(360 * kSiderealPerSolar * step_);
+    siderealStep_ = radians(units::kSiderealDegreesPerDay * step_);
     moon_.reserve(steps_ + 1);
     for (std::size_t i = 0; i <= steps_; ++i)
         moon_.push_back(unitOf(moon.horizontalAt(dark_->start + static_cast<double>(i) * step_, site)));

@@ -1,12 +1,13 @@
 // Prints a night at a site and one target's figures in it, for a
 // comparison with an independent ephemeris (night_vs_pyephem.py). A line in:
-// "LAT LON ELEV YEAR MONTH DAY HOUR MINUTE RA DEC MINALT HORIZON", RA and Dec
-// the target's J2000 place in degrees, HORIZON a horizon file or "-". A line
+// "LAT LON ELEV YEAR MONTH DAY HOUR MINUTE RA DEC MINALT HORIZON D W", RA and
+// Dec the target's J2000 place in degrees, HORIZON a horizon file or "-", D
+// and W the Moon avoidance's distance and width. A line
 // out: the Sun's lower transit, the eight twilight edges (sunset, the ends
 // of civil, nautical and astronomical twilight, their starts, sunrise), the
 // Moon's altitude, lit fraction and days from full, the avoidance distance,
 // the target's separation from the Moon, its usable hours with and without
-// the Moon; times as Julian Days (UT), "-" for none. The air is left out
+// the Moon, its transit nearest the night's middle and its altitude there; times as Julian Days (UT), "-" for none. The air is left out
 // (no pressure), so that the two compare the geometry alone.
 #include "formats/horizon_file.h"
 #include "planning/tonight.h"
@@ -22,10 +23,11 @@ int main()
     sky::UtcMoment m {};
     double ra = 0, dec = 0, minAltitude = 0;
     std::string horizon;
+    sky::MoonAvoidance avoidance;
     while (std::cin >> site.latitude >> site.longitude >> site.elevation >> m.year >> m.month >> m.day >> m.hour >>
-        m.minute >> ra >> dec >> minAltitude >> horizon) {
+        m.minute >> ra >> dec >> minAltitude >> horizon >> avoidance.distance >> avoidance.width) {
         const sky::Observation observation {site, {0, 10, 0.5}, minAltitude, 400, 700, false, std::nullopt,
-            horizon == "-" ? sky::HorizonProfile() : formats::readHorizonFile(horizon), {}};
+            horizon == "-" ? sky::HorizonProfile() : formats::readHorizonFile(horizon), avoidance};
         const planning::Tonight tonight(observation, m);
         sky::DeepSkyObject object;
         object.rightAscensionDeg = ra;
@@ -43,8 +45,9 @@ int main()
         for (auto level = sky::kDarknessLevels.rbegin(); level != sky::kDarknessLevels.rend(); ++level)
             std::cout << ' ' << jd(f.twilight.at(level->darkness).morning);
         const planning::Tonight::Glance glance = tonight.glanceAt(object);
-        std::printf(" %.6f %.6f %.6f %.6f %.6f %.6f %.6f\n", f.moonAltitude, f.moonIlluminated, f.daysFromFullMoon,
-            f.moonAvoidance, glance.moonSeparation, glance.hours.usable.hours, glance.hours.ignoringMoon.hours);
+        std::printf(" %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.8f %.6f\n", f.moonAltitude, f.moonIlluminated,
+            f.daysFromFullMoon, f.moonAvoidance, glance.moonSeparation, glance.hours.usable.hours,
+            glance.hours.ignoringMoon.hours, glance.transit, glance.transitAltitude);
         std::cout.flush();
     }
 }

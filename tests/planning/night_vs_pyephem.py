@@ -11,7 +11,8 @@ checks:
   stays on one side of that level;
 - the Moon's altitude within 0.05 degrees, its lit fraction within 0.005,
   its days from the full Moon nearest the night's middle within a minute, and the target's
-  separation from it within 0.05 degrees;
+  separation from it within 0.05 degrees; its transit nearest the night's
+  middle within a minute and its altitude there within 0.05 degrees;
 - the usable hours, with and without the Moon, within two minutes of a
   count, minute by minute through PyEphem's dark span, of the minutes the
   target stands above the horizon file and the lowest altitude and, for the
@@ -99,21 +100,26 @@ def main():
         for i in range(nights):
             target = TARGETS[(i + len(cases)) % len(TARGETS)]
             d = ephem.Date(start + i * days - JD_OF_DUBLIN).tuple()
+            # The rule's own start, and one so wide that the Moon takes hours away.
+            avoidance = "15 6" if i % 2 else "150 30"
             lines.append(f"{lat} {lon} {elev} {d[0]} {d[1]} {d[2]} {d[3]} {d[4]} {target[0]} {target[1]} "
-                         f"{target[2]} {os.path.join(HORIZONS, target[3]) if target[3] != '-' else '-'}")
+                         f"{target[2]} {os.path.join(HORIZONS, target[3]) if target[3] != '-' else '-'} {avoidance}")
             cases.append((lat, lon, elev, to_jd(ephem.Date((d[0], d[1], d[2], d[3], d[4], 0))), target))
     out = subprocess.run([DUMPER], input="\n".join(lines) + "\n", capture_output=True, text=True, check=True)
     rows = out.stdout.splitlines()
     assert len(rows) == len(cases), "a line a night"
 
     faults = []
-    worst = {"edge": 0.0, "moon altitude": 0.0, "lit": 0.0, "full moon": 0.0, "separation": 0.0, "hours": 0.0}
+    worst = {"edge": 0.0, "moon altitude": 0.0, "lit": 0.0, "full moon": 0.0, "separation": 0.0, "hours": 0.0,
+             "transit": 0.0, "transit altitude": 0.0}
     edges = 0
+    moon_cut = 0
     for (lat, lon, elev, jd, target), row in zip(cases, rows):
         fields = row.split()
         midnight = float(fields[0])
         evenings, mornings = fields[1:5], fields[5:9][::-1]
-        moon_alt, lit, days_full, avoidance, separation, usable, ignoring = map(float, fields[9:16])
+        moon_alt, lit, days_full, avoidance, separation, usable, ignoring, transit, transit_alt = map(
+            float, fields[9:18])
         where = f"{lat},{lon} on {ephem.Date(jd - JD_OF_DUBLIN)}"
         fault = lambda text: faults.append(f"{where}: {text}")
 
@@ -147,6 +153,14 @@ def main():
         fulls = [to_jd(ephem.previous_full_moon(middle)), to_jd(ephem.next_full_moon(middle))]
         nearest = min(abs(midnight - t) for t in fulls)
         checks.append(("full moon", abs(nearest - days_full) * 1440, 1.0))
+        o.date = midnight - JD_OF_DUBLIN
+        theirs = min((to_jd(o.previous_transit(star)), to_jd(o.next_transit(star))), key=lambda t: abs(t - midnight))
+        checks.append(("transit", abs(theirs - transit) * 86400, 60))
+        o.date = theirs - JD_OF_DUBLIN
+        star.compute(o)
+        checks.append(("transit altitude", abs(math.degrees(star.alt) - transit_alt), 0.05))
+        o.date = jd - JD_OF_DUBLIN
+        star.compute(o)
         for name, difference, tolerance in checks:
             worst[name] = max(worst[name], difference)
             if difference > tolerance:
@@ -171,18 +185,20 @@ def main():
             up_minutes += 1
             if math.degrees(moon.alt) < 0 or math.degrees(ephem.separation(moon, star)) >= avoidance:
                 clear_minutes += 1
+        moon_cut += clear_minutes < up_minutes
         for ours, counted in ((usable, clear_minutes), (ignoring, up_minutes)):
             difference = abs(ours * 60 - counted)
             worst["hours"] = max(worst["hours"], difference)
             if difference > 2:
                 fault(f"usable {ours * 60:.1f} min, counted {counted}")
-    print(f"{len(cases)} nights, {edges} twilight edges compared; worst differences: edge {worst['edge']:.1f} s, "
+    print(f"{len(cases)} nights ({moon_cut} where the Moon took hours away), {edges} twilight edges compared; worst differences: edge {worst['edge']:.1f} s, "
           f"Moon's altitude {worst['moon altitude']:.4f} deg, lit {worst['lit']:.5f}, full Moon "
-          f"{worst['full moon']:.2f} min, separation {worst['separation']:.4f} deg, usable time "
+          f"{worst['full moon']:.2f} min, separation {worst['separation']:.4f} deg, transit {worst['transit']:.1f} s "
+          f"at {worst['transit altitude']:.4f} deg, usable time "
           f"{worst['hours']:.2f} min; {len(faults)} faults")
     for text in faults[:40]:
         print(text)
-    return 1 if faults else 0
+    return 1 if faults or moon_cut < 10 else 0  # the Moon rule must be put to the test
 
 
 if __name__ == "__main__":
