@@ -10,10 +10,9 @@ HorizonProfile::HorizonProfile(std::vector<HorizonPoint> points) : points_(std::
     std::ranges::stable_sort(points_, {}, &HorizonPoint::azimuth);
     // Of points at one azimuth the file's last says what stands there.
     const auto sameAzimuth = [](const HorizonPoint& a, const HorizonPoint& b) { return a.azimuth == b.azimuth; };
-    std::ranges::reverse(points_);
-    const auto [first, last] = std::ranges::unique(points_, sameAzimuth);
-    points_.erase(first, last);
-    std::ranges::reverse(points_);
+    std::reverse(points_.begin(), points_.end());
+    points_.erase(std::unique(points_.begin(), points_.end(), sameAzimuth), points_.end());
+    std::reverse(points_.begin(), points_.end());
 }
 
 double HorizonProfile::altitudeAt(double azimuth) const
