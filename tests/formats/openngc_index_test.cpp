@@ -46,6 +46,7 @@ TEST(OpenNgcIndex, FindsWhatTheWholeCatalogueFindsByEveryName)
                 continue;
             found += expected == &object;
             ASSERT_NE(expected, nullptr) << name;
+            ASSERT_EQ(alone->objects().size(), 1u) << name << ": the object alone, its line read and no other";
             const sky::DeepSkyObject& got = alone->objects().front();
             EXPECT_EQ(got.name, expected->name) << name;
             EXPECT_EQ(got.rightAscensionDeg, expected->rightAscensionDeg) << name;
@@ -77,7 +78,10 @@ TEST(OpenNgcIndex, IsSetAsideWhenTheFilesChangedOrItIsDamaged)
     for (const Damage& row : rows) {
         SCOPED_TRACE(row.what);
         const std::string folder = indexedCopy();
-        ASSERT_TRUE(findThroughIndex(folder, "M31"));
+        const auto m31 = findThroughIndex(folder, "M31");
+        ASSERT_TRUE(m31);
+        EXPECT_EQ(m31->objects().size(), 1u);
+        EXPECT_EQ(m31->objects().front().name, "NGC0224");
         const std::filesystem::path changed = std::filesystem::path(folder) / row.file;
         const auto size = std::filesystem::file_size(changed);
         std::ofstream(changed, std::ios::binary | std::ios::app) << row.appended;

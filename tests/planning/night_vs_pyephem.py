@@ -100,8 +100,9 @@ def main():
         for i in range(nights):
             target = TARGETS[(i + len(cases)) % len(TARGETS)]
             d = ephem.Date(start + i * days - JD_OF_DUBLIN).tuple()
-            # The rule's own start, and one so wide that the Moon takes hours away.
-            avoidance = "15 6" if i % 2 else "150 30"
+            # The rule's own start, one so wide that the Moon takes hours
+            # away, and one in between that tells near from far.
+            avoidance = ("15 6", "150 30", "70 30")[i % 3]
             lines.append(f"{lat} {lon} {elev} {d[0]} {d[1]} {d[2]} {d[3]} {d[4]} {target[0]} {target[1]} "
                          f"{target[2]} {os.path.join(HORIZONS, target[3]) if target[3] != '-' else '-'} {avoidance}")
             cases.append((lat, lon, elev, to_jd(ephem.Date((d[0], d[1], d[2], d[3], d[4], 0))), target))
