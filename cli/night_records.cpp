@@ -1,5 +1,6 @@
 #include "records.h"
 
+#include "formats/readable_number.h"
 #include "sky/sexagesimal.h"
 
 namespace velmora::cli {
@@ -19,7 +20,10 @@ std::string nightNotes(const planning::NightFigures& n)
             notes += (notes.empty() ? "" : "; ") + what +
                 (level.darkness == sky::Darkness::Sunset ? " never sets" : " never ends");
         else if (!edges.evening && !edges.morning)
-            notes += (notes.empty() ? "" : "; ") + std::string("dark to ") + std::string(level.name) + " level all day";
+            notes += (notes.empty() ? "" : "; ") +
+                (level.darkness == sky::Darkness::Sunset
+                        ? std::string("the Sun never rises")
+                        : "the Sun stays below " + formats::readableNumber(level.sunAltitude) + " deg all day");
     }
     return notes;
 }
