@@ -54,6 +54,12 @@ TEST(TonightCli, TheTwilightChosenSetsTheDarkSpan)
     EXPECT_EQ(summer["target_site"]["usable_hours"], 0);
     EXPECT_NE(
         summer["night"]["night_notes"].get<std::string>().find("astronomical twilight never ends"), std::string::npos);
+    // In the polar night the Sun stays below -6 degrees: dark the whole day round.
+    const Json polar = jsonOf(
+        with(kRig, {"--date", "2026-12-21T12:00Z", "--site", "78.2,15.6", "--target", "M31", "--twilight", "civil"}));
+    EXPECT_NEAR(polar["night"]["dark_hours"].get<double>(), 24, 1e-9);
+    EXPECT_TRUE(polar["night"]["civil_dusk_utc"].is_null());
+    EXPECT_EQ(polar["night"]["night_notes"], "the Sun never rises; the Sun stays below -6 deg all day");
 }
 
 // A horizon that hides the east and a Moon avoided from far away take
