@@ -90,7 +90,13 @@ TEST(OpenNgcIndex, IsSetAsideWhenTheFilesChangedOrItIsDamaged)
         EXPECT_TRUE(findThroughIndex(folder, "M31"));
     }
     const std::string folder = indexedCopy();
-    std::filesystem::remove(std::filesystem::path(folder) / std::string(kOpenNgcIndexFile));
+    const std::filesystem::path index = std::filesystem::path(folder) / std::string(kOpenNgcIndexFile);
+    {
+        std::fstream file(index, std::ios::in | std::ios::out | std::ios::binary);
+        file.put('V'); // another kind of file, or another version of this one
+    }
+    EXPECT_FALSE(findThroughIndex(folder, "M31")) << "an index of another kind";
+    std::filesystem::remove(index);
     EXPECT_FALSE(findThroughIndex(folder, "M31"));
 }
 
