@@ -60,6 +60,12 @@ TEST(TonightCli, TheTwilightChosenSetsTheDarkSpan)
     EXPECT_NEAR(polar["night"]["dark_hours"].get<double>(), 24, 1e-9);
     EXPECT_TRUE(polar["night"]["civil_dusk_utc"].is_null());
     EXPECT_EQ(polar["night"]["night_notes"], "the Sun never rises; the Sun stays below -6 deg all day");
+    // The night the polar night begins: civil twilight ends just after noon
+    // and does not come back; the Sun does not stay below -6 all day yet.
+    const Json first = jsonOf(with(kRig, {"--date", "2026-11-12T23:00Z", "--site", "78.2,15.6", "--target", "M31"}));
+    EXPECT_FALSE(first["night"]["civil_dusk_utc"].is_null());
+    EXPECT_TRUE(first["night"]["civil_dawn_utc"].is_null());
+    EXPECT_EQ(first["night"]["night_notes"], "the Sun never rises");
 }
 
 // A horizon that hides the east and a Moon avoided from far away take
