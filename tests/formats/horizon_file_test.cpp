@@ -51,6 +51,9 @@ TEST(HorizonFile, ProfilesAreReadBetweenPointsAndRoundThroughNorth)
     for (const Reading& row : rows)
         EXPECT_NEAR(profile.altitudeAt(row.azimuth), row.altitude, 1e-9) << row.azimuth;
 
+    const sky::HorizonProfile full = parseHorizon("90 5\n360 7\n", "h.hrz"); // 360 is north, as 0 is
+    EXPECT_NEAR(full.altitudeAt(0), 7, 1e-9);
+    EXPECT_NEAR(full.altitudeAt(45), 6, 1e-9);
     const sky::HorizonProfile wrapping = parseHorizon("350 10\n10 20\n", "h.hrz");
     EXPECT_NEAR(wrapping.altitudeAt(0), 15, 1e-9);
     EXPECT_NEAR(wrapping.altitudeAt(180), 15, 1e-9);

@@ -7,7 +7,8 @@
 // of civil, nautical and astronomical twilight, their starts, sunrise), the
 // Moon's altitude, lit fraction and days from full, the avoidance distance,
 // the target's separation from the Moon, its usable hours with and without
-// the Moon, its transit nearest the night's middle and its altitude there; times as Julian Days (UT), "-" for none. The air is left out
+// the Moon, its transit nearest the night's middle and its altitude there,
+// and the hours of its longest usable stretch; times as Julian Days (UT), "-" for none. The air is left out
 // (no pressure), so that the two compare the geometry alone.
 #include "formats/horizon_file.h"
 #include "planning/tonight.h"
@@ -45,9 +46,11 @@ int main()
         for (auto level = sky::kDarknessLevels.rbegin(); level != sky::kDarknessLevels.rend(); ++level)
             std::cout << ' ' << jd(f.twilight.at(level->darkness).morning);
         const planning::Tonight::Glance glance = tonight.glanceAt(object);
-        std::printf(" %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.8f %.6f\n", f.moonAltitude, f.moonIlluminated,
+        const auto& longest = glance.hours.usable.longest;
+        std::printf(" %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.8f %.6f %.6f\n", f.moonAltitude, f.moonIlluminated,
             f.daysFromFullMoon, f.moonAvoidance, glance.moonSeparation, glance.hours.usable.hours,
-            glance.hours.ignoringMoon.hours, glance.transit, glance.transitAltitude);
+            glance.hours.ignoringMoon.hours, glance.transit, glance.transitAltitude,
+            longest ? longest->days() * 24 : 0.0);
         std::cout.flush();
     }
 }

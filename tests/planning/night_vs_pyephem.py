@@ -13,7 +13,9 @@ checks:
   its days from the full Moon nearest the night's middle within a minute, and the target's
   separation from it within 0.05 degrees; its transit nearest the night's
   middle within a minute and its altitude there within 0.05 degrees;
-- the usable hours, with and without the Moon, within two minutes of a
+- the avoidance distance by the Lorentzian rule from PyEphem's full Moon;
+- the usable hours, with and without the Moon, and the longest usable
+  stretch, within two minutes of a
   count, minute by minute through PyEphem's dark span, of the minutes the
   target stands above the horizon file and the lowest altitude and, for the
   first, is clear of the Moon by the Lorentzian rule.
@@ -102,9 +104,10 @@ def main():
             d = ephem.Date(start + i * days - JD_OF_DUBLIN).tuple()
             # The rule's own start, one so wide that the Moon takes hours
             # away, and one in between that tells near from far.
-            avoidance = ("15 6", "150 30", "70 30")[i % 3]
+            target = target[:4] + (((15, 6), (150, 30), (70, 30))[i % 3],)
             lines.append(f"{lat} {lon} {elev} {d[0]} {d[1]} {d[2]} {d[3]} {d[4]} {target[0]} {target[1]} "
-                         f"{target[2]} {os.path.join(HORIZONS, target[3]) if target[3] != '-' else '-'} {avoidance}")
+                         f"{target[2]} {os.path.join(HORIZONS, target[3]) if target[3] != '-' else '-'} "
+                         f"{target[4][0]} {target[4][1]}")
             cases.append((lat, lon, elev, to_jd(ephem.Date((d[0], d[1], d[2], d[3], d[4], 0))), target))
     out = subprocess.run([DUMPER], input="\n".join(lines) + "\n", capture_output=True, text=True, check=True)
     rows = out.stdout.splitlines()
@@ -112,15 +115,15 @@ def main():
 
     faults = []
     worst = {"edge": 0.0, "moon altitude": 0.0, "lit": 0.0, "full moon": 0.0, "separation": 0.0, "hours": 0.0,
-             "transit": 0.0, "transit altitude": 0.0}
+             "transit": 0.0, "transit altitude": 0.0, "avoidance": 0.0}
     edges = 0
     moon_cut = 0
     for (lat, lon, elev, jd, target), row in zip(cases, rows):
         fields = row.split()
         midnight = float(fields[0])
         evenings, mornings = fields[1:5], fields[5:9][::-1]
-        moon_alt, lit, days_full, avoidance, separation, usable, ignoring, transit, transit_alt = map(
-            float, fields[9:18])
+        moon_alt, lit, days_full, avoidance, separation, usable, ignoring, transit, transit_alt, longest = map(
+            float, fields[9:19])
         where = f"{lat},{lon} on {ephem.Date(jd - JD_OF_DUBLIN)}"
         fault = lambda text: faults.append(f"{where}: {text}")
 
@@ -154,6 +157,9 @@ def main():
         fulls = [to_jd(ephem.previous_full_moon(middle)), to_jd(ephem.next_full_moon(middle))]
         nearest = min(abs(midnight - t) for t in fulls)
         checks.append(("full moon", abs(nearest - days_full) * 1440, 1.0))
+        # The Lorentzian rule from PyEphem's full Moon, the distance and width given.
+        distance, width = target[4]
+        checks.append(("avoidance", abs(distance / (1 + (nearest / width) ** 2) - avoidance), 0.01))
         o.date = midnight - JD_OF_DUBLIN
         theirs = min((to_jd(o.previous_transit(star)), to_jd(o.next_transit(star))), key=lambda t: abs(t - midnight))
         checks.append(("transit", abs(theirs - transit) * 86400, 60))
@@ -175,6 +181,7 @@ def main():
         end = float(morning) if morning != "-" else midnight + 0.5
         profile = horizon_profile(target[3])
         up_minutes = clear_minutes = 0
+        run = longest_run = 0
         steps = int((end - start) / MINUTE)
         for k in range(steps):
             o.date = start + (k + 0.5) * MINUTE - JD_OF_DUBLIN
@@ -182,19 +189,24 @@ def main():
             moon.compute(o)
             altitude, azimuth = math.degrees(star.alt), math.degrees(star.az)
             if altitude < max(target[2], horizon_at(profile, azimuth)):
+                run = 0
                 continue
             up_minutes += 1
             if math.degrees(moon.alt) < 0 or math.degrees(ephem.separation(moon, star)) >= avoidance:
                 clear_minutes += 1
+                run += 1
+                longest_run = max(longest_run, run)
+            else:
+                run = 0
         moon_cut += clear_minutes < up_minutes
-        for ours, counted in ((usable, clear_minutes), (ignoring, up_minutes)):
+        for ours, counted in ((usable, clear_minutes), (ignoring, up_minutes), (longest, longest_run)):
             difference = abs(ours * 60 - counted)
             worst["hours"] = max(worst["hours"], difference)
             if difference > 2:
                 fault(f"usable {ours * 60:.1f} min, counted {counted}")
     print(f"{len(cases)} nights ({moon_cut} where the Moon took hours away), {edges} twilight edges compared; worst differences: edge {worst['edge']:.1f} s, "
           f"Moon's altitude {worst['moon altitude']:.4f} deg, lit {worst['lit']:.5f}, full Moon "
-          f"{worst['full moon']:.2f} min, separation {worst['separation']:.4f} deg, transit {worst['transit']:.1f} s "
+          f"{worst['full moon']:.2f} min, avoidance {worst['avoidance']:.4f} deg, separation {worst['separation']:.4f} deg, transit {worst['transit']:.1f} s "
           f"at {worst['transit altitude']:.4f} deg, usable time "
           f"{worst['hours']:.2f} min; {len(faults)} faults")
     for text in faults[:40]:
