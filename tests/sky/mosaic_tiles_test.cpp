@@ -1,9 +1,11 @@
 #include "sky/mosaic_tiles.h"
+#include "sky/sexagesimal.h"
 
 #include <erfa.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 namespace velmora::sky {
@@ -101,6 +103,32 @@ TEST(MosaicTiles, AtAngleZeroColumnsGrowEastAndRowsNorth)
     EXPECT_GT(tiles[2].declination, tiles[0].declination);
     EXPECT_EQ(tiles[3].column, 2u);
     EXPECT_EQ(tiles[3].row, 2u);
+}
+
+struct Written {
+    double degrees;
+    const char* rightAscension;
+    const char* declination;
+};
+
+// The catalogue's way of writing places, rounded at the last digit, and
+// never 24h or 60s.
+TEST(Sexagesimal, PlacesAreWrittenAsTheCatalogueWritesThem)
+{
+    const Written rows[] = {
+        {0, "00:00:00.00", "+00:00:00.0"},
+        {10.684792, "00:42:44.35", "+10:41:05.3"},
+        {-5.391111, "23:38:26.13", "-05:23:28.0"},
+        {359.9999999, "00:00:00.00", ""},
+        {89.99999, "06:00:00.00", "+90:00:00.0"},
+        {-89.99999, "18:00:00.00", "-90:00:00.0"},
+    };
+    for (const Written& row : rows) {
+        EXPECT_EQ(rightAscensionText(row.degrees), row.rightAscension) << row.degrees;
+        if (std::abs(row.degrees) <= 90) {
+            EXPECT_EQ(declinationText(row.degrees), row.declination) << row.degrees;
+        }
+    }
 }
 
 } // namespace
