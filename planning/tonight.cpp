@@ -40,22 +40,21 @@ Tonight::Glance Tonight::glanceAt(const sky::DeepSkyObject& object) const
     double transit = figures_.twilight.midnight;
     for (int i = 0; i < 2; ++i)
         transit -= track.hourAngleAt(transit, observation_.site) / units::kSiderealDegreesPerDay;
-    return {grid_->measure(track.placeAt(julianDay_), observation_.horizon, observation_.minAltitude), transit,
+    return {hoursOf(track), transit,
         sky::refractedAltitude(track.horizontalAt(transit, observation_.site).altitude, refraction_),
         sky::separationDegrees(track.horizontalAt(julianDay_, observation_.site), moonNow_)};
 }
 
-sky::TargetNight Tonight::hoursOf(const sky::DeepSkyObject& object) const
+sky::TargetNight Tonight::hoursOf(const sky::BodyTrack& track) const
 {
-    return grid_->measure(placesOfDate_.of(*object.rightAscensionDeg, *object.declinationDeg), observation_.horizon,
-        observation_.minAltitude);
+    return grid_->measure(track.placeAt(julianDay_), observation_.horizon, observation_.minAltitude);
 }
 
 TargetTonight Tonight::target(const sky::DeepSkyObject& object, double pixelField, double radius) const
 {
     const sky::BodyTrack track = placesOfDate_.track(*object.rightAscensionDeg, *object.declinationDeg);
     return {sky::viewFromSite(false, track, 0, night_, pixelField, radius),
-        sky::separationDegrees(track.horizontalAt(julianDay_, observation_.site), moonNow_), hoursOf(object)};
+        sky::separationDegrees(track.horizontalAt(julianDay_, observation_.site), moonNow_), hoursOf(track)};
 }
 
 } // namespace velmora::planning

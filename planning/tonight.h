@@ -37,8 +37,6 @@ public:
     Tonight& operator=(const Tonight&) = delete;
 
     const NightFigures& figures() const { return figures_; }
-    // The object's usable hours alone; the object must have a place.
-    sky::TargetNight hoursOf(const sky::DeepSkyObject& object) const;
     // What a ranking shows of an object: its usable hours, its upper transit
     // nearest the night's middle with its refracted altitude there, and how
     // far the Moon stands from it at the moment.
@@ -62,6 +60,8 @@ private:
     sky::PlacesOfDate placesOfDate_;
     sky::Refraction refraction_;
     sky::Horizontal moonNow_;
+    // The usable hours of an object standing still on the sky.
+    sky::TargetNight hoursOf(const sky::BodyTrack& track) const;
     NightFigures figures_;
     std::optional<sky::NightGrid> grid_;
 };
