@@ -5,6 +5,7 @@
 #include "input_error.h"
 #include "strict_number.h"
 #include "text_file.h"
+#include "xml_reading.h"
 
 #include <pugixml.hpp>
 
@@ -18,79 +19,14 @@ namespace velmora::formats {
 
 namespace {
 
-// "line:column" of a byte offset, both counted from 1.
-std::string placeOf(std::string_view text, std::ptrdiff_t offset)
-{
-    const auto end = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(offset, 0, std::ptrdiff_t(text.size())));
-    std::size_t line = 1, lineStart = 0;
-    for (std::size_t i = 0; i < end; ++i) {
-        if (text[i] == '\n')
-            ++line, lineStart = i + 1;
-    }
-    return std::to_string(line) + ":" + std::to_string(end - lineStart + 1);
-}
+using xml::child;
+using xml::localName;
 
-std::string_view localName(std::string_view name)
-{
-    const auto colon = name.find(':');
-    return colon == std::string_view::npos ? name : name.substr(colon + 1);
-}
-
-// The elements below `node` by their local names, whatever their prefix.
-pugi::xml_node child(const pugi::xml_node& node, std::string_view name)
-{
-    for (const pugi::xml_node& element : node.children()) {
-        if (element.type() == pugi::node_element && localName(element.name()) == name)
-            return element;
-    }
-    return {};
-}
-
-class Reader {
+// The OAL reader: names of vendor and model, and entries added once.
+class Reader : public xml::Reader {
 public:
-    Reader(std::string_view text, const std::string& path) : text_(text), path_(path) { }
+    using xml::Reader::Reader;
 
-    [[noreturn]] void fail(const pugi::xml_node& node, const std::string& why) const
-    {
-        throw InputError(path_ + ":" + placeOf(text_, node.offset_debug()) + ": " + why);
-    }
-    // The element's text, the blanks about it trimmed unless it asks for
-    // them to be kept (xml:space="preserve", as names with edge blanks are
-    // written).
-    std::string textOf(const pugi::xml_node& node, std::string_view name) const
-    {
-        const pugi::xml_node element = child(node, name);
-        std::string value; // its text and CDATA parts, joined
-        for (const pugi::xml_node& part : element.children()) {
-            if (part.type() == pugi::node_pcdata || part.type() == pugi::node_cdata)
-                value += part.value();
-        }
-        if (std::string_view(element.attribute("xml:space").value()) != "preserve") {
-            const auto first = value.find_first_not_of(" \t\r\n");
-            value =
-                first == std::string::npos ? "" : value.substr(first, value.find_last_not_of(" \t\r\n") - first + 1);
-        }
-        if (!isValidUtf8(value))
-            fail(element, "<" + std::string(name) + "> is not UTF-8");
-        return value;
-    }
-    std::optional<double> optionalNumber(const pugi::xml_node& node, std::string_view name, NumberKind kind) const
-    {
-        const pugi::xml_node element = child(node, name);
-        if (!element)
-            return std::nullopt;
-        try {
-            return strictNumber(textOf(node, name), kind);
-        } catch (const InputError& error) {
-            fail(element, "<" + std::string(name) + ">: " + error.what());
-        }
-    }
-    double number(const pugi::xml_node& node, std::string_view name, NumberKind kind = NumberKind::Positive) const
-    {
-        if (const auto value = optionalNumber(node, name, kind))
-            return *value;
-        fail(node, "<" + std::string(localName(node.name())) + "> has no <" + std::string(name) + ">");
-    }
     // Vendor and model, as people say it: "Celestron C8".
     std::string name(const pugi::xml_node& node) const
     {
@@ -112,10 +48,6 @@ public:
         if (!shelf.add(std::move(item)))
             fail(node, echoed(name) + " is named twice");
     }
-
-private:
-    std::string_view text_;
-    const std::string& path_;
 };
 
 bool isOfType(const pugi::xml_node& node, std::string_view type)
@@ -125,32 +57,6 @@ bool isOfType(const pugi::xml_node& node, std::string_view type)
             return true;
     }
     return false;
-}
-
-// Where a document type declaration starts: XML allows one only in the
-// prolog, among comments, processing instructions and blanks; elsewhere
-// "<!DOCTYPE" is text, a comment or CDATA, and the parser judges it.
-std::optional<std::size_t> declarationAt(std::string_view text)
-{
-    std::size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    while (true) {
-        at = text.find_first_not_of(" \t\r\n", at);
-        if (at == std::string_view::npos)
-            return std::nullopt;
-        const std::string_view rest = text.substr(at);
-        const auto skipPast = [&](std::string_view end) {
-            const auto found = text.find(end, at);
-            at = found == std::string_view::npos ? text.size() : found + end.size();
-        };
-        if (rest.starts_with("<!--"))
-            skipPast("-->");
-        else if (rest.starts_with("<?"))
-            skipPast("?>");
-        else if (rest.starts_with("<!"))
-            return at;
-        else
-            return std::nullopt;
-    }
 }
 
 // Fixed notation: the schema's decimals take no exponent.
@@ -166,14 +72,8 @@ std::string decimalText(double value)
 void readOal(std::string_view text, const std::string& path, optics::EquipmentCatalogue& catalogue,
     std::vector<std::string>& warnings)
 {
-    if (const auto at = declarationAt(text))
-        throw InputError(path + ":" + placeOf(text, std::ptrdiff_t(*at)) +
-            ": a document type declaration is not accepted (no entities are defined or expanded)");
     pugi::xml_document document;
-    const pugi::xml_parse_result parsed =
-        document.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
-    if (!parsed)
-        throw InputError(path + ":" + placeOf(text, parsed.offset) + ": " + parsed.description());
+    xml::load(document, text, path);
     const Reader reader(text, path);
     const pugi::xml_node root = document.document_element();
     if (localName(root.name()) != "observations")
