@@ -3,6 +3,7 @@
 #include "app/app_identity.h"
 #include "date_text.h"
 #include "deep_sky_options.h"
+#include "exposure_options.h"
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
 #include "formats/text_file.h"
@@ -135,7 +136,14 @@ std::vector<std::string> namesOf(const std::array<Item, N>& items, Name name)
     return names;
 }
 
-DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, planning::SiteRequest& siteOptions)
+// The options whose combinations are checked once they are parsed.
+struct OptionSets {
+    DeepSkyOptionSet deepSky;
+    ExposureOptionSet exposure;
+};
+
+OptionSets describeOptions(
+    CLI::App& app, Options& o, planning::SiteRequest& siteOptions, planning::ExposureRequest& exposureOptions)
 {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast); // the last one counts
 
@@ -225,6 +233,11 @@ DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, planning::SiteReques
     describeSiteOptions(app, siteOptions, date);
     const DeepSkyOptionSet deepSky =
         describeDeepSkyOptions(app, o, {date, frame, svg, list, sweep, sortBy, seeing, exportFormat});
+    const ExposureOptionSet exposure = describeExposureOptions(app, o, exposureOptions);
+    for (CLI::Option* figure : exposure.figures)
+        list->excludes(figure), sweep->excludes(figure), exportFormat->excludes(figure);
+    exposure.rankBy->needs(deepSky.suggest);
+    deepSky.suggest->excludes(exposure.surfaceBrightness);
     frame->needs(svg);
     exportFormat->needs(output);
     output->needs(exportFormat);
@@ -241,7 +254,7 @@ DeepSkyOptionSet describeOptions(CLI::App& app, Options& o, planning::SiteReques
     list->excludes(lens), sweep->excludes(lens);
     for (CLI::Option* option : {date, frame, svg})
         list->excludes(option), sweep->excludes(option);
-    return deepSky;
+    return {deepSky, exposure};
 }
 
 // What CLI11 cannot say, as it depends on what an option's value names.
@@ -280,7 +293,8 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     app.footer(helpFooter());
     app.set_version_flag("--version", "velmora-calc " + std::string(kVersionText));
     planning::SiteRequest site;
-    const DeepSkyOptionSet deepSky = describeOptions(app, options, site);
+    planning::ExposureRequest exposure;
+    const OptionSets sets = describeOptions(app, options, site, exposure);
     if (argc <= 1)
         throw UsageError(kUsageLine);
     try {
@@ -296,8 +310,10 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     } catch (const CLI::ParseError& error) {
         throw UsageError(error.what());
     }
-    options.observation = planning::observationOf(site);
-    checkCombinations(options, deepSky);
+    options.observation = planning::observationOf(site, options.band);
+    if (isExposureAsked(sets.exposure))
+        options.exposure = std::move(exposure);
+    checkCombinations(options, sets.deepSky);
     checkOutputsAreNotInputs(options);
     return options;
 }

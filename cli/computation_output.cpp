@@ -21,6 +21,19 @@ Record withoutEmpty(Record record)
     return record;
 }
 
+// A section whose notes are a sentence: below the figures, not in their column.
+void writeTextWithNotes(std::ostream& out, std::string_view title, Record record, std::string_view notesId)
+{
+    out << '\n' << title << '\n';
+    const auto notes = std::ranges::find(record, notesId, &Field::id);
+    const std::string sentence = notes != record.end() ? std::get<std::string>(notes->value) : std::string();
+    if (notes != record.end())
+        record.erase(notes);
+    writeTextRecord(out, record);
+    if (!sentence.empty())
+        out << "  " << sentence << '\n';
+}
+
 void writeText(std::ostream& out, const Computation& c)
 {
     out << "Optical train\n";
@@ -50,22 +63,15 @@ void writeText(std::ostream& out, const Computation& c)
             table->row(tileRecord(tile, c.target->mosaic->cameraAngle));
         table->finish();
     }
-    if (c.night) {
-        out << "\nTonight\n";
-        // The notes are a sentence: below the figures, not in their column.
-        Record night = withoutEmpty(nightRecord(*c.night));
-        const auto notes = std::ranges::find(night, std::string_view("night_notes"), &Field::id);
-        const std::string sentence = notes != night.end() ? std::get<std::string>(notes->value) : std::string();
-        if (notes != night.end())
-            night.erase(notes);
-        writeTextRecord(out, night);
-        if (!sentence.empty())
-            out << "  " << sentence << '\n';
-    }
+    if (c.night)
+        writeTextWithNotes(out, "Tonight", withoutEmpty(nightRecord(*c.night)), "night_notes");
     if (c.targetTonight) {
         out << "\nTarget from the site\n";
         writeTextRecord(out, withoutEmpty(targetSiteRecord(*c.targetTonight)));
     }
+    if (c.exposure)
+        writeTextWithNotes(
+            out, "Exposure", withoutEmpty(exposureRecord(*c.exposure, c.target.has_value())), "exposure_notes");
     if (c.sky) {
         out << "\nBodies on " << sky::isoText(c.sky->moment) << "\n";
         const std::vector<const sky::BodyView*> bodies = planning::bodiesOutward(*c.sky);
@@ -115,6 +121,8 @@ void writeJson(std::ostream& out, const Computation& c)
         out << ",\n  \"night\": " << jsonObject(nightRecord(*c.night));
     if (c.targetTonight)
         out << ",\n  \"target_site\": " << jsonObject(targetSiteRecord(*c.targetTonight));
+    if (c.exposure)
+        out << ",\n  \"exposure\": " << jsonObject(exposureRecord(*c.exposure, c.target.has_value()));
     if (c.sky) {
         out << ",\n  \"date\": " << jsonValue(sky::isoText(c.sky->moment));
         if (c.sky->observation)
@@ -134,14 +142,16 @@ void append(Record& into, Record&& more)
 }
 
 // One table: the target's row (a row a mosaic tile, for a capture program
-// to import) or else, on a date, the bodies; the night's fields follow on
-// every row.
+// to import) or else, on a date, the bodies; the night's and the exposure's
+// fields follow on every row.
 void writeCsv(std::ostream& out, const Computation& c)
 {
     const auto table = rowWriter(out, Format::Csv);
     const auto withNight = [&c](Record row) {
         if (c.night)
             append(row, nightRecord(*c.night));
+        if (c.exposure)
+            append(row, exposureRecord(*c.exposure, c.target.has_value()));
         return row;
     };
     if (c.sky && !c.target) {

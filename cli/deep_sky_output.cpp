@@ -18,7 +18,7 @@ void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>&
 }
 
 void writeSuggestions(
-    std::ostream& out, const std::vector<planning::Suggestion>& suggestions, bool tonight, Format format)
+    std::ostream& out, const std::vector<planning::Suggestion>& suggestions, bool tonight, bool exposure, Format format)
 {
     if (suggestions.empty() && format == Format::Text) {
         out << "No object of the catalogue fits this rig with the fill, kind and magnitude asked for"
@@ -29,16 +29,18 @@ void writeSuggestions(
         "target", "type", "magnitude", "major_axis_arcmin", "minor_axis_arcmin", "fill", "best_angle_deg"};
     if (tonight)
         columns.insert(columns.end(), {"usable_hours", "transit_utc", "transit_altitude_deg", "moon_separation_deg"});
+    if (exposure)
+        columns.insert(columns.end(), {"surface_brightness", "hours_needed"});
     const auto table = rowWriter(out, format, columns);
     for (const planning::Suggestion& suggestion : suggestions)
-        table->row(suggestionRecord(suggestion));
+        table->row(suggestionRecord(suggestion, exposure));
     if (suggestions.empty()) { // scripts still get the columns
         sky::DeepSkyObject none {};
         none.type = sky::findDeepSkyType("G");
-        planning::Suggestion shape {{&none, {}, {}, {}, std::nullopt}, std::nullopt};
+        planning::Suggestion shape {{&none, {}, {}, {}, std::nullopt}, std::nullopt, std::nullopt};
         if (tonight)
             shape.tonight = planning::Tonight::Glance {};
-        table->header(suggestionRecord(shape));
+        table->header(suggestionRecord(shape, exposure));
     }
     table->finish();
 }

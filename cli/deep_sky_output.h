@@ -12,8 +12,9 @@ namespace velmora::cli {
 // The rigs ranked for one target, one row each.
 void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>& rigs, Format format);
 
-// The objects --suggest offers, one row each; with `tonight`, with tonight's figures.
-void writeSuggestions(
-    std::ostream& out, const std::vector<planning::Suggestion>& suggestions, bool tonight, Format format);
+// The objects --suggest offers, one row each; with `tonight`, with
+// tonight's figures; with `exposure`, with the hours each needs.
+void writeSuggestions(std::ostream& out, const std::vector<planning::Suggestion>& suggestions, bool tonight,
+    bool exposure, Format format);
 
 } // namespace velmora::cli

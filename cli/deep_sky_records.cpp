@@ -37,6 +37,7 @@ Record targetRecord(const sky::TargetFraming& f)
         {"ra_deg", "RA", "deg", numberOrEmpty(o.rightAscensionDeg)},
         {"dec_deg", "Dec", "deg", numberOrEmpty(o.declinationDeg)},
         {"magnitude", "Magnitude", "", numberOrEmpty(o.magnitude)},
+        {"magnitude_band", "Magnitude band", "", o.magnitudeBand ? Value(std::string(1, o.magnitudeBand)) : Value()},
         {"major_axis_arcmin", "Major axis", "arcmin", f.shape.outline.majorAxis},
         {"minor_axis_arcmin", "Minor axis", "arcmin", f.shape.outline.minorAxis},
         {"position_angle_deg", "Position angle", "deg", f.shape.outline.positionAngle},

@@ -96,15 +96,17 @@ Record tileRecord(const sky::MosaicTile& tile, double cameraAngle)
     };
 }
 
-Record suggestionRecord(const planning::Suggestion& s)
+Record suggestionRecord(const planning::Suggestion& s, bool withExposure)
 {
     Record record = targetRecord(s.framing);
-    if (!s.tonight)
-        return record;
-    appendTonight(record, s.tonight->hours);
-    record.push_back({"transit_utc", "Transit", "UTC", UtcTime {s.tonight->transit}});
-    record.push_back({"transit_altitude_deg", "At transit", "deg", s.tonight->transitAltitude});
-    record.push_back({"moon_separation_deg", "From the Moon", "deg", s.tonight->moonSeparation});
+    if (s.tonight) {
+        appendTonight(record, s.tonight->hours);
+        record.push_back({"transit_utc", "Transit", "UTC", UtcTime {s.tonight->transit}});
+        record.push_back({"transit_altitude_deg", "At transit", "deg", s.tonight->transitAltitude});
+        record.push_back({"moon_separation_deg", "From the Moon", "deg", s.tonight->moonSeparation});
+    }
+    if (withExposure)
+        appendTargetExposure(record, s.exposure ? &*s.exposure : nullptr);
     return record;
 }
 

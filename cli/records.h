@@ -71,8 +71,14 @@ Record nightRecord(const planning::NightFigures& night);
 Record targetSiteRecord(const planning::TargetTonight& tonight);
 // One frame of a target's mosaic: where to point for it.
 Record tileRecord(const sky::MosaicTile& tile, double cameraAngle);
-// An object --suggest offers, with tonight's figures when a site was given.
-Record suggestionRecord(const planning::Suggestion& suggestion);
+// The exposure of the rig under its sky and, when known, of the target;
+// `targetAsked` says a target's figures were wanted.
+Record exposureRecord(const planning::ExposureFigures& exposure, bool targetAsked);
+// A target's exposure figures after `into`'s, empty without them.
+void appendTargetExposure(Record& into, const planning::TargetExposure* exposure);
+// An object --suggest offers, with tonight's figures when a site was given
+// and, `withExposure`, what it takes (empty where its brightness is unknown).
+Record suggestionRecord(const planning::Suggestion& suggestion, bool withExposure);
 Record telescopeRecord(const optics::Telescope& telescope);
 Record cameraRecord(const optics::Camera& camera);
 Record lensRecord(const optics::Lens& lens);

@@ -30,6 +30,9 @@ constexpr std::array kWords = {
     SubjectWords {Subject::Target, "--target", ""},
     SubjectWords {Subject::Suggest, "--suggest", ""},
     SubjectWords {Subject::Frame, "--frame", ""},
+    SubjectWords {Subject::Obstruction, "--obstruction", ""},
+    SubjectWords {Subject::Gain, "--gain", "--gain"},
+    SubjectWords {Subject::RankBy, "--rank-by", ""},
 };
 
 const SubjectWords& wordsFor(Subject subject)

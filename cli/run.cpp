@@ -193,7 +193,7 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
     }
     if (options.suggest) {
         writeSuggestions(out, planning::suggestTargets(options, catalogue, *deepSky),
-            options.observation && options.date, options.format);
+            options.observation && options.date, options.exposure.has_value(), options.format);
         return kDone;
     }
     const planning::Computation computation = planning::computeRig(options, catalogue, deepSky ? &*deepSky : nullptr);

@@ -6,6 +6,7 @@
 #include "formats/readable_number.h"
 #include "formats/strict_number.h"
 #include "read_option.h"
+#include "value_readers.h"
 
 #include <string>
 #include <vector>
@@ -13,30 +14,6 @@
 namespace velmora::cli {
 
 namespace {
-
-// The numbers of a text split at `separator`; a refusal quotes the whole.
-std::vector<double> numbersOf(const std::string& text, char separator)
-{
-    std::vector<double> numbers;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = text.find(separator, start);
-        try {
-            numbers.push_back(formats::strictNumber(text.substr(start, end - start)));
-        } catch (const formats::InputError& error) {
-            throw formats::InputError(formats::echoed(text) + ": " + error.what());
-        }
-        if (end == std::string::npos)
-            return numbers;
-        start = end + 1;
-    }
-}
-
-void requireWithin(double value, double lowest, double highest, const std::string& what)
-{
-    if (value < lowest || value > highest)
-        throw formats::InputError(what + " " + formats::exactNumber(value) + " is not from " +
-            formats::readableNumber(lowest) + " to " + formats::readableNumber(highest));
-}
 
 sky::GeoSite siteOf(const std::string& text)
 {
@@ -48,16 +25,6 @@ sky::GeoSite siteOf(const std::string& text)
     requireWithin(site.longitude, -180, 180, "the longitude");
     requireWithin(site.elevation, -500, 9000, "the elevation (m)");
     return site;
-}
-
-std::pair<double, double> bandOf(const std::string& text)
-{
-    const std::vector<double> ends = numbersOf(text, '-');
-    if (ends.size() != 2 || !(ends[0] < ends[1]))
-        throw formats::InputError(formats::echoed(text) + " is not a band NM-NM from shorter to longer");
-    requireWithin(ends[0], 300, 2000, "the band's end");
-    requireWithin(ends[1], 300, 2000, "the band's end");
-    return {ends[0], ends[1]};
 }
 
 sky::MoonAvoidance moonAvoidanceOf(const std::string& text)
@@ -84,15 +51,6 @@ sky::Darkness darknessOf(const std::string& text)
     return level->darkness;
 }
 
-auto numberWithin(double lowest, double highest, const char* what)
-{
-    return [=](const std::string& text) {
-        const double value = formats::strictNumber(text);
-        requireWithin(value, lowest, highest, what);
-        return value;
-    };
-}
-
 } // namespace
 
 void describeSiteOptions(CLI::App& app, planning::SiteRequest& o, CLI::Option* date)
@@ -111,14 +69,6 @@ void describeSiteOptions(CLI::App& app, planning::SiteRequest& o, CLI::Option* d
             "Relative humidity at the site (default 50)", "PERCENT"),
         readOption(app, "--min-altitude", o.minAltitude, numberWithin(0, 90, "the altitude"),
             "The lowest altitude worth imaging, for the night's window (default 30)", "DEG"),
-        readOption(
-            app, "--band", o.shortest,
-            [&o](const std::string& text) {
-                const auto [shortest, longest] = bandOf(text);
-                o.longest = longest;
-                return shortest;
-            },
-            "The band whose ends the atmosphere spreads apart (default 400-700)", "NM-NM"),
         readOption(
             app, "--mount", o.altAzMount,
             [](const std::string& text) {

@@ -141,8 +141,11 @@ template <typename Fail> sky::DeepSkyObject objectOf(const CsvView& record, cons
     object.minorAxis = number(kMinor, true);
     object.positionAngle = number(kAngle, false);
     object.magnitude = number(kVMag, false);
-    if (!object.magnitude)
+    object.magnitudeBand = object.magnitude ? 'V' : 0;
+    if (!object.magnitude) {
         object.magnitude = number(kBMag, false);
+        object.magnitudeBand = object.magnitude ? 'B' : 0;
+    }
     if (const auto messier = number(kMessier, true)) {
         if (*messier != std::floor(*messier) || *messier > 110)
             fail("M " + echoed(field(kMessier)) + " is not a Messier number");

@@ -1,5 +1,7 @@
 #include "exposure.h"
 
+#include "units/angles.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -14,8 +16,15 @@ constexpr double kLightSpeed = 2.99792458e10; // cm s^-1
 constexpr double kAngstromsPerNanometre = 10;
 constexpr double kSquareCentimetresPerSquareMillimetre = 0.01;
 constexpr double kBayerShare = 1.0 / 3; // of the band a colour pixel sees
+constexpr double kMillimetresPerMicrometre = 1e-3;
 
 } // namespace
+
+double pixelSolidAngle(const OpticalTrain& train)
+{
+    const double perMicrometre = units::kArcsecPerRadian * kMillimetresPerMicrometre / train.effectiveFocalLength();
+    return train.effectivePixelSize() * perMicrometre * train.effectivePixelHeight() * perMicrometre;
+}
 
 double zeroPointPhotons()
 {
@@ -27,8 +36,8 @@ double electronRate(double magnitude, const LightPath& p)
     const double area = std::numbers::pi / 4 * (p.aperture * p.aperture - p.obstruction * p.obstruction) *
         kSquareCentimetresPerSquareMillimetre;
     const double band = p.bandWidth * kAngstromsPerNanometre * (p.colour ? kBayerShare : 1);
-    return zeroPointPhotons() * band * std::pow(10, -0.4 * magnitude) * area * p.pixelField * p.pixelField *
-        p.quantumEfficiency * p.transmission;
+    return zeroPointPhotons() * band * std::pow(10, -0.4 * magnitude) * area * p.pixelArea * p.quantumEfficiency *
+        p.transmission;
 }
 
 double meanSurfaceBrightness(double magnitude, double a, double b)
@@ -53,6 +62,13 @@ double signalToNoise(const PixelNoise& p, double seconds, double subs)
     const double signal = p.signalRate * seconds;
     const double noise = std::sqrt((p.signalRate + p.skyRate + p.darkRate) * seconds + p.readNoise * p.readNoise);
     return std::sqrt(subs) * signal / noise;
+}
+
+std::optional<double> skyLimitedSeconds(const PixelNoise& p, double target)
+{
+    if (!(p.signalRate > 0))
+        return std::nullopt;
+    return target * target * (p.signalRate + p.skyRate + p.darkRate) / (p.signalRate * p.signalRate);
 }
 
 std::optional<double> subsToReach(const PixelNoise& pixel, double seconds, double target)

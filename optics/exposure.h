@@ -1,5 +1,7 @@
 #pragma once
 
+#include "optical_train.h"
+
 #include <optional>
 
 namespace velmora::optics {
@@ -20,12 +22,16 @@ namespace velmora::optics {
 struct LightPath {
     double aperture; // mm
     double obstruction = 0; // mm, the central obstruction's diameter
-    double pixelField; // arcsec, along each side of an effective pixel
+    double pixelArea; // square arcseconds an effective pixel sees
     double bandWidth = 300; // nm
     double quantumEfficiency = 0.6; // 0 to 1
     double transmission = 0.9; // of the optics, 0 to 1
     bool colour = false;
 };
+
+// The square arcseconds one effective pixel of the train sees: its width's
+// field times its height's, binning and barlow included.
+double pixelSolidAngle(const OpticalTrain& train);
 
 // The photons of a zero-magnitude surface, per second, square centimetre
 // and angstrom, at the V band's centre.
@@ -55,6 +61,11 @@ struct PixelNoise {
     double readNoise; // electrons
 };
 double signalToNoise(const PixelNoise& pixel, double seconds, double subs);
+
+// The exposure (seconds) that reaches `target` signal-to-noise without read
+// noise: what long subs approach, S^2 t / (S + sky + dark) = target^2.
+// None when the signal is nothing.
+std::optional<double> skyLimitedSeconds(const PixelNoise& pixel, double target);
 
 // How many subs of `seconds` reach `target` signal-to-noise; none when the
 // signal is nothing.

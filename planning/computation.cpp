@@ -77,7 +77,7 @@ Computation computeRig(
     std::optional<ChosenTarget> target;
     if (request.target)
         target = chooseTarget(*deepSky, *request.target);
-    Computation computation {chooseTrain(request, catalogue), {}, {}, {}, {}, {}, {}, {}, {}};
+    Computation computation {chooseTrain(request, catalogue), {}, {}, {}, {}, {}, {}, {}, {}, {}};
     const optics::OpticalTrain& train = computation.chosen.train;
     const sky::SkyField field = sky::skyFieldOf(train);
     if (target)
@@ -98,6 +98,13 @@ Computation computeRig(
     if (target) {
         computation.target = frameTarget(*target, field, request.overlap);
         computation.tiles = tilesOf(*computation.target);
+    }
+    if (request.exposure && pixelField && *pixelField > 0) {
+        const ExposurePlan plan(*request.exposure, request.band, train);
+        const auto& tonight = computation.targetTonight;
+        computation.exposure =
+            plan.withTarget(target ? target->object : nullptr, target ? &computation.target->shape.outline : nullptr,
+                tonight ? std::optional(tonight->hours.usable.hours) : std::nullopt);
     }
     if (request.frame)
         computation.framedBody = bodyToFrame(computation, request);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/calculation.h"
+#include "exposure_plan.h"
 #include "optics/sampling.h"
 #include "request.h"
 #include "sky/bodies.h"
@@ -26,11 +27,13 @@ struct Computation {
     std::optional<TargetTonight> targetTonight; // the target from the site, when it has a place
     std::vector<sky::MosaicTile>
         tiles; // of the target's mosaic, when it has a place and one a capture program can take
+    std::optional<ExposureFigures> exposure; // with any figure of the exposure, when the pixel field was computed
 };
 
 // One rig answered whole: the train chosen from the catalogue, the file
 // header and the request's figures, the results, the sampling advice, the
-// bodies on the date, the target framed and the body to picture checked.
+// bodies on the date, the target framed, its exposure and the body to
+// picture checked.
 // `deepSky` is needed when the request names a target. Whatever the
 // request cannot have throws Refusal, before anything is answered.
 Computation computeRig(

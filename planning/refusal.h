@@ -23,6 +23,9 @@ enum class Subject {
     Target,
     Suggest,
     Frame,
+    Obstruction,
+    Gain,
+    RankBy,
 };
 
 // A request that cannot be answered, and why, in words a person reads. A

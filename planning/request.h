@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/quantities.h"
+#include "exposure_request.h"
 #include "optics/sampling.h"
 #include "sky/bodies.h"
 #include "sky/moment.h"
@@ -15,6 +16,10 @@ namespace velmora::planning {
 // What a front end asks, read and checked: every number read, every name of
 // a rule, body or result resolved. Equipment names stay names until the
 // catalogues are loaded.
+// The order of the suggestions; none for the usual one: the most usable
+// hours tonight from a site on a date, else the largest fill.
+enum class SuggestionRank { Fill, UsableHours, HoursNeeded };
+
 struct Request {
     std::optional<double> aperture; // mm
     std::optional<double> focalLength; // mm
@@ -40,7 +45,10 @@ struct Request {
     bool suggest = false;
     sky::SuggestionFilter suggestion;
     double minHours = 0; // the least usable hours a suggestion needs tonight
+    std::optional<SuggestionRank> rankBy;
     std::optional<sky::Observation> observation; // the site, its air, band and mount
+    FilterBand band; // the filter's, for the exposure and the dispersion
+    std::optional<ExposureRequest> exposure; // with any figure of the exposure
 };
 
 } // namespace velmora::planning

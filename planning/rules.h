@@ -18,4 +18,11 @@ inline bool isCorrectorAdvised(double dispersionPixels)
     return dispersionPixels > kCorrectorPastPixels;
 }
 
+// Without a reading of the sky, a rural one is assumed, and said so.
+inline constexpr double kAssumedSqm = 21.0;
+
+// A sub is long enough once the sky's light would fill this share of the
+// well: the rest is room for the target and the stars.
+inline constexpr double kSkyShareOfWell = 0.25;
+
 } // namespace velmora::planning

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exposure_request.h"
 #include "sky/site_view.h"
 
 #include <optional>
@@ -15,15 +16,14 @@ struct SiteRequest {
     double temperature = 10; // degrees Celsius
     double humidity = 50; // percent
     double minAltitude = 30; // degrees
-    double shortest = 400; // nm
-    double longest = 700;
     bool altAzMount = false;
     std::optional<sky::Darkness> darkness; // none for each kind's own
     sky::HorizonProfile horizon;
     sky::MoonAvoidance moonAvoidance;
 };
 
-// The observation a site request describes; none without a site.
-std::optional<sky::Observation> observationOf(const SiteRequest& request);
+// The observation a site request describes through the filter's band; none
+// without a site.
+std::optional<sky::Observation> observationOf(const SiteRequest& request, const FilterBand& band = {});
 
 } // namespace velmora::planning

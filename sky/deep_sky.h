@@ -47,6 +47,7 @@ struct DeepSkyObject {
     std::optional<double> minorAxis;
     std::optional<double> positionAngle; // degrees, north through east
     std::optional<double> magnitude; // V, else B
+    char magnitudeBand = 0; // 'V' or 'B', the magnitude's
     int messier = 0; // 0 when none
     std::string ngc; // the NGC or IC number it also bears, "0651"
     std::string ic;

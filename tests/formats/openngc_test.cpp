@@ -38,6 +38,7 @@ TEST(OpenNgc, ReadsTheCatalogueLines)
         EXPECT_EQ(*m31->minorAxis, 69.66);
         EXPECT_EQ(*m31->positionAngle, 35);
         EXPECT_EQ(*m31->magnitude, 3.44); // V before B
+        EXPECT_EQ(m31->magnitudeBand, 'V');
         EXPECT_EQ(m31->type->words, "galaxy");
     }
 }

@@ -13,15 +13,32 @@ namespace {
 // The sky rate is derived here a second way, in SI units step by step.
 TEST(Exposure, TheWorkedCheckHoldsAgainstADerivationInSiUnits)
 {
-    const LightPath path {100, 0, 206.264806 * 3.76 / 500, 300, 0.8, 1, false};
+    const OpticalTrain train {100, 500, 3.76, 6248, 4176};
+    const double pixelField = 206.264806247 * 3.76 / 500; // arcseconds a radian, published
+    const LightPath path {100, 0, pixelSolidAngle(train), 300, 0.8, 1, false};
     const double flux = 3.631e-11; // W m^-2 nm^-1, the same zero point
     const double photonEnergy = 6.62607015e-34 * 299792458.0 / 545e-9; // J
     const double area = M_PI * 0.05 * 0.05; // m^2
-    const double sky = flux * 300 / photonEnergy * area * std::pow(10, -8.4) * std::pow(path.pixelField, 2) * 0.8;
+    const double sky = flux * 300 / photonEnergy * area * std::pow(10, -8.4) * pixelField * pixelField * 0.8;
     EXPECT_NEAR(electronRate(21, path), sky, sky * 1e-9);
     EXPECT_NEAR(electronRate(21, path), 1.80, 0.005);
     EXPECT_NEAR(shortestSub(1.46, electronRate(21, path), 0.05), 11.6, 0.05);
     EXPECT_NEAR(zeroPointPhotons(), 996, 0.5);
+}
+
+// 1.551" a side unbinned; binning and a barlow act on each side, a taller
+// pixel on its height.
+TEST(Exposure, APixelSeesItsFieldAlongBothSides)
+{
+    OpticalTrain train {100, 500, 3.76, 6248, 4176};
+    EXPECT_NEAR(std::sqrt(pixelSolidAngle(train)), 1.551, 0.0005);
+    const double plain = pixelSolidAngle(train);
+    train.binning = 2;
+    EXPECT_NEAR(pixelSolidAngle(train) / plain, 4, 1e-12);
+    train.barlow = 2;
+    EXPECT_NEAR(pixelSolidAngle(train) / plain, 1, 1e-12);
+    train.binning = 1, train.barlow = 1, train.pixelHeight = 3.76 * 1.5;
+    EXPECT_NEAR(pixelSolidAngle(train) / plain, 1.5, 1e-12);
 }
 
 // At the shortest sub the read noise raises the sky's noise by just the
@@ -62,7 +79,7 @@ TEST(Exposure, EachPartOfTheChainScalesTheRate)
     const LightPath plain {200, 0, 1, 300, 0.6, 0.9, false};
     const Factor rows[] = {
         {"a colour sensor's pixel sees a third of the band", {200, 0, 1, 300, 0.6, 0.9, true}, 1.0 / 3},
-        {"binned 2x2, the pixel field doubles", {200, 0, 2, 300, 0.6, 0.9, false}, 4},
+        {"binned 2x2, the pixel sees four times the sky", {200, 0, 4, 300, 0.6, 0.9, false}, 4},
         {"a third of the diameter obstructed", {200, 200.0 / 3, 1, 300, 0.6, 0.9, false}, 8.0 / 9},
         {"half the band", {200, 0, 1, 150, 0.6, 0.9, false}, 0.5},
         {"twice the aperture", {400, 0, 1, 300, 0.6, 0.9, false}, 4},
