@@ -8,6 +8,7 @@
 #include "planning/suggestions.h"
 #include "planning/sweep.h"
 #include "planning/target_choice.h"
+#include "planning_refusal.h"
 #include "presets/catalogue.h"
 #include "support/temp_file.h"
 
@@ -19,24 +20,6 @@
 
 namespace velmora::planning {
 namespace {
-
-// The subject a request is refused about, and whether a figure was missing.
-struct Refused {
-    Subject subject;
-    bool missing;
-    std::string reason;
-};
-
-Refused refusalOf(const std::function<void()>& answer)
-{
-    try {
-        answer();
-    } catch (const Refusal& refusal) {
-        return {refusal.subject(), refusal.missing(), refusal.what()};
-    }
-    ADD_FAILURE() << "not refused";
-    return {Subject::Frame, false, ""};
-}
 
 Request rig(const char* telescope, const char* camera)
 {

@@ -1,0 +1,168 @@
+#include "cli_json.h"
+#include "support/temp_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace velmora::cli {
+namespace {
+
+// The issue's worked rig: 100 mm at 500 mm with 3.76 um pixels, QE 0.8, no
+// loss in the optics.
+const std::vector<std::string> kRig = {
+    "--aperture", "100", "--focal-length", "500", "--pixel-size", "3.76", "--width", "6248", "--height", "4176"};
+const std::vector<std::string> kWorkedRig = with(kRig, {"--qe", "0.8", "--transmission", "1"});
+
+TEST(ExposureCli, TheWorkedCheckComesOutInEveryFormat)
+{
+    const std::vector<std::string> args = with(kWorkedRig, {"--sqm", "21", "--read-noise", "1.46"});
+    const Json exposure = jsonOf(args)["exposure"];
+    EXPECT_NEAR(exposure["sky_rate"].get<double>(), 1.80, 0.005);
+    EXPECT_NEAR(exposure["sub_s"].get<double>(), 11.6, 0.05);
+    EXPECT_EQ(exposure["sqm_assumed"], false);
+    EXPECT_TRUE(exposure["exposure_notes"].is_null());
+
+    const Invocation text = invoke(args);
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("\nExposure\n"), std::string::npos);
+    EXPECT_NE(text.out.find("11.56"), std::string::npos);
+    const Invocation csv = invoke(with(args, {"--format", "csv"}));
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_NE(csv.out.find(",sky_rate,"), std::string::npos);
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 2);
+}
+
+// Any figure of the exposure asks for it, and what was assumed is said.
+TEST(ExposureCli, AnyFigureAsksForTheExposureAndTheAssumptionsAreSaid)
+{
+    EXPECT_FALSE(jsonOf(kRig).contains("exposure"));
+    EXPECT_TRUE(jsonOf(with(kRig, {"--colour"})).contains("exposure"));
+    const Json assumed = jsonOf(with(kWorkedRig, {"--target", "M27"}))["exposure"];
+    EXPECT_EQ(assumed["sqm_assumed"], true);
+    const std::string notes = assumed["exposure_notes"];
+    EXPECT_NE(notes.find("give --sqm"), std::string::npos) << notes;
+    EXPECT_NE(notes.find("give --read-noise"), std::string::npos) << notes;
+    EXPECT_EQ(assumed["surface_brightness_from"], "V magnitude over the outline");
+    EXPECT_GT(assumed["hours_needed"].get<double>(), 0);
+    const Json none = jsonOf(with(kRig, {"--band", "500-600"}));
+    EXPECT_FALSE(none.contains("exposure")) << "the band alone is the dispersion's too";
+}
+
+// A narrower band lets less light through and spreads less: --band no
+// longer needs a site, and with one it is the dispersion's too.
+TEST(ExposureCli, TheBandIsTheFiltersForTheExposureAndTheDispersion)
+{
+    const std::vector<std::string> site = {"--date", "2026-12-20T20:00Z", "--site", "45.46,9.19", "--target", "M42"};
+    const Json wide = jsonOf(with(with(kWorkedRig, site), {"--sqm", "21"}));
+    const Json narrow = jsonOf(with(with(kWorkedRig, site), {"--sqm", "21", "--band", "640-670"}));
+    EXPECT_NEAR(narrow["exposure"]["sky_rate"].get<double>() / wide["exposure"]["sky_rate"].get<double>(), 0.1, 1e-9);
+    EXPECT_LT(narrow["target_site"]["dispersion_arcsec"].get<double>(),
+        wide["target_site"]["dispersion_arcsec"].get<double>() / 5);
+    EXPECT_GT(narrow["exposure"]["snr_tonight"].get<double>(), 0);
+}
+
+constexpr const char* kCameraFile = R"(<Camera>
+  <CameraId>Example</CameraId>
+  <SensorType>COLOR</SensorType>
+  <CameraQuantumEfficiency>80</CameraQuantumEfficiency>
+  <CameraGainReadMode>
+    <GainReadNoiseValue><Gain>0</Gain><ReadNoise>3.5</ReadNoise></GainReadNoiseValue>
+    <GainReadNoiseValue><Gain>99</Gain><ReadNoise>2.88</ReadNoise></GainReadNoiseValue>
+    <GainReadNoiseValue><Gain>100</Gain><ReadNoise>1.46</ReadNoise></GainReadNoiseValue>
+  </CameraGainReadMode>
+</Camera>
+)";
+
+TEST(ExposureCli, ACameraFileGivesTheReadNoiseAtTheGainAndItsSensor)
+{
+    const std::string file = tempFile("camera.xml", kCameraFile);
+    const Json mono = jsonOf(with(kWorkedRig, {"--sqm", "21", "--read-noise", "1.46"}))["exposure"];
+    const Json colour = jsonOf(with(kWorkedRig, {"--sqm", "21", "--read-noise-file", file, "--gain", "99.5"}));
+    const Json& e = colour["exposure"];
+    EXPECT_NEAR(e["read_noise_e"].get<double>(), 2.17, 1e-9);
+    EXPECT_EQ(e["gain"], 99.5);
+    EXPECT_EQ(e["colour_sensor"], true);
+    EXPECT_NEAR(e["sky_rate"].get<double>() / mono["sky_rate"].get<double>(), 1.0 / 3, 1e-9);
+    EXPECT_EQ(e["sqm_assumed"], false);
+    EXPECT_TRUE(e["exposure_notes"].is_null()) << e["exposure_notes"];
+}
+
+struct Refusal {
+    std::vector<std::string> args;
+    const char* message; // the start of standard error
+    bool plain = false; // on the rig without figures of the exposure
+    bool onRig = true; // after the rig's figures
+};
+
+TEST(ExposureCli, RefusalsNameTheOption)
+{
+    const std::string camera = tempFile("camera.xml", kCameraFile);
+    const std::string hostile =
+        tempFile("hostile.xml", "<Camera>\n<CameraGainReadMode>\n</CameraGainReadMode></Camera>");
+    const Refusal rows[] = {
+        {{"--sqm", "13.9"}, "velmora-calc: --sqm: the sky brightness 13.9 is not from 14 to 23"},
+        {{"--sqm", "23.1"}, "velmora-calc: --sqm: the sky brightness 23.1 is not from 14 to 23"},
+        {{"--qe", "0"}, "velmora-calc: --qe: the quantum efficiency '0' is not above 0 and up to 1"},
+        {{"--qe", "1.01"}, "velmora-calc: --qe: the quantum efficiency '1.01' is not above 0 and up to 1"},
+        {{"--transmission", "-0.5"}, "velmora-calc: --transmission: the transmission '-0.5' is not above 0"},
+        {{"--noise-increase", "0"}, "velmora-calc: --noise-increase: '0' is not above 0 and below 100%"},
+        {{"--noise-increase", "100%"}, "velmora-calc: --noise-increase: '100%' is not above 0 and below 100%"},
+        {{"--noise-increase", "five"}, "velmora-calc: --noise-increase: 'five' is not a percentage"},
+        {{"--read-noise", "-0.1"}, "velmora-calc: --read-noise: the read noise '-0.1' is negative"},
+        {{"--dark-current", "-1"}, "velmora-calc: --dark-current: the dark current '-1' is negative"},
+        {{"--band", "250-700"}, "velmora-calc: --band: the band's end 250 is not from 300 to 2000"},
+        {{"--band", "400-2100"}, "velmora-calc: --band: the band's end 2100 is not from 300 to 2000"},
+        {{"--obstruction", "100"}, "velmora-calc: --obstruction: the obstruction 100 mm is not smaller than the"},
+        {{"--snr", "0"}, "velmora-calc: --snr: the signal-to-noise '0' is not above 0"},
+        {{"--full-well", "0"}, "velmora-calc: --full-well: the full well '0' is not above 0"},
+        {{"--read-noise-file", camera},
+            "velmora-calc: missing the gain (the camera file gives read noise at gains"
+            " 0 to 100): give --gain"},
+        {{"--read-noise-file", camera, "--gain", "101"}, "velmora-calc: --gain: the gain 101 is outside the table"},
+        {{"--read-noise-file", hostile}, "velmora-calc: --read-noise-file: "},
+        {{"--gain", "1"}, "velmora-calc: --gain requires --read-noise-file"},
+        {{"--read-noise", "1", "--read-noise-file", camera}, "velmora-calc: --read-noise excludes --read-noise-file"},
+        {{"--rank-by", "fill"}, "velmora-calc: --rank-by requires --suggest"},
+        {{"--suggest", "--rank-by", "hours-needed"}, "velmora-calc: --rank-by: the hours needed are known only", true},
+        {{"--suggest", "--sqm", "21", "--surface-brightness", "20"}, "velmora-calc: --suggest excludes"},
+        {{"--sweep", "--sqm", "21"}, "velmora-calc: --sweep excludes --sqm", false, false},
+    };
+    for (const Refusal& row : rows) {
+        const Invocation run =
+            invoke(row.onRig ? with(row.plain ? kRig : kWorkedRig, row.args) : std::vector<std::string>(row.args));
+        EXPECT_EQ(run.status, 2) << row.message;
+        EXPECT_EQ(run.out, "") << row.message;
+        EXPECT_EQ(run.err.substr(0, std::string(row.message).size()), row.message) << run.err;
+    }
+    const Invocation placed = invoke(with(kWorkedRig, {"--read-noise-file", hostile}));
+    EXPECT_NE(placed.err.find("hostile.xml:2:2: <CameraGainReadMode> has no <GainReadNoiseValue>"), std::string::npos)
+        << placed.err;
+}
+
+// Rows, fewest hours needed first, with the columns scripts read; those
+// whose brightness is unknown last.
+TEST(ExposureCli, SuggestionsRankByTheHoursNeeded)
+{
+    const Json rows = jsonOf({"--telescope", "TakahashiFS102", "--camera", "ApogeeAP1ME", "--suggest", "--min-fill",
+        "0.2", "--sqm", "20", "--read-noise", "9", "--rank-by", "hours-needed"});
+    ASSERT_GT(rows.size(), 10u);
+    double last = 0;
+    bool unknownSeen = false;
+    for (const Json& row : rows) {
+        ASSERT_TRUE(row.contains("hours_needed")) << row;
+        if (row["hours_needed"].is_null()) {
+            unknownSeen = true;
+            EXPECT_TRUE(row["magnitude"].is_null()) << row;
+            continue;
+        }
+        EXPECT_FALSE(unknownSeen) << row;
+        EXPECT_GE(row["hours_needed"].get<double>(), last) << row;
+        last = row["hours_needed"];
+    }
+    EXPECT_TRUE(unknownSeen);
+    EXPECT_GT(last, 0);
+}
+
+} // namespace
+} // namespace velmora::cli
