@@ -41,7 +41,8 @@ void appendTargetExposure(Record& into, const planning::TargetExposure* t)
     const auto figure = [t](auto member) { return t ? numberOrEmpty(t->*member) : Value(); };
     into.push_back({"surface_brightness", "Target's surface brightness", "mag/arcsec2",
         t ? Value(t->surfaceBrightness) : Value()});
-    into.push_back({"surface_brightness_from", "Brightness from", "", t ? Value(brightnessFrom(t->magnitudeBand)) : Value()});
+    into.push_back(
+        {"surface_brightness_from", "Brightness from", "", t ? Value(brightnessFrom(t->magnitudeBand)) : Value()});
     into.push_back({"target_rate", "Target", "e-/px/s", t ? Value(t->signalRate) : Value()});
     into.push_back({"snr_per_sub", "Signal-to-noise a sub", "", figure(&planning::TargetExposure::snrPerSub)});
     into.push_back({"subs_needed", "Subs needed", "", figure(&planning::TargetExposure::subs)});

@@ -17,7 +17,8 @@ SuggestionRank rankOf(const Request& request, bool tonight)
     if (rank == SuggestionRank::UsableHours && !tonight)
         throw Refusal(Subject::RankBy, "usable hours need a site and a date");
     if (rank == SuggestionRank::HoursNeeded && !request.exposure)
-        throw Refusal(Subject::RankBy, "the hours needed are known only with the exposure's figures, such as the sky's brightness");
+        throw Refusal(Subject::RankBy,
+            "the hours needed are known only with the exposure's figures, such as the sky's brightness");
     return rank;
 }
 
