@@ -24,6 +24,9 @@ std::string exposureNotes(const planning::ExposureFigures& e, bool targetAsked)
         notes.push_back("no read noise to bury: any sub length is sky-limited");
     if (e.readModes > 1)
         notes.push_back("the camera file holds " + std::to_string(e.readModes) + " read modes; the first is read");
+    if (e.otherPixel)
+        notes.push_back("the camera file's pixel, " + formats::readableNumber(*e.otherPixel) +
+            " um, is not the rig's: is it the same camera?");
     if (e.sub && e.longestSub && *e.sub < *e.shortestSub)
         notes.push_back("the sky fills a quarter of the well before the read noise is buried: the sub is the well's");
     if (targetAsked && !e.target)

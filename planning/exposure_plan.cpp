@@ -12,6 +12,16 @@ namespace velmora::planning {
 namespace {
 
 constexpr double kQuantumEfficiency = 0.6; // when neither the request nor the camera file gives one
+constexpr double kSamePixel = 0.01; // pixel sizes closer than this share are one camera's
+
+// The camera file's pixel when it is not the rig's: its figures may be
+// another camera's.
+std::optional<double> otherPixelOf(const formats::CameraNoise* camera, const optics::OpticalTrain& train)
+{
+    if (!camera || !camera->pixelSize || std::abs(*camera->pixelSize - train.pixelSize) <= kSamePixel * train.pixelSize)
+        return std::nullopt;
+    return camera->pixelSize;
+}
 
 double obstructionOf(const ExposureRequest& request, double aperture)
 {
@@ -67,6 +77,7 @@ ExposurePlan::ExposurePlan(const ExposureRequest& request, const FilterBand& ban
     f.readNoise = readNoiseOf(request);
     f.gain = camera && !request.readNoise ? request.gain : std::nullopt;
     f.readModes = camera && !request.readNoise ? camera->readModes : 0;
+    f.otherPixel = otherPixelOf(camera, train);
     f.longestSub = optics::longestSub(request.fullWell, f.skyRate, kSkyShareOfWell);
     if (f.readNoise)
         f.shortestSub = optics::shortestSub(*f.readNoise, f.skyRate, request.noiseIncrease);

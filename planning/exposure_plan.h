@@ -37,6 +37,7 @@ struct ExposureFigures {
     std::optional<double> readNoise; // electrons; none when nobody gave it
     std::optional<double> gain; // where the camera's table was read
     std::size_t readModes = 0; // in the camera file, of which the first is read
+    std::optional<double> otherPixel; // micrometres, the camera file's, when it is not the rig's
     std::optional<double> shortestSub; // seconds, read noise buried in the sky's
     std::optional<double> longestSub; // seconds, the sky alone filling its share of the well
     std::optional<double> sub; // the sub advised: the shortest, unless the well is filled first

@@ -65,6 +65,7 @@ TEST(ExposureCli, TheBandIsTheFiltersForTheExposureAndTheDispersion)
 constexpr const char* kCameraFile = R"(<Camera>
   <CameraId>Example</CameraId>
   <SensorType>COLOR</SensorType>
+  <CameraPixelSize>3.76</CameraPixelSize>
   <CameraQuantumEfficiency>80</CameraQuantumEfficiency>
   <CameraGainReadMode>
     <GainReadNoiseValue><Gain>0</Gain><ReadNoise>3.5</ReadNoise></GainReadNoiseValue>
@@ -86,6 +87,11 @@ TEST(ExposureCli, ACameraFileGivesTheReadNoiseAtTheGainAndItsSensor)
     EXPECT_NEAR(e["sky_rate"].get<double>() / mono["sky_rate"].get<double>(), 1.0 / 3, 1e-9);
     EXPECT_EQ(e["sqm_assumed"], false);
     EXPECT_TRUE(e["exposure_notes"].is_null()) << e["exposure_notes"];
+
+    // The file's pixel (3.76 um) against another rig's.
+    const std::string other = jsonOf({"--aperture", "100", "--focal-length", "500", "--pixel-size", "4.63", "--width",
+        "100", "--height", "100", "--read-noise-file", file, "--gain", "100"})["exposure"]["exposure_notes"];
+    EXPECT_NE(other.find("the camera file's pixel, 3.76 um, is not the rig's"), std::string::npos) << other;
 }
 
 struct Refusal {
