@@ -22,6 +22,11 @@ TEST(ExposureCli, TheWorkedCheckComesOutInEveryFormat)
     EXPECT_NEAR(exposure["sub_s"].get<double>(), 11.6, 0.05);
     EXPECT_EQ(exposure["sqm_assumed"], false);
     EXPECT_TRUE(exposure["exposure_notes"].is_null());
+    // A 10% increase: ((1.05^2 - 1) / (1.1^2 - 1)) of the 5% sub, given either way.
+    for (const char* increase : {"10", "10%"}) {
+        const Json tenPercent = jsonOf(with(args, {"--noise-increase", increase}))["exposure"];
+        EXPECT_NEAR(tenPercent["sub_s"].get<double>() / exposure["sub_s"].get<double>(), 0.1025 / 0.21, 1e-12);
+    }
 
     const Invocation text = invoke(args);
     ASSERT_EQ(text.status, 0) << text.err;

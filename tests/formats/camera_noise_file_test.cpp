@@ -81,6 +81,7 @@ TEST(CameraNoiseFile, HostileFilesAreRefusedWithTheirPlace)
         {"", "c.xml:1:1: No document element found"},
         {"<C/>", "c.xml:1:2: no <CameraGainReadMode>: the file gives no read noise"},
         {"<!DOCTYPE C [<!ENTITY e 'x'>]><C/>", "c.xml:1:1: a document type declaration is not accepted"},
+        {"\xEF\xBB\xBF<!DOCTYPE C><C/>", "c.xml:1:4: a document type declaration is not accepted"},
         {"<C><CameraGainReadMode>", "c.xml:1:23: Start-end tags mismatch"},
         {modeWith(""), "c.xml:2:2: <CameraGainReadMode> has no <GainReadNoiseValue>"},
         {modeWith(point("0", "3") + point("0", "2")), "c.xml:4:2: gain 0 is given twice in this read mode"},
@@ -101,6 +102,17 @@ TEST(CameraNoiseFile, HostileFilesAreRefusedWithTheirPlace)
         EXPECT_EQ(refusalOf([&] { parseCameraNoise(row.text, "c.xml"); }).substr(0, std::string(row.message).size()),
             row.message)
             << row.text;
+}
+
+// An efficiency up to 1 is a share, past it a percentage, up to 100.
+TEST(CameraNoiseFile, EfficienciesAreSharesOrPercentages)
+{
+    const std::pair<const char*, double> rows[] = {{"0.5", 0.5}, {"1", 1}, {"1.5", 0.015}, {"100", 1}};
+    for (const auto& [text, share] : rows) {
+        const std::string file =
+            modeWith(point("0", "1"), std::string("<CameraQuantumEfficiency>") + text + "</CameraQuantumEfficiency>");
+        EXPECT_DOUBLE_EQ(*parseCameraNoise(file, "c.xml").quantumEfficiency, share) << text;
+    }
 }
 
 TEST(CameraNoiseFile, DeepNestingIsWalkedWithoutRecursion)

@@ -82,6 +82,7 @@ TEST(ExposurePlan, EachFigureOfTheRequestReachesTheSkyRate)
         {"a 2x barlow", [](auto&, auto&, auto& t) { t.barlow = 2; }, 0.25},
         {"half the diameter obstructed, as a share", [](auto& r, auto&, auto&) { r.obstruction = 0.5; }, 0.75},
         {"half the diameter obstructed, in mm", [](auto& r, auto&, auto&) { r.obstruction = 50; }, 0.75},
+        {"1 mm obstructed, not the whole", [](auto& r, auto&, auto&) { r.obstruction = 1; }, 1 - 1e-4},
         {"a 100 nm band",
             [](auto&, auto& b, auto&) {
                 b = {500, 600};
