@@ -78,4 +78,12 @@ FramingScene targetScene(const sky::TargetFraming& framing)
     return scene;
 }
 
+TurnedFraming turnTarget(const sky::TargetFraming& framing, double cameraAngle)
+{
+    const double angle = cameraAngle - 360 * std::floor(cameraAngle / 360);
+    FramingScene scene = targetScene(framing);
+    scene.framesTurn = -angle;
+    return {scene, angle, sky::marginAt(sky::wholeField(targetGrid(framing)), framing.shape.outline, angle)};
+}
+
 } // namespace velmora::planning

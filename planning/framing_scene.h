@@ -50,6 +50,16 @@ FramingScene bodyScene(const sky::BodyView& view);
 // frames) turned to its camera angle.
 FramingScene targetScene(const sky::TargetFraming& framing);
 
+// A target framed at a camera angle someone chose: the scene with its
+// frames turned there, and the margin there of the one frame or of the
+// mosaic's whole (it holds the object when the margin is 1 or more).
+struct TurnedFraming {
+    FramingScene scene;
+    double cameraAngle; // degrees from north through east, from 0 up to 360
+    double margin;
+};
+TurnedFraming turnTarget(const sky::TargetFraming& framing, double cameraAngle);
+
 // The grid a target is framed by: its mosaic, or the one frame that holds it.
 sky::Mosaic targetGrid(const sky::TargetFraming& framing);
 

@@ -11,7 +11,10 @@
 #include "form1_fields.h"
 #include "form1_layout.h"
 #include "form1_report.h"
+#include "formats/input_error.h"
+#include "formats/strict_number.h"
 #include "frmAbout.h"
+#include "planner_window.h"
 #include "presets/catalogue.h"
 #include "qt_messages.h"
 #include "report/report_file.h"
@@ -127,6 +130,12 @@ void Form1::buildMenus()
     QAction* help = information->addAction(QStringLiteral("&Aiuto"));
     help->setObjectName(QStringLiteral("mnuAiuto"));
     connect(help, &QAction::triggered, this, &Form1::mnuAiuto_Click);
+
+    QMenu* plan = menuBar()->addMenu(QStringLiteral("&Pianifica"));
+    plan->setObjectName(QStringLiteral("mnuPianifica"));
+    QAction* planner = plan->addAction(QStringLiteral("&Pianificazione..."));
+    planner->setObjectName(QStringLiteral("mnuPianificazione"));
+    connect(planner, &QAction::triggered, this, &Form1::mnuPianificazione_Click);
 }
 
 void Form1::setTabOrder()
@@ -247,4 +256,26 @@ void Form1::mnuAiuto_Click()
     auto* help = new Dialog();
     keepProgramAliveWhileOpen(*help);
     showActive(*help);
+}
+
+// One planner, raised when asked for again; it starts from the five input
+// fields that hold a number.
+void Form1::mnuPianificazione_Click()
+{
+    if (!planner_) {
+        PlannerWindow::StartingFigures start;
+        for (std::size_t i = 0; i < start.size(); ++i) {
+            try {
+                start[i] =
+                    formats::strictNumber(fieldText(form1Field(kInputIds[i]).control), formats::NumberKind::Positive);
+            } catch (const formats::InputError&) {
+                start[i] = std::nullopt;
+            }
+        }
+        planner_ = new PlannerWindow(start);
+        planner_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    planner_->show();
+    planner_->raise();
+    planner_->activateWindow();
 }

@@ -4,11 +4,13 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <string>
 #include <string_view>
 
+class PlannerWindow;
 class QLineEdit;
 
 namespace velmora {
@@ -46,8 +48,10 @@ private:
     void mnuChiudi_Click();
     void mnuProdotto_Click();
     void mnuAiuto_Click();
+    void mnuPianificazione_Click();
 
     QWidget* clientArea_;
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<velmora::Messages> messages_;
+    QPointer<PlannerWindow> planner_; // made when first asked for, so that nothing of it loads before
 };

@@ -1,0 +1,122 @@
+#include "support/message_log.h"
+#include "ui/Form1.h"
+#include "ui/framing_view.h"
+#include "ui/planner_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+template <typename Widget> Widget* child(QWidget* window, const char* name)
+{
+    auto* widget = window->findChild<Widget*>(QString::fromUtf8(name));
+    if (!widget)
+        qFatal("no %s", name);
+    return widget;
+}
+
+QList<PlannerWindow*> openPlanners()
+{
+    QList<PlannerWindow*> planners;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* planner = qobject_cast<PlannerWindow*>(widget); planner && planner->isVisible())
+            planners << planner;
+    }
+    return planners;
+}
+
+// The C8 with the SXV-H9, by their menu captions' places, and an object typed.
+void frame(PlannerWindow& planner, const char* object)
+{
+    child<QComboBox>(&planner, "cboTelescopio")->setCurrentText(QStringLiteral("CelestronOTC8"));
+    child<QComboBox>(&planner, "cboCamera")->setCurrentText(QStringLiteral("StarlightXpressSXVH9"));
+    auto* name = child<QLineEdit>(&planner, "txtOggetto");
+    name->setText(QString::fromUtf8(object));
+    emit name->editingFinished();
+}
+
+} // namespace
+
+class PlannerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The new menu is the last; its one entry opens a single planner, raised
+    // again when chosen again, starting from the main window's numbers.
+    void theMenuOpensOnePlannerFromTheMainWindowsFigures()
+    {
+        Form1 form(std::make_unique<velmora::MessageLog>());
+        const QList<QAction*> menus = form.menuBar()->actions();
+        QCOMPARE(menus.last()->text(), QStringLiteral("&Pianifica"));
+        QVERIFY(openPlanners().isEmpty());
+        child<QLineEdit>(&form, "Text1")->setText(QStringLiteral("203"));
+        child<QLineEdit>(&form, "Text2")->setText(QStringLiteral("2032"));
+        child<QLineEdit>(&form, "Text3")->setText(QStringLiteral("abc"));
+        auto* entry = form.findChild<QAction*>(QStringLiteral("mnuPianificazione"));
+        QVERIFY(entry);
+        QCOMPARE(entry->text(), QStringLiteral("&Pianificazione..."));
+        entry->trigger();
+        entry->trigger();
+        const QList<PlannerWindow*> planners = openPlanners();
+        QCOMPARE(planners.size(), 1);
+        QCOMPARE(child<QDoubleSpinBox>(planners[0], "spnApertura")->value(), 203.0);
+        QCOMPARE(child<QDoubleSpinBox>(planners[0], "spnFocale")->value(), 2032.0);
+        QCOMPARE(child<QDoubleSpinBox>(planners[0], "spnPixel")->value(), 0.0);
+        planners[0]->close();
+    }
+
+    // The SXV-H9's 8.98 x 6.71 mm at 2032 mm: a field of 15.19' x 11.35'.
+    void aRigAndAnObjectReachThePicture()
+    {
+        PlannerWindow planner;
+        frame(planner, "M57");
+        QVERIFY(planner.computation() && planner.computation()->target);
+        const QString figures = child<QLabel>(&planner, "lblInquadratura")->text();
+        QVERIFY2(figures.contains(QStringLiteral("Campo 15,19′ × 11,35′")), qPrintable(figures));
+        QVERIFY2(figures.contains(QStringLiteral("Entra")), qPrintable(figures));
+        QVERIFY(child<FramingView>(&planner, "picInquadratura")->scene());
+        const QString facts = child<QLabel>(&planner, "lblOggetto")->text();
+        QVERIFY2(facts.contains(QStringLiteral("nebulosa planetaria")), qPrintable(facts));
+
+        frame(planner, "M5199");
+        QVERIFY(!child<QLabel>(&planner, "lblAvvisoOggetto")->text().isEmpty());
+        QVERIFY(!child<FramingView>(&planner, "picInquadratura")->scene());
+    }
+
+    // The picture asks for turns; the angle box takes them round through
+    // north, and the best angle gives the largest fill.
+    void thePictureTurnsTheCamera()
+    {
+        PlannerWindow planner;
+        frame(planner, "M51");
+        auto* angle = child<QDoubleSpinBox>(&planner, "spnAngolo");
+        auto* picture = child<FramingView>(&planner, "picInquadratura");
+        QVERIFY(picture->scene());
+        angle->setValue(0);
+        QTest::keyClick(picture, Qt::Key_Right);
+        QCOMPARE(angle->value(), 359.0);
+        QTest::keyClick(picture, Qt::Key_PageUp);
+        QCOMPARE(angle->value(), 9.0);
+        QCOMPARE(picture->scene()->framesTurn, -9.0);
+        child<QPushButton>(&planner, "cmdAngoloMigliore")->click();
+        const double best = angle->value();
+        const QString atBest = child<QLabel>(&planner, "lblInquadratura")->text();
+        QVERIFY(best != 9.0);
+        angle->setValue(std::fmod(best + 45, 360));
+        QVERIFY(child<QLabel>(&planner, "lblInquadratura")->text() != atBest);
+    }
+};
+
+QTEST_MAIN(PlannerTest)
+#include "planner_test.moc"

@@ -1,0 +1,89 @@
+#include "planner_texts.h"
+
+#include <QLocale>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+using velmora::planning::Subject;
+
+// clang-format off
+constexpr std::array<std::pair<std::string_view, const char*>, 21> kTypes {{
+    {"*",      "stella"},
+    {"**",     "stella doppia"},
+    {"*Ass",   "associazione stellare"},
+    {"OCl",    "ammasso aperto"},
+    {"GCl",    "ammasso globulare"},
+    {"Cl+N",   "ammasso con nebulosa"},
+    {"G",      "galassia"},
+    {"GPair",  "coppia di galassie"},
+    {"GTrpl",  "terzetto di galassie"},
+    {"GGroup", "gruppo di galassie"},
+    {"PN",     "nebulosa planetaria"},
+    {"HII",    "regione HII"},
+    {"DrkN",   "nebulosa oscura"},
+    {"EmN",    "nebulosa a emissione"},
+    {"Neb",    "nebulosa"},
+    {"RfN",    "nebulosa a riflessione"},
+    {"SNR",    "resto di supernova"},
+    {"Nova",   "nova"},
+    {"NonEx",  "oggetto inesistente"},
+    {"Other",  "altro oggetto"},
+    {"Dup",    "voce doppia"},
+}};
+
+// What each subject is called in the window, and whether it is a figure a
+// field gives.
+constexpr std::array<std::pair<Subject, const char*>, 18> kSubjects {{
+    {Subject::Aperture,    "l'apertura"},
+    {Subject::FocalLength, "la focale"},
+    {Subject::PixelSize,   "la dimensione del pixel"},
+    {Subject::Width,       "la larghezza del sensore"},
+    {Subject::Height,      "l'altezza del sensore"},
+    {Subject::Telescope,   "il telescopio"},
+    {Subject::Camera,      "la camera"},
+    {Subject::Lens,        "la lente"},
+    {Subject::Catalogue,   "il file della strumentazione"},
+    {Subject::Fits,        "il file FITS"},
+    {Subject::Binning,     "il binning"},
+    {Subject::Overlap,     "la sovrapposizione"},
+    {Subject::Target,      "l'oggetto"},
+    {Subject::Suggest,     "i suggerimenti"},
+    {Subject::Frame,       "il corpo"},
+    {Subject::Obstruction, "l'ostruzione"},
+    {Subject::Gain,        "il guadagno"},
+    {Subject::RankBy,      "l'ordinamento"},
+}};
+// clang-format on
+
+} // namespace
+
+QString italianType(std::string_view code)
+{
+    for (const auto& [each, words] : kTypes) {
+        if (each == code)
+            return QString::fromUtf8(words);
+    }
+    return QString::fromUtf8(code.data(), qsizetype(code.size()));
+}
+
+QString italianRefusal(const velmora::planning::Refusal& refusal)
+{
+    QString subject;
+    for (const auto& [each, words] : kSubjects) {
+        if (each == refusal.subject())
+            subject = QString::fromUtf8(words);
+    }
+    if (refusal.missing())
+        return QStringLiteral("Manca %1.").arg(subject);
+    if (refusal.subject() == Subject::Target)
+        return QStringLiteral("Oggetto non trovato nel catalogo o senza dimensioni.");
+    return QStringLiteral("Non si può usare %1 così.").arg(subject);
+}
+
+QString italianNumber(double value, int digits)
+{
+    return QLocale(QLocale::Italian).toString(value, 'g', digits);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "planning/refusal.h"
+
+#include <QString>
+
+#include <string_view>
+
+// The planner's Italian words for what the planning layer says in codes.
+
+// A deep-sky type by its catalogue code ("G": "galassia").
+QString italianType(std::string_view code);
+
+// A refusal, worded for the field it is about.
+QString italianRefusal(const velmora::planning::Refusal& refusal);
+
+// A number as the window writes it: up to `digits` significant digits, the
+// decimal comma, no trailing zeros.
+QString italianNumber(double value, int digits = 4);

@@ -1,0 +1,342 @@
+#include "planner_window.h"
+
+#include "framing_view.h"
+#include "planner_texts.h"
+#include "planning/framing_scene.h"
+#include "planning/refusal.h"
+#include "planning/target_choice.h"
+#include "planning/target_names.h"
+#include "presets/catalogue.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStringList>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using velmora::planning::Computation;
+using velmora::planning::Refusal;
+using velmora::planning::Request;
+
+namespace {
+
+QDoubleSpinBox* numberBox(
+    const char* name, double lowest, double highest, int decimals, const QString& suffix, const QString& tip)
+{
+    auto* box = new QDoubleSpinBox;
+    box->setObjectName(QString::fromUtf8(name));
+    box->setRange(lowest, highest);
+    box->setDecimals(decimals);
+    box->setSuffix(suffix);
+    box->setToolTip(tip);
+    box->setAccessibleDescription(tip);
+    box->setLocale(QLocale(QLocale::Italian));
+    return box;
+}
+
+QSpinBox* wholeBox(const char* name, int lowest, int highest, const QString& suffix, const QString& tip)
+{
+    auto* box = new QSpinBox;
+    box->setObjectName(QString::fromUtf8(name));
+    box->setRange(lowest, highest);
+    box->setSuffix(suffix);
+    box->setToolTip(tip);
+    box->setAccessibleDescription(tip);
+    return box;
+}
+
+// A line for a message about the fields above it, red and read aloud.
+QLabel* messageLine(const char* name)
+{
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromUtf8(name));
+    label->setStyleSheet(QStringLiteral("color: #b00020"));
+    label->setWordWrap(true);
+    label->setAccessibleName(QStringLiteral("Avviso"));
+    return label;
+}
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A menu caption without its accelerator mark: "&CelestronOTC8" is listed as "CelestronOTC8".
+QString listed(std::string_view caption)
+{
+    return fromUtf8(caption).remove(QLatin1Char('&'));
+}
+
+} // namespace
+
+PlannerWindow::PlannerWindow(const StartingFigures& start, QWidget* parent) :
+      QMainWindow(parent), catalogue_(velmora::builtInCatalogue()), deepSky_(velmora::planning::loadDeepSky())
+{
+    setObjectName(QStringLiteral("frmPianificazione"));
+    setWindowTitle(QStringLiteral("Pianificazione"));
+    auto* central = new QWidget;
+    auto* columns = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildRig());
+    left->addWidget(buildObject());
+    left->addStretch();
+    columns->addLayout(left);
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("tabSezioni"));
+    tabs->addTab(buildFraming(), QStringLiteral("&Inquadratura"));
+    columns->addWidget(tabs, 1);
+    setCentralWidget(central);
+
+    QDoubleSpinBox* const startBoxes[] = {aperture_, focalLength_, pixelSize_};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (start[i])
+            startBoxes[i]->setValue(*start[i]);
+    }
+    if (start[3])
+        width_->setValue(int(*start[3]));
+    if (start[4])
+        height_->setValue(int(*start[4]));
+
+    for (QDoubleSpinBox* box : {aperture_, focalLength_, pixelSize_, barlow_})
+        connect(box, &QDoubleSpinBox::valueChanged, this, &PlannerWindow::recompute);
+    for (QSpinBox* box : {width_, height_, binning_})
+        connect(box, &QSpinBox::valueChanged, this, &PlannerWindow::recompute);
+    connect(object_, &QLineEdit::editingFinished, this, &PlannerWindow::recompute);
+    connect(overlap_, &QDoubleSpinBox::valueChanged, this, &PlannerWindow::recompute);
+    connect(angle_, &QDoubleSpinBox::valueChanged, this, &PlannerWindow::showFraming);
+    connect(picture_, &FramingView::turnAsked, this, &PlannerWindow::turnBy);
+    connect(bestAngle_, &QPushButton::clicked, this, &PlannerWindow::setBestAngle);
+    resize(1000, 640);
+    recompute();
+}
+
+PlannerWindow::~PlannerWindow() = default;
+
+QWidget* PlannerWindow::buildRig()
+{
+    auto* group = new QGroupBox(QStringLiteral("Strumentazione"));
+    group->setObjectName(QStringLiteral("grpStrumentazione"));
+    auto* form = new QFormLayout(group);
+    telescope_ = new QComboBox;
+    telescope_->setObjectName(QStringLiteral("cboTelescopio"));
+    telescope_->addItem(QStringLiteral("(a mano)"));
+    for (const velmora::TelescopeEntry& entry : velmora::kTelescopes)
+        telescope_->addItem(listed(entry.caption));
+    camera_ = new QComboBox;
+    camera_->setObjectName(QStringLiteral("cboCamera"));
+    camera_->addItem(QStringLiteral("(a mano)"));
+    for (const velmora::CameraEntry& entry : velmora::kCameras)
+        camera_->addItem(listed(entry.caption));
+    aperture_ = numberBox("spnApertura", 0, 10000, 1, QStringLiteral(" mm"), QStringLiteral("Diametro dell'obiettivo"));
+    focalLength_ = numberBox(
+        "spnFocale", 0, 100000, 1, QStringLiteral(" mm"), QStringLiteral("Focale del telescopio, senza barlow"));
+    pixelSize_ =
+        numberBox("spnPixel", 0, 100, 2, QStringLiteral(" µm"), QStringLiteral("Lato del pixel, senza binning"));
+    width_ =
+        wholeBox("spnLarghezza", 0, 100000, QStringLiteral(" pixel"), QStringLiteral("Pixel del sensore in larghezza"));
+    height_ =
+        wholeBox("spnAltezza", 0, 100000, QStringLiteral(" pixel"), QStringLiteral("Pixel del sensore in altezza"));
+    barlow_ = numberBox("spnBarlow", 0.1, 10, 2, QStringLiteral(" ×"),
+        QStringLiteral("Fattore della barlow; sotto 1 un riduttore di focale"));
+    barlow_->setValue(1);
+    binning_ = wholeBox("spnBinning", 1, 8, QString(), QStringLiteral("Pixel sommati per lato"));
+    form->addRow(QStringLiteral("&Telescopio"), telescope_);
+    form->addRow(QStringLiteral("&Camera"), camera_);
+    form->addRow(QStringLiteral("&Apertura"), aperture_);
+    form->addRow(QStringLiteral("&Focale"), focalLength_);
+    form->addRow(QStringLiteral("&Pixel"), pixelSize_);
+    form->addRow(QStringLiteral("&Larghezza"), width_);
+    form->addRow(QStringLiteral("Al&tezza"), height_);
+    form->addRow(QStringLiteral("&Barlow o riduttore"), barlow_);
+    form->addRow(QStringLiteral("Bi&nning"), binning_);
+    rigMessage_ = messageLine("lblAvvisoStrumentazione");
+    form->addRow(rigMessage_);
+    connect(telescope_, &QComboBox::currentIndexChanged, this, &PlannerWindow::chooseTelescope);
+    connect(camera_, &QComboBox::currentIndexChanged, this, &PlannerWindow::chooseCamera);
+    return group;
+}
+
+QWidget* PlannerWindow::buildObject()
+{
+    auto* group = new QGroupBox(QStringLiteral("Oggetto"));
+    group->setObjectName(QStringLiteral("grpOggetto"));
+    auto* form = new QFormLayout(group);
+    object_ = new QLineEdit;
+    object_->setObjectName(QStringLiteral("txtOggetto"));
+    object_->setPlaceholderText(QStringLiteral("M31, NGC 224, IC 434, Andromeda Galaxy"));
+    object_->setToolTip(QStringLiteral("Nome di catalogo, numero di Messier o nome comune"));
+    QStringList names;
+    for (const std::string& name : velmora::planning::targetNames(deepSky_))
+        names << QString::fromStdString(name);
+    auto* completer = new QCompleter(names, object_);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    object_->setCompleter(completer);
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), this, &PlannerWindow::recompute);
+    objectFacts_ = new QLabel;
+    objectFacts_->setObjectName(QStringLiteral("lblOggetto"));
+    objectFacts_->setWordWrap(true);
+    objectFacts_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    objectMessage_ = messageLine("lblAvvisoOggetto");
+    form->addRow(QStringLiteral("N&ome"), object_);
+    form->addRow(objectFacts_);
+    form->addRow(objectMessage_);
+    return group;
+}
+
+QWidget* PlannerWindow::buildFraming()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    picture_ = new FramingView;
+    picture_->setObjectName(QStringLiteral("picInquadratura"));
+    layout->addWidget(picture_, 1);
+    auto* controls = new QHBoxLayout;
+    angle_ = numberBox("spnAngolo", 0, 360, 1, QStringLiteral("°"),
+        QStringLiteral("Angolo della camera: l'altezza del sensore da nord verso est"));
+    angle_->setWrapping(true);
+    angle_->setRange(0, 359.9);
+    auto* angleLabel = new QLabel(QStringLiteral("An&golo"));
+    angleLabel->setBuddy(angle_);
+    bestAngle_ = new QPushButton(QStringLiteral("Angolo &migliore"));
+    bestAngle_->setObjectName(QStringLiteral("cmdAngoloMigliore"));
+    bestAngle_->setToolTip(QStringLiteral("L'angolo a cui l'oggetto riempie di più il campo"));
+    overlap_ = numberBox("spnSovrapposizione", 0, 49, 0, QStringLiteral(" %"),
+        QStringLiteral("Sovrapposizione tra i riquadri del mosaico"));
+    overlap_->setValue(10);
+    auto* overlapLabel = new QLabel(QStringLiteral("&Sovrapposizione"));
+    overlapLabel->setBuddy(overlap_);
+    controls->addWidget(angleLabel);
+    controls->addWidget(angle_);
+    controls->addWidget(bestAngle_);
+    controls->addSpacing(12);
+    controls->addWidget(overlapLabel);
+    controls->addWidget(overlap_);
+    controls->addStretch();
+    layout->addLayout(controls);
+    framingFigures_ = new QLabel;
+    framingFigures_->setObjectName(QStringLiteral("lblInquadratura"));
+    framingFigures_->setWordWrap(true);
+    framingFigures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    layout->addWidget(framingFigures_);
+    return page;
+}
+
+void PlannerWindow::chooseTelescope(int index)
+{
+    if (index <= 0)
+        return;
+    const velmora::optics::Telescope& telescope = velmora::kTelescopes[std::size_t(index - 1)].telescope;
+    const QSignalBlocker quiet(aperture_);
+    aperture_->setValue(telescope.aperture);
+    focalLength_->setValue(telescope.focalLength);
+    recompute();
+}
+
+void PlannerWindow::chooseCamera(int index)
+{
+    if (index <= 0)
+        return;
+    const velmora::optics::Camera& camera = velmora::kCameras[std::size_t(index - 1)].camera;
+    const QSignalBlocker quietPixel(pixelSize_), quietWidth(width_), quietHeight(height_);
+    pixelSize_->setValue(camera.pixelSize);
+    width_->setValue(int(camera.width));
+    height_->setValue(int(camera.height));
+    recompute();
+}
+
+Request PlannerWindow::request() const
+{
+    Request request;
+    const auto given = [](double value) { return value > 0 ? std::optional(value) : std::nullopt; };
+    request.aperture = given(aperture_->value());
+    request.focalLength = given(focalLength_->value());
+    request.pixelSize = given(pixelSize_->value());
+    request.width = given(width_->value());
+    request.height = given(height_->value());
+    request.barlow = barlow_->value();
+    request.binning = binning_->value();
+    request.overlap = overlap_->value() / 100;
+    const QString name = object_->text().trimmed();
+    if (!name.isEmpty())
+        request.target = name.toStdString();
+    return request;
+}
+
+void PlannerWindow::recompute()
+{
+    rigMessage_->clear();
+    objectMessage_->clear();
+    computation_.reset();
+    try {
+        computation_ = velmora::planning::computeRig(request(), catalogue_, &deepSky_);
+    } catch (const Refusal& refusal) {
+        const bool aboutObject = refusal.subject() == velmora::planning::Subject::Target;
+        (aboutObject ? objectMessage_ : rigMessage_)->setText(italianRefusal(refusal));
+    }
+    objectFacts_->clear();
+    if (computation_ && computation_->target) {
+        const velmora::sky::DeepSkyObject& o = *computation_->target->object;
+        const velmora::sky::Outline& outline = computation_->target->shape.outline;
+        QString facts =
+            QStringLiteral("%1\n%2").arg(QString::fromStdString(o.displayName()), italianType(o.type->code));
+        if (o.magnitude)
+            facts += QStringLiteral(", magnitudine %1").arg(italianNumber(*o.magnitude, 3));
+        facts += QStringLiteral("\n%1′ × %2′").arg(italianNumber(outline.majorAxis), italianNumber(outline.minorAxis));
+        if (!o.rightAscension.empty())
+            facts += QStringLiteral("\nAR %1, Dec %2")
+                         .arg(QString::fromStdString(o.rightAscension), QString::fromStdString(o.declination));
+        objectFacts_->setText(facts);
+        setBestAngle();
+    }
+    showFraming();
+}
+
+double PlannerWindow::cameraAngle() const
+{
+    return angle_->value();
+}
+
+void PlannerWindow::showFraming()
+{
+    if (!computation_ || !computation_->target) {
+        picture_->setScene(std::nullopt);
+        framingFigures_->clear();
+        return;
+    }
+    const velmora::sky::TargetFraming& framing = *computation_->target;
+    const velmora::planning::TurnedFraming turned = velmora::planning::turnTarget(framing, angle_->value());
+    picture_->setScene(turned.scene);
+    QString figures =
+        QStringLiteral("Campo %1′ × %2′").arg(italianNumber(framing.field.width), italianNumber(framing.field.height));
+    if (framing.mosaic)
+        figures += QStringLiteral(", mosaico di %1 × %2 riquadri")
+                       .arg(framing.mosaic->grid.columns)
+                       .arg(framing.mosaic->grid.rows);
+    figures += turned.margin >= 1
+        ? QStringLiteral(". Entra: riempimento %1, margine %2")
+              .arg(italianNumber(1 / turned.margin, 3), italianNumber(turned.margin, 3))
+        : QStringLiteral(". A quest'angolo non entra (margine %1)").arg(italianNumber(turned.margin, 3));
+    framingFigures_->setText(figures);
+    picture_->setAccessibleDescription(figures);
+}
+
+void PlannerWindow::turnBy(double degrees)
+{
+    const double turned = angle_->value() + degrees;
+    angle_->setValue(turned - 360 * std::floor(turned / 360));
+}
+
+void PlannerWindow::setBestAngle()
+{
+    if (computation_ && computation_->target)
+        angle_->setValue(velmora::planning::targetCameraAngle(*computation_->target));
+}

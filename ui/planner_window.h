@@ -1,0 +1,72 @@
+#pragma once
+
+#include "optics/equipment_catalogue.h"
+#include "planning/computation.h"
+#include "sky/deep_sky_catalogue.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <optional>
+
+class FramingView;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+// The planner: the rig, the object and the picture of the object on the
+// sensor, which the camera turns over. It reads its fields into a request,
+// asks the planning layer, and shows what comes back; the wording is its
+// own, the figures are the layer's.
+class PlannerWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The five figures of the main window's fields, those that are numbers:
+    // aperture, focal length, pixel size, width, height.
+    using StartingFigures = std::array<std::optional<double>, 5>;
+    explicit PlannerWindow(const StartingFigures& start = {}, QWidget* parent = nullptr);
+    ~PlannerWindow() override;
+
+    // What the picture shows now; none until a rig and an object frame.
+    const std::optional<velmora::planning::Computation>& computation() const { return computation_; }
+    double cameraAngle() const;
+
+private:
+    QWidget* buildRig();
+    QWidget* buildObject();
+    QWidget* buildFraming();
+    void chooseTelescope(int index);
+    void chooseCamera(int index);
+    velmora::planning::Request request() const;
+    void recompute();
+    void showFraming();
+    void turnBy(double degrees);
+    void setBestAngle();
+
+    velmora::optics::EquipmentCatalogue catalogue_;
+    velmora::sky::DeepSkyCatalogue deepSky_;
+    std::optional<velmora::planning::Computation> computation_;
+
+    QComboBox* telescope_;
+    QComboBox* camera_;
+    QDoubleSpinBox* aperture_;
+    QDoubleSpinBox* focalLength_;
+    QDoubleSpinBox* pixelSize_;
+    QSpinBox* width_;
+    QSpinBox* height_;
+    QDoubleSpinBox* barlow_;
+    QSpinBox* binning_;
+    QLabel* rigMessage_;
+    QLineEdit* object_;
+    QLabel* objectFacts_;
+    QLabel* objectMessage_;
+    FramingView* picture_;
+    QDoubleSpinBox* angle_;
+    QDoubleSpinBox* overlap_;
+    QPushButton* bestAngle_;
+    QLabel* framingFigures_;
+};
