@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(velmora::ui::toQString(velmora::kAppTitle));
     QApplication::setApplicationVersion(velmora::ui::toQString(velmora::kVersionText));
+    QApplication::setOrganizationName(QStringLiteral("Velmora")); // where the planner keeps its settings
     auto* window = new Form1();
     velmora::ui::keepProgramAliveWhileOpen(*window);
     window->show();

@@ -4,12 +4,15 @@
 #include "planner_texts.h"
 #include "planning/framing_scene.h"
 #include "planning/refusal.h"
+#include "planning/site_request.h"
 #include "planning/target_choice.h"
 #include "planning/target_names.h"
 #include "presets/catalogue.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -92,9 +95,11 @@ PlannerWindow::PlannerWindow(const StartingFigures& start, QWidget* parent) :
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("tabSezioni"));
     tabs->addTab(buildFraming(), QStringLiteral("&Inquadratura"));
+    tabs->addTab(buildNight(), QStringLiteral("Nott&e"));
     columns->addWidget(tabs, 1);
     setCentralWidget(central);
 
+    recall();
     QDoubleSpinBox* const startBoxes[] = {aperture_, focalLength_, pixelSize_};
     for (std::size_t i = 0; i < 3; ++i) {
         if (start[i])
@@ -118,7 +123,10 @@ PlannerWindow::PlannerWindow(const StartingFigures& start, QWidget* parent) :
     recompute();
 }
 
-PlannerWindow::~PlannerWindow() = default;
+PlannerWindow::~PlannerWindow()
+{
+    remember();
+}
 
 QWidget* PlannerWindow::buildRig()
 {
@@ -154,9 +162,9 @@ QWidget* PlannerWindow::buildRig()
     form->addRow(QStringLiteral("&Focale"), focalLength_);
     form->addRow(QStringLiteral("&Pixel"), pixelSize_);
     form->addRow(QStringLiteral("&Larghezza"), width_);
-    form->addRow(QStringLiteral("Al&tezza"), height_);
-    form->addRow(QStringLiteral("&Barlow o riduttore"), barlow_);
-    form->addRow(QStringLiteral("Bi&nning"), binning_);
+    form->addRow(QStringLiteral("Alte&zza"), height_);
+    form->addRow(QStringLiteral("Barlo&w o riduttore"), barlow_);
+    form->addRow(QStringLiteral("&Binning"), binning_);
     rigMessage_ = messageLine("lblAvvisoStrumentazione");
     form->addRow(rigMessage_);
     connect(telescope_, &QComboBox::currentIndexChanged, this, &PlannerWindow::chooseTelescope);
@@ -186,7 +194,7 @@ QWidget* PlannerWindow::buildObject()
     objectFacts_->setWordWrap(true);
     objectFacts_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     objectMessage_ = messageLine("lblAvvisoOggetto");
-    form->addRow(QStringLiteral("N&ome"), object_);
+    form->addRow(QStringLiteral("&Nome"), object_);
     form->addRow(objectFacts_);
     form->addRow(objectMessage_);
     return group;
@@ -206,7 +214,7 @@ QWidget* PlannerWindow::buildFraming()
     angle_->setRange(0, 359.9);
     auto* angleLabel = new QLabel(QStringLiteral("An&golo"));
     angleLabel->setBuddy(angle_);
-    bestAngle_ = new QPushButton(QStringLiteral("Angolo &migliore"));
+    bestAngle_ = new QPushButton(QStringLiteral("Angolo miglio&re"));
     bestAngle_->setObjectName(QStringLiteral("cmdAngoloMigliore"));
     bestAngle_->setToolTip(QStringLiteral("L'angolo a cui l'oggetto riempie di più il campo"));
     overlap_ = numberBox("spnSovrapposizione", 0, 49, 0, QStringLiteral(" %"),
@@ -268,6 +276,16 @@ Request PlannerWindow::request() const
     const QString name = object_->text().trimmed();
     if (!name.isEmpty())
         request.target = name.toStdString();
+    const QDateTime moment = moment_->dateTime().toUTC();
+    const QDate day = moment.date();
+    const QTime time = moment.time();
+    request.date = velmora::sky::UtcMoment {day.year(), day.month(), day.day(), time.hour(), time.minute(), 0};
+    velmora::planning::SiteRequest site;
+    site.site = velmora::sky::GeoSite {latitude_->value(), longitude_->value(), elevation_->value()};
+    site.minAltitude = minAltitude_->value();
+    site.altAzMount = altAz_->isChecked();
+    site.horizon = horizon_;
+    request.observation = velmora::planning::observationOf(site, request.band);
     return request;
 }
 
@@ -298,6 +316,7 @@ void PlannerWindow::recompute()
         setBestAngle();
     }
     showFraming();
+    showNight();
 }
 
 double PlannerWindow::cameraAngle() const

@@ -10,7 +10,10 @@
 #include <optional>
 
 class FramingView;
+class NightChartView;
+class QCheckBox;
 class QComboBox;
+class QDateTimeEdit;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
@@ -39,6 +42,11 @@ private:
     QWidget* buildRig();
     QWidget* buildObject();
     QWidget* buildFraming();
+    QWidget* buildNight();
+    void chooseHorizon();
+    void showNight();
+    void remember() const;
+    void recall();
     void chooseTelescope(int index);
     void chooseCamera(int index);
     velmora::planning::Request request() const;
@@ -69,4 +77,18 @@ private:
     QDoubleSpinBox* overlap_;
     QPushButton* bestAngle_;
     QLabel* framingFigures_;
+
+    QDoubleSpinBox* latitude_;
+    QDoubleSpinBox* longitude_;
+    QDoubleSpinBox* elevation_;
+    QDateTimeEdit* moment_;
+    QDoubleSpinBox* minAltitude_;
+    QCheckBox* altAz_;
+    QPushButton* horizonButton_;
+    QLabel* horizonName_;
+    QString horizonPath_;
+    velmora::sky::HorizonProfile horizon_;
+    NightChartView* chart_;
+    QLabel* nightFigures_;
+    QLabel* nightMessage_;
 };

@@ -1,17 +1,21 @@
 #include "support/message_log.h"
 #include "ui/Form1.h"
 #include "ui/framing_view.h"
+#include "ui/night_chart_view.h"
 #include "ui/planner_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -52,6 +56,14 @@ class PlannerTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Settings go to this run's own folder.
+    void initTestCase()
+    {
+        QVERIFY(settingsFolder_.isValid());
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
+
     // The new menu is the last; its one entry opens a single planner, raised
     // again when chosen again, starting from the main window's numbers.
     void theMenuOpensOnePlannerFromTheMainWindowsFigures()
@@ -116,6 +128,47 @@ private slots:
         angle->setValue(std::fmod(best + 45, 360));
         QVERIFY(child<QLabel>(&planner, "lblInquadratura")->text() != atBest);
     }
+
+    // From Milan on 2026-12-20 at 20:00 UTC, M31: the chart runs from sunset
+    // to sunrise and peaks where the target's transit stands.
+    void theNightReachesTheChartAndTheFigures()
+    {
+        PlannerWindow planner;
+        child<QDoubleSpinBox>(&planner, "spnLatitudine")->setValue(45.46);
+        child<QDoubleSpinBox>(&planner, "spnLongitudine")->setValue(9.19);
+        child<QDateTimeEdit>(&planner, "dteData")->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(20, 0), Qt::UTC));
+        frame(planner, "M31");
+        const auto& computation = planner.computation();
+        QVERIFY(computation && computation->targetTonight && computation->night);
+        const auto& chart = child<NightChartView>(&planner, "grfNotte")->chart();
+        QVERIFY(chart);
+        QCOMPARE(
+            chart->samples.front().julianDay, *computation->night->twilight.at(velmora::sky::Darkness::Sunset).evening);
+        QCOMPARE(
+            chart->samples.back().julianDay, *computation->night->twilight.at(velmora::sky::Darkness::Sunset).morning);
+        double highest = -90;
+        for (const auto& sample : chart->samples)
+            highest = std::max(highest, sample.altitude);
+        QVERIFY(std::abs(highest - *computation->targetTonight->view.transitAltitude) < 0.2);
+        const QString figures = child<QLabel>(&planner, "lblNotte")->text();
+        QVERIFY2(figures.contains(QStringLiteral("Ore utili stanotte")), qPrintable(figures));
+    }
+
+    // The site and the object come back in the next planner.
+    void theSiteIsRememberedBetweenRuns()
+    {
+        {
+            PlannerWindow planner;
+            child<QDoubleSpinBox>(&planner, "spnLatitudine")->setValue(-33.5);
+            frame(planner, "M42");
+        }
+        PlannerWindow again;
+        QCOMPARE(child<QDoubleSpinBox>(&again, "spnLatitudine")->value(), -33.5);
+        QCOMPARE(child<QLineEdit>(&again, "txtOggetto")->text(), QStringLiteral("M42"));
+    }
+
+private:
+    QTemporaryDir settingsFolder_;
 };
 
 QTEST_MAIN(PlannerTest)

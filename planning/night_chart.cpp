@@ -1,0 +1,51 @@
+#include "night_chart.h"
+
+#include "sky/atmosphere.h"
+#include "sky/ephemeris.h"
+#include "units/angles.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora::planning {
+
+namespace {
+
+// Five minutes: a chart a few hundred pixels wide shows no finer step.
+constexpr double kStepDays = 5.0 / units::kMinutesPerDay;
+
+} // namespace
+
+NightChart nightChart(
+    const sky::Observation& observation, const sky::UtcMoment& moment, const sky::DeepSkyObject* object)
+{
+    const double julianDay =
+        sky::julianDay(moment.year, moment.month, moment.day, moment.hour, moment.minute, moment.second);
+    const sky::BodyTrack sun(sky::Body::Sun, julianDay);
+    const sky::BodyTrack moon(sky::Body::Moon, julianDay);
+    NightChart chart {};
+    chart.twilight = sky::twilightAround(sun, julianDay, observation.site, observation.air);
+    const sky::DarkEdges& sunset = chart.twilight.at(sky::Darkness::Sunset);
+    chart.start = sunset.evening.value_or(chart.twilight.midnight - 0.5);
+    chart.end = sunset.morning.value_or(chart.twilight.midnight + 0.5);
+    chart.minAltitude = observation.minAltitude;
+    chart.moment = julianDay;
+
+    const sky::Refraction refraction = sky::refractionFor(sky::kRefractionWavelength, observation.air);
+    std::optional<sky::BodyTrack> track;
+    if (object && object->rightAscensionDeg)
+        track = sky::PlacesOfDate(julianDay).track(*object->rightAscensionDeg, *object->declinationDeg);
+    const auto steps = static_cast<std::size_t>(std::ceil((chart.end - chart.start) / kStepDays));
+    chart.samples.reserve(steps + 1);
+    for (std::size_t i = 0; i <= steps; ++i) {
+        const double at = std::min(chart.start + double(i) * kStepDays, chart.end);
+        const sky::Horizontal moonPlace = moon.horizontalAt(at, observation.site);
+        const sky::Horizontal place = track ? track->horizontalAt(at, observation.site) : moonPlace;
+        chart.samples.push_back({at, sky::refractedAltitude(place.altitude, refraction),
+            sky::refractedAltitude(moonPlace.altitude, refraction),
+            std::max(0.0, observation.horizon.altitudeAt(place.azimuth))});
+    }
+    return chart;
+}
+
+} // namespace velmora::planning

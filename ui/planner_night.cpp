@@ -1,0 +1,201 @@
+// The planner's night: the site, the moment, the horizon, the chart and the
+// figures the site gives the object.
+#include "formats/horizon_file.h"
+#include "formats/input_error.h"
+#include "night_chart_view.h"
+#include "planner_texts.h"
+#include "planner_window.h"
+#include "planning/night_chart.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kUnixEpochJulianDay = 2440587.5;
+constexpr double kMillisecondsPerDay = 86400000;
+
+QDoubleSpinBox* siteBox(
+    const char* name, double lowest, double highest, int decimals, const QString& suffix, const QString& tip)
+{
+    auto* box = new QDoubleSpinBox;
+    box->setObjectName(QString::fromUtf8(name));
+    box->setRange(lowest, highest);
+    box->setDecimals(decimals);
+    box->setSuffix(suffix);
+    box->setToolTip(tip);
+    box->setAccessibleDescription(tip);
+    box->setLocale(QLocale(QLocale::Italian));
+    return box;
+}
+
+// Tonight: this evening at 21 local time, in UTC.
+QDateTime tonight()
+{
+    return QDateTime(QDate::currentDate(), QTime(21, 0)).toUTC();
+}
+
+QString utcText(double julianDay)
+{
+    const auto ms = static_cast<qint64>(std::llround((julianDay - kUnixEpochJulianDay) * kMillisecondsPerDay));
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(QStringLiteral("dd/MM HH:mm"));
+}
+
+} // namespace
+
+QWidget* PlannerWindow::buildNight()
+{
+    auto* page = new QWidget;
+    auto* layout = new QHBoxLayout(page);
+    auto* form = new QFormLayout;
+    latitude_ = siteBox("spnLatitudine", -90, 90, 4, QStringLiteral("°"), QStringLiteral("Latitudine, nord positiva"));
+    longitude_ =
+        siteBox("spnLongitudine", -180, 180, 4, QStringLiteral("°"), QStringLiteral("Longitudine, est positiva"));
+    elevation_ = siteBox("spnQuota", -500, 9000, 0, QStringLiteral(" m"), QStringLiteral("Quota sul livello del mare"));
+    moment_ = new QDateTimeEdit(tonight());
+    moment_->setObjectName(QStringLiteral("dteData"));
+    moment_->setTimeSpec(Qt::UTC);
+    moment_->setDisplayFormat(QStringLiteral("dd/MM/yyyy HH:mm 'UTC'"));
+    moment_->setCalendarPopup(true);
+    moment_->setToolTip(QStringLiteral("Il momento segnato sul grafico; la notte è quella più vicina"));
+    minAltitude_ = siteBox(
+        "spnAltezzaMinima", 0, 90, 0, QStringLiteral("°"), QStringLiteral("L'altezza sotto la quale non si riprende"));
+    minAltitude_->setValue(30);
+    altAz_ = new QCheckBox(QStringLiteral("Montatura altazimutale"));
+    altAz_->setObjectName(QStringLiteral("chkAltazimutale"));
+    altAz_->setToolTip(QStringLiteral("Una montatura altazimutale ruota il campo"));
+    horizonButton_ = new QPushButton(QStringLiteral("Ori&zzonte..."));
+    horizonButton_->setObjectName(QStringLiteral("cmdOrizzonte"));
+    horizonButton_->setToolTip(QStringLiteral("Un file di righe «azimut altezza» in gradi"));
+    horizonName_ = new QLabel(QStringLiteral("piatto"));
+    horizonName_->setObjectName(QStringLiteral("lblOrizzonte"));
+    auto* horizonRow = new QHBoxLayout;
+    horizonRow->addWidget(horizonButton_);
+    horizonRow->addWidget(horizonName_, 1);
+    form->addRow(QStringLiteral("Latit&udine"), latitude_);
+    form->addRow(QStringLiteral("Longitu&dine"), longitude_);
+    form->addRow(QStringLiteral("&Quota"), elevation_);
+    form->addRow(QStringLiteral("Data e &ora"), moment_);
+    form->addRow(QStringLiteral("Altezza &minima"), minAltitude_);
+    form->addRow(altAz_);
+    form->addRow(horizonRow);
+    nightMessage_ = new QLabel;
+    nightMessage_->setObjectName(QStringLiteral("lblAvvisoNotte"));
+    nightMessage_->setStyleSheet(QStringLiteral("color: #b00020"));
+    nightMessage_->setWordWrap(true);
+    form->addRow(nightMessage_);
+    nightFigures_ = new QLabel;
+    nightFigures_->setObjectName(QStringLiteral("lblNotte"));
+    nightFigures_->setWordWrap(true);
+    nightFigures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    form->addRow(nightFigures_);
+    layout->addLayout(form);
+    chart_ = new NightChartView;
+    chart_->setObjectName(QStringLiteral("grfNotte"));
+    layout->addWidget(chart_, 1);
+
+    for (QDoubleSpinBox* box : {latitude_, longitude_, elevation_, minAltitude_})
+        connect(box, &QDoubleSpinBox::valueChanged, this, &PlannerWindow::recompute);
+    connect(moment_, &QDateTimeEdit::dateTimeChanged, this, &PlannerWindow::recompute);
+    connect(altAz_, &QCheckBox::toggled, this, &PlannerWindow::recompute);
+    connect(horizonButton_, &QPushButton::clicked, this, &PlannerWindow::chooseHorizon);
+    return page;
+}
+
+void PlannerWindow::chooseHorizon()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Orizzonte"), horizonPath_);
+    if (path.isEmpty())
+        return;
+    try {
+        horizon_ = velmora::formats::readHorizonFile(path.toStdString());
+        horizonPath_ = path;
+        horizonName_->setText(QFileInfo(path).fileName());
+        nightMessage_->clear();
+    } catch (const velmora::formats::InputError& error) {
+        nightMessage_->setText(
+            QStringLiteral("Il file dell'orizzonte non si legge: %1").arg(QString::fromStdString(error.what())));
+    }
+    recompute();
+}
+
+void PlannerWindow::showNight()
+{
+    const auto& c = computation_;
+    if (!c || !c->targetTonight || !c->night) {
+        chart_->setChart(std::nullopt);
+        nightFigures_->setText(c && c->target && !c->target->object->rightAscensionDeg
+                ? QStringLiteral("Il catalogo non dà la posizione dell'oggetto.")
+                : QString());
+        return;
+    }
+    const velmora::planning::Request asked = request();
+    chart_->setChart(velmora::planning::nightChart(*asked.observation, *asked.date, c->target->object));
+    const velmora::sky::SiteView& view = c->targetTonight->view;
+    const velmora::sky::TargetNight& hours = c->targetTonight->hours;
+    QStringList lines;
+    lines << QStringLiteral("Altezza ora: %1°").arg(italianNumber(view.altitude, 3));
+    if (view.transit)
+        lines << QStringLiteral("Transito: %1 UTC, a %2°")
+                     .arg(utcText(*view.transit), italianNumber(view.transitAltitude.value_or(0), 3));
+    lines << QStringLiteral("Ore utili stanotte: %1 (senza la Luna %2)")
+                 .arg(italianNumber(hours.usable.hours, 3), italianNumber(hours.ignoringMoon.hours, 3));
+    lines << QStringLiteral("Distanza dalla Luna: %1°").arg(italianNumber(c->targetTonight->moonSeparation, 3));
+    if (view.dispersionPixels)
+        lines << QStringLiteral("Dispersione atmosferica: %1 pixel").arg(italianNumber(*view.dispersionPixels, 3));
+    if (view.rotationRate)
+        lines << QStringLiteral("Rotazione di campo: %1″ al secondo").arg(italianNumber(*view.rotationRate, 3));
+    if (view.longestExposure)
+        lines << QStringLiteral("Posa più lunga prima che un angolo si sposti di un pixel: %1 s")
+                     .arg(italianNumber(*view.longestExposure, 3));
+    nightFigures_->setText(lines.join(QLatin1Char('\n')));
+    chart_->setAccessibleDescription(nightFigures_->text());
+}
+
+void PlannerWindow::remember() const
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Pianificazione"));
+    settings.setValue(QStringLiteral("latitudine"), latitude_->value());
+    settings.setValue(QStringLiteral("longitudine"), longitude_->value());
+    settings.setValue(QStringLiteral("quota"), elevation_->value());
+    settings.setValue(QStringLiteral("altezzaMinima"), minAltitude_->value());
+    settings.setValue(QStringLiteral("altazimutale"), altAz_->isChecked());
+    settings.setValue(QStringLiteral("orizzonte"), horizonPath_);
+    settings.setValue(QStringLiteral("oggetto"), object_->text());
+}
+
+void PlannerWindow::recall()
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Pianificazione"));
+    const QSignalBlocker a(latitude_), b(longitude_), c(elevation_), d(minAltitude_), e(altAz_);
+    // Until a site is given, Rome's.
+    latitude_->setValue(settings.value(QStringLiteral("latitudine"), 41.9028).toDouble());
+    longitude_->setValue(settings.value(QStringLiteral("longitudine"), 12.4964).toDouble());
+    elevation_->setValue(settings.value(QStringLiteral("quota"), 20).toDouble());
+    minAltitude_->setValue(settings.value(QStringLiteral("altezzaMinima"), 30).toDouble());
+    altAz_->setChecked(settings.value(QStringLiteral("altazimutale"), false).toBool());
+    object_->setText(settings.value(QStringLiteral("oggetto")).toString());
+    horizonPath_ = settings.value(QStringLiteral("orizzonte")).toString();
+    if (horizonPath_.isEmpty())
+        return;
+    try {
+        horizon_ = velmora::formats::readHorizonFile(horizonPath_.toStdString());
+        horizonName_->setText(QFileInfo(horizonPath_).fileName());
+    } catch (const velmora::formats::InputError&) {
+        horizonPath_.clear(); // a file since moved or spoilt: the horizon is flat again
+    }
+}
