@@ -92,11 +92,12 @@ PlannerWindow::PlannerWindow(const StartingFigures& start, QWidget* parent) :
     left->addWidget(buildObject());
     left->addStretch();
     columns->addLayout(left);
-    auto* tabs = new QTabWidget;
-    tabs->setObjectName(QStringLiteral("tabSezioni"));
-    tabs->addTab(buildFraming(), QStringLiteral("&Inquadratura"));
-    tabs->addTab(buildNight(), QStringLiteral("Nott&e"));
-    columns->addWidget(tabs, 1);
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("tabSezioni"));
+    tabs_->addTab(buildFraming(), QStringLiteral("&Inquadratura"));
+    tabs_->addTab(buildNight(), QStringLiteral("Nott&e"));
+    tabs_->addTab(buildTonight(), QStringLiteral("&Stanotte"));
+    columns->addWidget(tabs_, 1);
     setCentralWidget(central);
 
     recall();
@@ -125,6 +126,7 @@ PlannerWindow::PlannerWindow(const StartingFigures& start, QWidget* parent) :
 
 PlannerWindow::~PlannerWindow()
 {
+    tonightWatcher_.waitForFinished(); // it reads the catalogues this window owns
     remember();
 }
 
@@ -220,7 +222,7 @@ QWidget* PlannerWindow::buildFraming()
     overlap_ = numberBox("spnSovrapposizione", 0, 49, 0, QStringLiteral(" %"),
         QStringLiteral("Sovrapposizione tra i riquadri del mosaico"));
     overlap_->setValue(10);
-    auto* overlapLabel = new QLabel(QStringLiteral("&Sovrapposizione"));
+    auto* overlapLabel = new QLabel(QStringLiteral("So&vrapposizione"));
     overlapLabel->setBuddy(overlap_);
     controls->addWidget(angleLabel);
     controls->addWidget(angle_);

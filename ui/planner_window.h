@@ -2,14 +2,21 @@
 
 #include "optics/equipment_catalogue.h"
 #include "planning/computation.h"
+#include "planning/suggestions.h"
 #include "sky/deep_sky_catalogue.h"
 
+#include <QFutureWatcher>
 #include <QMainWindow>
 
 #include <array>
 #include <optional>
 
 class FramingView;
+class TonightModel;
+class QProgressBar;
+class QSortFilterProxyModel;
+class QTableView;
+class QTabWidget;
 class NightChartView;
 class QCheckBox;
 class QComboBox;
@@ -36,6 +43,8 @@ public:
 
     // What the picture shows now; none until a rig and an object frame.
     const std::optional<velmora::planning::Computation>& computation() const { return computation_; }
+    // Whether tonight's list is being worked out.
+    bool isSearching() const;
     double cameraAngle() const;
 
 private:
@@ -45,6 +54,10 @@ private:
     QWidget* buildNight();
     void chooseHorizon();
     void showNight();
+    QWidget* buildTonight();
+    void searchTonight();
+    void showTonight();
+    void chooseSuggestion(const QModelIndex& index);
     void remember() const;
     void recall();
     void chooseTelescope(int index);
@@ -91,4 +104,22 @@ private:
     NightChartView* chart_;
     QLabel* nightFigures_;
     QLabel* nightMessage_;
+
+    // Tonight's list, worked out away from the window's thread.
+    struct TonightAnswer {
+        std::vector<velmora::planning::Suggestion> suggestions;
+        QString refusal;
+    };
+    QTabWidget* tabs_;
+    QComboBox* family_;
+    QDoubleSpinBox* maxMagnitude_;
+    QDoubleSpinBox* minFill_;
+    QDoubleSpinBox* minHours_;
+    QPushButton* search_;
+    QProgressBar* busy_;
+    QTableView* table_;
+    TonightModel* tonight_;
+    QSortFilterProxyModel* sorted_;
+    QLabel* tonightMessage_;
+    QFutureWatcher<TonightAnswer> tonightWatcher_;
 };

@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -165,6 +167,36 @@ private slots:
         PlannerWindow again;
         QCOMPARE(child<QDoubleSpinBox>(&again, "spnLatitudine")->value(), -33.5);
         QCOMPARE(child<QLineEdit>(&again, "txtOggetto")->text(), QStringLiteral("M42"));
+    }
+
+    // The list comes without a click once the search ends, sorted by any
+    // column; a row chosen is framed.
+    void tonightsListArrivesAndFramesTheRowChosen()
+    {
+        PlannerWindow planner;
+        frame(planner, "M31");
+        child<QDoubleSpinBox>(&planner, "spnLatitudine")->setValue(45.46);
+        child<QDoubleSpinBox>(&planner, "spnLongitudine")->setValue(9.19);
+        child<QDateTimeEdit>(&planner, "dteData")->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(20, 0), Qt::UTC));
+        child<QDoubleSpinBox>(&planner, "spnOre")->setValue(3);
+        child<QPushButton>(&planner, "cmdCerca")->click();
+        QVERIFY(planner.isSearching() || !child<QProgressBar>(&planner, "prgRicerca")->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!planner.isSearching(), 20000);
+        QTRY_VERIFY(!child<QProgressBar>(&planner, "prgRicerca")->isVisible());
+        auto* table = child<QTableView>(&planner, "tblStanotte");
+        QAbstractItemModel* rows = table->model();
+        QVERIFY(rows->rowCount() > 5);
+        const int hours = 6; // the usable hours' column
+        for (int row = 0; row < rows->rowCount(); ++row)
+            QVERIFY(rows->index(row, hours).data(Qt::UserRole).toDouble() >= 3);
+        table->sortByColumn(2, Qt::AscendingOrder); // magnitude, brightest first
+        for (int row = 1; row < rows->rowCount(); ++row)
+            QVERIFY(rows->index(row - 1, 2).data(Qt::UserRole).toDouble() <=
+                rows->index(row, 2).data(Qt::UserRole).toDouble());
+        const QString first = rows->index(0, 0).data().toString();
+        emit table->activated(rows->index(0, 0));
+        QVERIFY(planner.computation() && planner.computation()->target);
+        QCOMPARE(QString::fromStdString(planner.computation()->target->object->displayName()), first);
     }
 
 private:
