@@ -66,11 +66,11 @@ QWidget* PlannerWindow::buildTonight()
         "spnRiempimento", 0.01, 1, 2, 0.3, QStringLiteral("La parte del campo che l'oggetto deve occupare almeno"));
     minHours_ =
         filterBox("spnOre", 0, 24, 1, 0, QStringLiteral("Le ore utili stanotte che l'oggetto deve avere almeno"));
-    search_ = new QPushButton(QStringLiteral("&Cerca"));
+    search_ = new QPushButton(QStringLiteral("A&vvia ricerca"));
     search_->setObjectName(QStringLiteral("cmdCerca"));
     search_->setToolTip(QStringLiteral("Cerca nel catalogo gli oggetti per la strumentazione e il luogo"));
     const std::pair<const char*, QWidget*> labelled[] = {
-        {"Tip&o", family_}, {"Ma&g. massima", maxMagnitude_}, {"Riem&pimento", minFill_}, {"Ore &utili", minHours_}};
+        {"&Genere", family_}, {"Mag. massi&ma", maxMagnitude_}, {"&Riempimento", minFill_}, {"Ore &utili", minHours_}};
     for (const auto& [words, field] : labelled) {
         auto* label = new QLabel(QString::fromUtf8(words));
         label->setBuddy(field);

@@ -95,8 +95,9 @@ PlannerWindow::PlannerWindow(const StartingFigures& start, QWidget* parent) :
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("tabSezioni"));
     tabs_->addTab(buildFraming(), QStringLiteral("&Inquadratura"));
-    tabs_->addTab(buildNight(), QStringLiteral("Nott&e"));
+    tabs_->addTab(buildNight(), QStringLiteral("N&otte"));
     tabs_->addTab(buildTonight(), QStringLiteral("&Stanotte"));
+    tabs_->addTab(buildExposure(), QStringLiteral("&Esposizione"));
     columns->addWidget(tabs_, 1);
     setCentralWidget(central);
 
@@ -287,6 +288,9 @@ Request PlannerWindow::request() const
     site.minAltitude = minAltitude_->value();
     site.altAzMount = altAz_->isChecked();
     site.horizon = horizon_;
+    request.exposure = exposureRequest();
+    if (request.exposure)
+        request.band = {bandShortest_->value(), bandLongest_->value()};
     request.observation = velmora::planning::observationOf(site, request.band);
     return request;
 }
@@ -319,6 +323,7 @@ void PlannerWindow::recompute()
     }
     showFraming();
     showNight();
+    showExposure();
 }
 
 double PlannerWindow::cameraAngle() const

@@ -19,6 +19,7 @@ class QTableView;
 class QTabWidget;
 class NightChartView;
 class QCheckBox;
+class QGroupBox;
 class QComboBox;
 class QDateTimeEdit;
 class QDoubleSpinBox;
@@ -55,6 +56,10 @@ private:
     void chooseHorizon();
     void showNight();
     QWidget* buildTonight();
+    QWidget* buildExposure();
+    void chooseCameraFile();
+    std::optional<velmora::planning::ExposureRequest> exposureRequest() const;
+    void showExposure();
     void searchTonight();
     void showTonight();
     void chooseSuggestion(const QModelIndex& index);
@@ -122,4 +127,18 @@ private:
     QSortFilterProxyModel* sorted_;
     QLabel* tonightMessage_;
     QFutureWatcher<TonightAnswer> tonightWatcher_;
+
+    QGroupBox* exposure_;
+    QDoubleSpinBox* sqm_;
+    QDoubleSpinBox* readNoise_;
+    QPushButton* cameraFileButton_;
+    QLabel* cameraFileName_;
+    std::optional<velmora::formats::CameraNoise> cameraFile_;
+    QDoubleSpinBox* gain_;
+    QDoubleSpinBox* quantumEfficiency_;
+    QDoubleSpinBox* bandShortest_;
+    QDoubleSpinBox* bandLongest_;
+    QDoubleSpinBox* snr_;
+    QLabel* exposureFigures_;
+    QLabel* exposureMessage_;
 };

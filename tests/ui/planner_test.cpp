@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -197,6 +198,28 @@ private slots:
         emit table->activated(rows->index(0, 0));
         QVERIFY(planner.computation() && planner.computation()->target);
         QCOMPARE(QString::fromStdString(planner.computation()->target->object->displayName()), first);
+    }
+
+    // The worked rig (100 mm at 500 mm, 3.76 um pixels, QE 0.8, SQM 21, read
+    // noise 1.46 e-) gives an 11.6 s sub with nothing lost in the optics;
+    // the window's optics pass 0.9, so 11.6 / 0.9 s.
+    void theExposureGivesTheSubForTheRigAndSky()
+    {
+        PlannerWindow planner({100, 500, 3.76, 6248, 4176});
+        child<QGroupBox>(&planner, "grpEsposizione")->setChecked(true);
+        child<QDoubleSpinBox>(&planner, "spnSqm")->setValue(21);
+        child<QDoubleSpinBox>(&planner, "spnRumore")->setValue(1.46);
+        child<QDoubleSpinBox>(&planner, "spnEfficienza")->setValue(0.8);
+        auto* name = child<QLineEdit>(&planner, "txtOggetto");
+        name->clear();
+        emit name->editingFinished();
+        QVERIFY(planner.computation() && planner.computation()->exposure);
+        QVERIFY(std::abs(*planner.computation()->exposure->sub - 11.56 / 0.9) < 0.02);
+        const QString figures = child<QLabel>(&planner, "lblEsposizione")->text();
+        QVERIFY2(figures.contains(QStringLiteral("Posa singola: 12,8 s")), qPrintable(figures));
+        child<QDoubleSpinBox>(&planner, "spnBandaDa")->setValue(800);
+        QVERIFY(!planner.computation()->exposure);
+        QVERIFY(!child<QLabel>(&planner, "lblAvvisoEsposizione")->text().isEmpty());
     }
 
 private:
