@@ -75,7 +75,9 @@ QWidget* PlannerWindow::buildExposure()
     form->addRow(fileRow);
     form->addRow(QStringLiteral("&Guadagno"), gain_);
     form->addRow(QStringLiteral("Efficienza quantica"), quantumEfficiency_);
-    form->addRow(QStringLiteral("Ban&da del filtro"), bandRow);
+    auto* bandLabel = new QLabel(QStringLiteral("Ban&da del filtro"));
+    bandLabel->setBuddy(bandShortest_);
+    form->addRow(bandLabel, bandRow);
     form->addRow(QStringLiteral("Segnale/rumore &voluto"), snr_);
     layout->addWidget(exposure_);
     exposureMessage_ = new QLabel;

@@ -149,6 +149,9 @@ void PlannerWindow::showTonight()
     search_->setEnabled(true);
     const std::size_t found = answer.suggestions.size();
     tonight_->setSuggestions(std::move(answer.suggestions));
+    // The planning layer's own order first: the most usable hours, or the fewest needed.
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    sorted_->sort(-1);
     table_->resizeColumnsToContents();
     tonightMessage_->setText(!answer.refusal.isEmpty() ? answer.refusal
             : found == 0                               ? QStringLiteral("Nessun oggetto con questi filtri.")
