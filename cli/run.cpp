@@ -6,10 +6,10 @@
 #include "file_output.h"
 #include "formats/input_error.h"
 #include "formats/text_file.h"
-#include "framing_svg.h"
 #include "output_error.h"
 #include "planning/catalogue_merge.h"
 #include "planning/computation.h"
+#include "planning/framing_svg.h"
 #include "planning/rig_ranking.h"
 #include "planning/suggestions.h"
 #include "planning/sweep.h"
@@ -156,10 +156,11 @@ void writePictures(const planning::Computation& computation, const Options& opti
 {
     if (computation.target && options.svg)
         replaceFile("--svg", *options.svg,
-            targetFramingSvg(*computation.target, computation.targetTonight ? &*computation.targetTonight : nullptr));
+            planning::targetFramingSvg(
+                *computation.target, computation.targetTonight ? &*computation.targetTonight : nullptr));
     if (computation.framedBody)
         replaceFile("--svg", *options.svg,
-            framingSvg(computation.sky->bodies[*computation.framedBody], computation.sky->moment));
+            planning::framingSvg(computation.sky->bodies[*computation.framedBody], computation.sky->moment));
 }
 
 // Writes the answer into `out`; returns the exit status. Every check that

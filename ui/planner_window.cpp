@@ -1,24 +1,30 @@
 #include "planner_window.h"
 
+#include "files/file_replacement.h"
 #include "framing_view.h"
 #include "planner_texts.h"
 #include "planning/framing_scene.h"
+#include "planning/framing_svg.h"
 #include "planning/refusal.h"
 #include "planning/site_request.h"
 #include "planning/target_choice.h"
 #include "planning/target_names.h"
 #include "presets/catalogue.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStringList>
@@ -238,6 +244,21 @@ QWidget* PlannerWindow::buildFraming()
     framingFigures_->setWordWrap(true);
     framingFigures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     layout->addWidget(framingFigures_);
+    auto* exports = new QHBoxLayout;
+    auto* svg = new QPushButton(QStringLiteral("Salva &disegno SVG..."));
+    svg->setObjectName(QStringLiteral("cmdSalvaSvg"));
+    svg->setToolTip(QStringLiteral("Lo stesso disegno che scrive velmora-calc --frame, all'angolo scelto"));
+    auto* png = new QPushButton(QStringLiteral("Salva im&magine PNG..."));
+    png->setObjectName(QStringLiteral("cmdSalvaPng"));
+    png->setToolTip(QStringLiteral("Il disegno come si vede qui, 1200 pixel di lato"));
+    exports->addWidget(svg);
+    exports->addWidget(png);
+    exports->addStretch();
+    layout->addLayout(exports);
+    framingMessage_ = messageLine("lblAvvisoInquadratura");
+    layout->addWidget(framingMessage_);
+    connect(svg, &QPushButton::clicked, this, &PlannerWindow::exportSvg);
+    connect(png, &QPushButton::clicked, this, &PlannerWindow::exportPng);
     return page;
 }
 
@@ -365,4 +386,68 @@ void PlannerWindow::setBestAngle()
 {
     if (computation_ && computation_->target)
         angle_->setValue(velmora::planning::targetCameraAngle(*computation_->target));
+}
+
+bool PlannerWindow::saveSvg(const QString& path, QString& why) const
+{
+    if (!computation_ || !computation_->target) {
+        why = QStringLiteral("Non c'è nessun oggetto inquadrato.");
+        return false;
+    }
+    const auto& tonight = computation_->targetTonight;
+    const std::string svg =
+        velmora::planning::targetFramingSvg(*computation_->target, tonight ? &*tonight : nullptr, angle_->value());
+    try {
+        velmora::files::replaceFile(path.toStdString(), svg);
+        return true;
+    } catch (const velmora::files::WriteError& error) {
+        why = QStringLiteral("Il file non si può scrivere: %1").arg(QString::fromStdString(error.what()));
+        return false;
+    }
+}
+
+bool PlannerWindow::savePng(const QString& path, QString& why) const
+{
+    if (!picture_->scene()) {
+        why = QStringLiteral("Non c'è nessun oggetto inquadrato.");
+        return false;
+    }
+    constexpr int kSide = 1200;
+    QImage image(kSide, kSide, QImage::Format_RGB32);
+    QPainter painter(&image);
+    picture_->render(painter, QRectF(0, 0, kSide, kSide));
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    try {
+        velmora::files::replaceFile(path.toStdString(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        return true;
+    } catch (const velmora::files::WriteError& error) {
+        why = QStringLiteral("Il file non si può scrivere: %1").arg(QString::fromStdString(error.what()));
+        return false;
+    }
+}
+
+void PlannerWindow::exportSvg()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva disegno SVG"),
+        object_->text() + QStringLiteral(".svg"), QStringLiteral("SVG (*.svg)"));
+    QString why;
+    if (!path.isEmpty() && !saveSvg(path, why))
+        framingMessage_->setText(why);
+    else
+        framingMessage_->clear();
+}
+
+void PlannerWindow::exportPng()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva immagine PNG"),
+        object_->text() + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"));
+    QString why;
+    if (!path.isEmpty() && !savePng(path, why))
+        framingMessage_->setText(why);
+    else
+        framingMessage_->clear();
 }

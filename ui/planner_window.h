@@ -36,6 +36,12 @@ class PlannerWindow : public QMainWindow {
     Q_OBJECT
 
 public:
+    // The picture as an SVG document (the one velmora-calc --frame writes,
+    // at the camera angle shown) and as a PNG image; false with the reason
+    // in `why` when there is nothing framed or the file cannot be written.
+    bool saveSvg(const QString& path, QString& why) const;
+    bool savePng(const QString& path, QString& why) const;
+
     // The five figures of the main window's fields, those that are numbers:
     // aperture, focal length, pixel size, width, height.
     using StartingFigures = std::array<std::optional<double>, 5>;
@@ -72,6 +78,8 @@ private:
     void showFraming();
     void turnBy(double degrees);
     void setBestAngle();
+    void exportSvg();
+    void exportPng();
 
     velmora::optics::EquipmentCatalogue catalogue_;
     velmora::sky::DeepSkyCatalogue deepSky_;
@@ -95,6 +103,7 @@ private:
     QDoubleSpinBox* overlap_;
     QPushButton* bestAngle_;
     QLabel* framingFigures_;
+    QLabel* framingMessage_;
 
     QDoubleSpinBox* latitude_;
     QDoubleSpinBox* longitude_;

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -190,6 +191,9 @@ private slots:
         const int hours = 6; // the usable hours' column
         for (int row = 0; row < rows->rowCount(); ++row)
             QVERIFY(rows->index(row, hours).data(Qt::UserRole).toDouble() >= 3);
+        for (int row = 1; row < rows->rowCount(); ++row) // the most usable hours first, as the layer ranks
+            QVERIFY(rows->index(row - 1, hours).data(Qt::UserRole).toDouble() >=
+                rows->index(row, hours).data(Qt::UserRole).toDouble());
         table->sortByColumn(2, Qt::AscendingOrder); // magnitude, brightest first
         for (int row = 1; row < rows->rowCount(); ++row)
             QVERIFY(rows->index(row - 1, 2).data(Qt::UserRole).toDouble() <=
@@ -220,6 +224,32 @@ private slots:
         child<QDoubleSpinBox>(&planner, "spnBandaDa")->setValue(800);
         QVERIFY(!planner.computation()->exposure);
         QVERIFY(!child<QLabel>(&planner, "lblAvvisoEsposizione")->text().isEmpty());
+    }
+
+    // The SVG is velmora-calc's picture with the frames at the angle shown;
+    // the PNG is the picture as drawn; a folder is no file to write.
+    void thePictureIsSavedAtTheAngleShown()
+    {
+        PlannerWindow planner;
+        QString why;
+        QVERIFY(!planner.saveSvg(settingsFolder_.filePath(QStringLiteral("none.svg")), why));
+        QVERIFY(!why.isEmpty());
+        frame(planner, "M51");
+        child<QDoubleSpinBox>(&planner, "spnAngolo")->setValue(35);
+        const QString svg = settingsFolder_.filePath(QStringLiteral("m51.svg"));
+        QVERIFY2(planner.saveSvg(svg, why), qPrintable(why));
+        QFile svgFile(svg);
+        QVERIFY(svgFile.open(QIODevice::ReadOnly));
+        const QByteArray text = svgFile.readAll();
+        QVERIFY(text.startsWith("<?xml"));
+        QVERIFY(text.contains("<g transform=\"rotate(-35.00)\">"));
+        const QString png = settingsFolder_.filePath(QStringLiteral("m51.png"));
+        QVERIFY2(planner.savePng(png, why), qPrintable(why));
+        QFile pngFile(png);
+        QVERIFY(pngFile.open(QIODevice::ReadOnly));
+        QVERIFY(pngFile.read(8) == QByteArray("\x89PNG\r\n\x1a\n", 8));
+        QVERIFY(!planner.saveSvg(settingsFolder_.path(), why));
+        QVERIFY2(why.startsWith(QStringLiteral("Il file non si può scrivere")), qPrintable(why));
     }
 
 private:

@@ -1,13 +1,13 @@
 #include "framing_svg.h"
 
 #include "formats/readable_number.h"
-#include "planning/framing_scene.h"
+#include "framing_scene.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-namespace velmora::cli {
+namespace velmora::planning {
 
 namespace {
 
@@ -74,10 +74,10 @@ std::string mosaicCaption(const sky::Mosaic& mosaic)
         " px, " + formats::readableNumber(mosaic.overlap * 100) + "% overlap";
 }
 
-std::string frames(const planning::FramingScene& scene, const std::string& style)
+std::string frames(const FramingScene& scene, const std::string& style)
 {
     std::string svg;
-    for (const planning::SceneRect& frame : scene.frames)
+    for (const SceneRect& frame : scene.frames)
         svg += rectangle(frame.x, frame.y, frame.width, frame.height, style);
     return svg;
 }
@@ -108,7 +108,7 @@ std::string pointer(double x, double y, double dx, double dy, double text, const
 // Drawn in sensor pixels, centred on the disk; the viewBox scales the whole.
 std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
 {
-    const planning::FramingScene scene = planning::bodyScene(view);
+    const FramingScene scene = bodyScene(view);
     const double extent = scene.extent;
     const double text = extent / 32;
     const double left = -extent / 2;
@@ -147,9 +147,10 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
 
 // Drawn in arcminutes with north up and east to the left; the scene's
 // turns are clockwise, as SVG's rotate() turns.
-std::string targetFramingSvg(const sky::TargetFraming& f, const planning::TargetTonight* tonight)
+std::string targetFramingSvg(
+    const sky::TargetFraming& f, const TargetTonight* tonight, std::optional<double> cameraAngle)
 {
-    const planning::FramingScene scene = planning::targetScene(f);
+    const FramingScene scene = cameraAngle ? turnTarget(f, *cameraAngle).scene : targetScene(f);
     const sky::Outline& outline = f.shape.outline;
     const double extent = scene.extent;
     const double text = extent / 40;
@@ -185,4 +186,4 @@ std::string targetFramingSvg(const sky::TargetFraming& f, const planning::Target
     return svg + "</svg>\n";
 }
 
-} // namespace velmora::cli
+} // namespace velmora::planning

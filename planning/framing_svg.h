@@ -1,12 +1,13 @@
 #pragma once
 
-#include "planning/tonight.h"
 #include "sky/bodies.h"
 #include "sky/target_framing.h"
+#include "tonight.h"
 
+#include <optional>
 #include <string>
 
-namespace velmora::cli {
+namespace velmora::planning {
 
 // A picture of a body framed by the camera on a date, as an SVG document:
 // the sensor as a rectangle with the body's disk to scale on it, the disk's
@@ -17,7 +18,9 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment);
 // A deep-sky object on the sensor as an SVG document, north up and east to
 // the left: the sensor (or the mosaic's frames) turned to its camera angle,
 // the object's ellipse at its position angle, its name, size and verdict,
-// and, from a site, its altitude and usable hours tonight.
-std::string targetFramingSvg(const sky::TargetFraming& framing, const planning::TargetTonight* tonight = nullptr);
+// and, from a site, its altitude and usable hours tonight. The frames stand
+// at `cameraAngle` when given, else at the framing's own angle.
+std::string targetFramingSvg(const sky::TargetFraming& framing, const TargetTonight* tonight = nullptr,
+    std::optional<double> cameraAngle = std::nullopt);
 
-} // namespace velmora::cli
+} // namespace velmora::planning
