@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# End to end, the planner: the real velmora under a window manager (openbox
+# on Xvfb), from the keyboard only. The new menu opens the planner; the C8
+# and the SXV-H9 are picked from its lists, M31 is typed, "Angolo migliore"
+# turns the camera to M31's position angle, and the picture is saved as SVG
+# through the file dialog; the file must hold the frames turned there.
+#   planner_e2e_test.sh PATH/TO/velmora   (run inside xvfb-run)
+set -euo pipefail
+velmora=$(realpath "$1")
+source "$(dirname "$(realpath "$0")")/common.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"; kill ${app:-} ${wm:-} 2>/dev/null || true' EXIT
+cd "$work"
+export HOME="$work" XDG_CONFIG_HOME="$work/config" # the planner's settings stay here
+
+openbox --sm-disable > /dev/null 2>&1 & wm=$!
+sleep 0.5
+"$velmora" & app=$!
+main=$(window '^Velmora 2\.2$')
+xdotool windowactivate --sync "$main"
+sleep 0.3
+
+keys alt+p Return
+planner=$(window '^Pianificazione$')
+xdotool windowactivate --sync "$planner"
+sleep 0.3
+keys alt+t
+xdotool type --delay 30 'CelestronOTC8'
+keys alt+c
+xdotool type --delay 30 'StarlightXpressSXVH9'
+keys alt+n
+xdotool type --delay 60 'M31'
+keys Escape Return
+keys alt+r # Angolo migliore
+keys alt+d # Salva disegno SVG...
+window '^Salva disegno SVG$' > /dev/null
+keys ctrl+a
+xdotool type --delay 20 "$work/m31.svg"
+keys Return
+for ((i = 0; i < 50; i++)); do [[ -s m31.svg ]] && break; sleep 0.1; done
+[[ -s m31.svg ]] || { echo "the SVG was not written" >&2; exit 1; }
+head -c 5 m31.svg | grep -q '<?xml' || { echo "m31.svg is not an SVG document" >&2; exit 1; }
+grep -q 'M31 / NGC224 (Andromeda Galaxy)' m31.svg || { echo "m31.svg does not name M31" >&2; exit 1; }
+# M31's mosaic for this rig stands at its position angle, 35 degrees.
+grep -q '<g transform="rotate(-35.00)">' m31.svg || { echo "the frames are not at 35 degrees" >&2; exit 1; }
+echo "the planner saved M31 framed at 35 degrees"
+
+keys alt+F4
+gone '^Pianificazione$'
+xdotool windowactivate --sync "$main"
+keys alt+f c
+ended 'Chiudi'
