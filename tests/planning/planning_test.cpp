@@ -8,6 +8,7 @@
 #include "planning/suggestions.h"
 #include "planning/sweep.h"
 #include "planning/target_choice.h"
+#include "planning/target_names.h"
 #include "planning_refusal.h"
 #include "presets/catalogue.h"
 #include "support/temp_file.h"
@@ -135,6 +136,19 @@ protected:
 private:
     static inline sky::DeepSkyCatalogue* deepSky_ = nullptr;
 };
+
+// Each name offered for completion finds an object, and the names people
+// use are among them.
+TEST_F(Planning, EveryNameOfferedFindsItsObject)
+{
+    const std::vector<std::string> names = targetNames(deepSky());
+    EXPECT_TRUE(std::ranges::is_sorted(names));
+    EXPECT_EQ(std::ranges::adjacent_find(names), names.end());
+    for (const char* wanted : {"M31", "NGC 224", "IC 434", "Andromeda Galaxy", "B33", "M110"})
+        EXPECT_TRUE(std::ranges::binary_search(names, std::string(wanted))) << wanted;
+    for (const std::string& name : names)
+        EXPECT_TRUE(deepSky().find(name)) << name;
+}
 
 TEST_F(Planning, TheTargetIsFramedInTheSameCall)
 {
