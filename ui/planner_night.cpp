@@ -175,6 +175,7 @@ void PlannerWindow::remember() const
     settings.setValue(QStringLiteral("altazimutale"), altAz_->isChecked());
     settings.setValue(QStringLiteral("orizzonte"), horizonPath_);
     settings.setValue(QStringLiteral("oggetto"), object_->text());
+    settings.setValue(QStringLiteral("fileStrumentazione"), equipmentFiles_);
 }
 
 void PlannerWindow::recall()
@@ -189,6 +190,9 @@ void PlannerWindow::recall()
     minAltitude_->setValue(settings.value(QStringLiteral("altezzaMinima"), 30).toDouble());
     altAz_->setChecked(settings.value(QStringLiteral("altazimutale"), false).toBool());
     object_->setText(settings.value(QStringLiteral("oggetto")).toString());
+    equipmentFiles_ = settings.value(QStringLiteral("fileStrumentazione")).toStringList();
+    if (!equipmentFiles_.isEmpty())
+        loadEquipment();
     horizonPath_ = settings.value(QStringLiteral("orizzonte")).toString();
     if (horizonPath_.isEmpty())
         return;

@@ -73,17 +73,6 @@ QLabel* messageLine(const char* name)
     return label;
 }
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// A menu caption without its accelerator mark: "&CelestronOTC8" is listed as "CelestronOTC8".
-QString listed(std::string_view caption)
-{
-    return fromUtf8(caption).remove(QLatin1Char('&'));
-}
-
 } // namespace
 
 PlannerWindow::PlannerWindow(const StartingFigures& start, QWidget* parent) :
@@ -134,6 +123,7 @@ PlannerWindow::PlannerWindow(const StartingFigures& start, QWidget* parent) :
 PlannerWindow::~PlannerWindow()
 {
     tonightWatcher_.waitForFinished(); // it reads the catalogues this window owns
+    equipmentWatcher_.waitForFinished();
     remember();
 }
 
@@ -144,14 +134,27 @@ QWidget* PlannerWindow::buildRig()
     auto* form = new QFormLayout(group);
     telescope_ = new QComboBox;
     telescope_->setObjectName(QStringLiteral("cboTelescopio"));
-    telescope_->addItem(QStringLiteral("(a mano)"));
-    for (const velmora::TelescopeEntry& entry : velmora::kTelescopes)
-        telescope_->addItem(listed(entry.caption));
+
     camera_ = new QComboBox;
     camera_->setObjectName(QStringLiteral("cboCamera"));
-    camera_->addItem(QStringLiteral("(a mano)"));
-    for (const velmora::CameraEntry& entry : velmora::kCameras)
-        camera_->addItem(listed(entry.caption));
+    lens_ = new QComboBox;
+    lens_->setObjectName(QStringLiteral("cboLente"));
+    lens_->setToolTip(QStringLiteral("Una barlow o un riduttore dei file di strumentazione"));
+    auto* files = new QHBoxLayout;
+    auto* addFile = new QPushButton(QStringLiteral("Aggiungi file..."));
+    addFile->setObjectName(QStringLiteral("cmdAggiungiFile"));
+    addFile->setToolTip(QStringLiteral("Strumentazione da un file CSV, ocular.ini o OAL XML"));
+    auto* forget = new QPushButton(QStringLiteral("Togli i file"));
+    forget->setObjectName(QStringLiteral("cmdTogliFile"));
+    files->addWidget(addFile);
+    files->addWidget(forget);
+    equipmentFilesName_ = new QLabel;
+    equipmentFilesName_->setObjectName(QStringLiteral("lblFileStrumentazione"));
+    equipmentFilesName_->setWordWrap(true);
+    fillEquipmentLists();
+    connect(addFile, &QPushButton::clicked, this, &PlannerWindow::addEquipmentFile);
+    connect(forget, &QPushButton::clicked, this, &PlannerWindow::forgetEquipmentFiles);
+    connect(&equipmentWatcher_, &QFutureWatcher<EquipmentAnswer>::finished, this, &PlannerWindow::showEquipment);
     aperture_ = numberBox("spnApertura", 0, 10000, 1, QStringLiteral(" mm"), QStringLiteral("Diametro dell'obiettivo"));
     focalLength_ = numberBox(
         "spnFocale", 0, 100000, 1, QStringLiteral(" mm"), QStringLiteral("Focale del telescopio, senza barlow"));
@@ -172,12 +175,16 @@ QWidget* PlannerWindow::buildRig()
     form->addRow(QStringLiteral("&Pixel"), pixelSize_);
     form->addRow(QStringLiteral("&Larghezza"), width_);
     form->addRow(QStringLiteral("Alte&zza"), height_);
+    form->addRow(QStringLiteral("Lente"), lens_);
     form->addRow(QStringLiteral("Barlo&w o riduttore"), barlow_);
     form->addRow(QStringLiteral("&Binning"), binning_);
+    form->addRow(files);
+    form->addRow(equipmentFilesName_);
     rigMessage_ = messageLine("lblAvvisoStrumentazione");
     form->addRow(rigMessage_);
     connect(telescope_, &QComboBox::currentIndexChanged, this, &PlannerWindow::chooseTelescope);
     connect(camera_, &QComboBox::currentIndexChanged, this, &PlannerWindow::chooseCamera);
+    connect(lens_, &QComboBox::currentIndexChanged, this, &PlannerWindow::chooseLens);
     return group;
 }
 
@@ -266,7 +273,7 @@ void PlannerWindow::chooseTelescope(int index)
 {
     if (index <= 0)
         return;
-    const velmora::optics::Telescope& telescope = velmora::kTelescopes[std::size_t(index - 1)].telescope;
+    const velmora::optics::Telescope& telescope = catalogue_.telescopes.items()[std::size_t(index - 1)];
     const QSignalBlocker quiet(aperture_);
     aperture_->setValue(telescope.aperture);
     focalLength_->setValue(telescope.focalLength);
@@ -277,7 +284,7 @@ void PlannerWindow::chooseCamera(int index)
 {
     if (index <= 0)
         return;
-    const velmora::optics::Camera& camera = velmora::kCameras[std::size_t(index - 1)].camera;
+    const velmora::optics::Camera& camera = catalogue_.cameras.items()[std::size_t(index - 1)];
     const QSignalBlocker quietPixel(pixelSize_), quietWidth(width_), quietHeight(height_);
     pixelSize_->setValue(camera.pixelSize);
     width_->setValue(int(camera.width));

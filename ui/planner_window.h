@@ -50,8 +50,9 @@ public:
 
     // What the picture shows now; none until a rig and an object frame.
     const std::optional<velmora::planning::Computation>& computation() const { return computation_; }
-    // Whether tonight's list is being worked out.
+    // Whether tonight's list, or the user's equipment, is being worked out.
     bool isSearching() const;
+    bool isLoadingEquipment() const { return equipmentWatcher_.isRunning(); }
     double cameraAngle() const;
 
 private:
@@ -73,6 +74,12 @@ private:
     void recall();
     void chooseTelescope(int index);
     void chooseCamera(int index);
+    void chooseLens(int index);
+    void addEquipmentFile();
+    void forgetEquipmentFiles();
+    void loadEquipment();
+    void showEquipment();
+    void fillEquipmentLists();
     velmora::planning::Request request() const;
     void recompute();
     void showFraming();
@@ -87,6 +94,16 @@ private:
 
     QComboBox* telescope_;
     QComboBox* camera_;
+    QComboBox* lens_;
+    QLabel* equipmentFilesName_;
+    QStringList equipmentFiles_; // the user's, in the order they apply, remembered
+    // The catalogue with the user's files, read away from the window's thread.
+    struct EquipmentAnswer {
+        velmora::optics::EquipmentCatalogue catalogue;
+        QStringList warnings;
+        QString refusal;
+    };
+    QFutureWatcher<EquipmentAnswer> equipmentWatcher_;
     QDoubleSpinBox* aperture_;
     QDoubleSpinBox* focalLength_;
     QDoubleSpinBox* pixelSize_;

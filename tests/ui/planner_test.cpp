@@ -252,6 +252,40 @@ private slots:
         QVERIFY2(why.startsWith(QStringLiteral("Il file non si può scrivere")), qPrintable(why));
     }
 
+    // The user's files, remembered, are read without holding the window up;
+    // their telescopes, cameras and lenses join the lists, and a file gone
+    // since is said and forgotten.
+    void equipmentFilesJoinTheListsAndAreRemembered()
+    {
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("Pianificazione/fileStrumentazione"),
+                QStringList {QStringLiteral(VELMORA_TEST_DATA_DIR "/ocular.ini")});
+        }
+        {
+            PlannerWindow planner;
+            QTRY_VERIFY(!planner.isLoadingEquipment());
+            auto* telescopes = child<QComboBox>(&planner, "cboTelescopio");
+            QVERIFY(telescopes->findText(QStringLiteral("Celestron Onyx 80EDF")) > 0);
+            QVERIFY(telescopes->findText(QStringLiteral("CelestronOTC8")) > 0); // the built-in ones stay
+            auto* lenses = child<QComboBox>(&planner, "cboLente");
+            lenses->setCurrentText(QStringLiteral("F/6.3 Reducer"));
+            QCOMPARE(child<QDoubleSpinBox>(&planner, "spnBarlow")->value(), 0.63);
+            telescopes->setCurrentText(QStringLiteral("Celestron Onyx 80EDF"));
+            QCOMPARE(child<QDoubleSpinBox>(&planner, "spnFocale")->value(), 500.0);
+        }
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("Pianificazione/fileStrumentazione"),
+                QStringList {settingsFolder_.filePath(QStringLiteral("gone.csv"))});
+        }
+        PlannerWindow planner;
+        QTRY_VERIFY(!planner.isLoadingEquipment());
+        QTRY_VERIFY(
+            child<QLabel>(&planner, "lblAvvisoStrumentazione")->text().contains(QStringLiteral("non si legge")));
+        QCOMPARE(child<QLabel>(&planner, "lblFileStrumentazione")->text(), QStringLiteral("Solo il catalogo interno."));
+    }
+
 private:
     QTemporaryDir settingsFolder_;
 };
