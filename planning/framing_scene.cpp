@@ -1,5 +1,8 @@
 #include "framing_scene.h"
 
+#include "sky/bright_limb.h"
+#include "sky/ephemeris.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -44,6 +47,20 @@ FramingScene bodyScene(const sky::BodyView& view)
         scene.frames = gridFrames(mosaic, scene.framesAreOutline);
         scene.sensor = sensor;
     }
+    return scene;
+}
+
+FramingScene bodySceneAt(const sky::BodyView& view, const sky::UtcMoment& moment, double cameraAngle)
+{
+    const double julianDay =
+        sky::julianDay(moment.year, moment.month, moment.day, moment.hour, moment.minute, moment.second);
+    FramingScene scene = bodyScene(view);
+    scene.extent = std::max(scene.extent, std::hypot(view.mosaic.totalWidth(), view.mosaic.totalHeight()) * kRoom);
+    scene.framesTurn = -cameraAngle;
+    scene.compass = true;
+    // A position angle points up at 0 and left at 90 on the page.
+    scene.phase =
+        FramingScene::Phase {view.illuminatedFraction, -90 - sky::brightLimbAngle(view.facts->body, julianDay)};
     return scene;
 }
 

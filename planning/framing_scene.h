@@ -35,6 +35,13 @@ struct FramingScene {
     // A body beyond the sensor: the mosaic's frames, drawn apart from the sensor.
     std::optional<SceneRect> sensor;
     bool compass; // north up and east to the left, drawn as a rose
+    // A body's lit part: the share of its disk lit, and the page's turn
+    // (clockwise, degrees) that carries the +x axis to its bright limb.
+    struct Phase {
+        double lit;
+        double brightLimbTurn;
+    };
+    std::optional<Phase> phase;
 };
 
 // At most this many frames a side are drawn; a larger mosaic is drawn as its
@@ -44,6 +51,11 @@ inline constexpr std::uint64_t kMostFramesDrawnASide = 50;
 // A body framed by the sensor: its disk to scale, the sensor on it and, for
 // a disk larger than the sensor, the mosaic that covers it.
 FramingScene bodyScene(const sky::BodyView& view);
+
+// A body on the sensor as the planner shows it, north up and east to the
+// left: its disk lit as it is at the moment, and the sensor (or the
+// mosaic that covers the disk) turned to `cameraAngle`.
+FramingScene bodySceneAt(const sky::BodyView& view, const sky::UtcMoment& moment, double cameraAngle);
 
 // A deep-sky object on the sensor, north up and east to the left: the
 // object's ellipse at its position angle, and the sensor (or the mosaic's

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -36,6 +37,39 @@ QString arcminutes(double length)
     if (length >= 60 && std::fmod(length, 60) == 0)
         return QStringLiteral("%1°").arg(length / 60);
     return QStringLiteral("%1′").arg(length);
+}
+
+// A deep-sky object's outline: its ellipse, turned.
+void drawOutline(QPainter& painter, const velmora::planning::FramingScene& scene, double line)
+{
+    painter.save();
+    painter.rotate(scene.objectTurn);
+    painter.setPen(QPen(kObjectEdge, line));
+    painter.setBrush(kObject);
+    painter.drawEllipse(QPointF(0, 0), scene.majorAxis / 2, scene.minorAxis / 2);
+    painter.restore();
+}
+
+// A body's disk, dim, and its lit part in its colour: the half towards the
+// bright limb, with the terminator's half ellipse added or taken away.
+void drawLitDisk(QPainter& painter, const velmora::planning::FramingScene& scene, double line)
+{
+    const double r = scene.majorAxis / 2;
+    const QColor colour(QString::fromUtf8(scene.colour.data(), qsizetype(scene.colour.size())));
+    painter.save();
+    painter.rotate(scene.phase->brightLimbTurn);
+    painter.setPen(QPen(colour.darker(300), line));
+    painter.setBrush(colour.darker(400));
+    painter.drawEllipse(QPointF(0, 0), r, r);
+    const double terminator = r * (1 - 2 * scene.phase->lit); // where it crosses the limb's axis
+    QPainterPath lit(QPointF(0, -r));
+    lit.arcTo(QRectF(-r, -r, 2 * r, 2 * r), 90, -180);
+    const double a = std::abs(terminator);
+    lit.arcTo(QRectF(-a, -r, 2 * a, 2 * r), -90, terminator > 0 ? 180 : -180);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPath(lit);
+    painter.restore();
 }
 
 } // namespace
@@ -87,12 +121,10 @@ void FramingView::render(QPainter& painter, const QRectF& area) const
     painter.save();
     painter.translate(area.center());
     painter.scale(scale, scale);
-    painter.save();
-    painter.rotate(scene.objectTurn);
-    painter.setPen(QPen(kObjectEdge, line / scale));
-    painter.setBrush(kObject);
-    painter.drawEllipse(QPointF(0, 0), scene.majorAxis / 2, scene.minorAxis / 2);
-    painter.restore();
+    if (scene.phase)
+        drawLitDisk(painter, scene, line / scale);
+    else
+        drawOutline(painter, scene, line / scale);
     painter.save();
     painter.rotate(scene.framesTurn);
     painter.setPen(QPen(kFrame, 1.5 * line / scale));

@@ -56,9 +56,41 @@ constexpr std::array<std::pair<Subject, const char*>, 18> kSubjects {{
     {Subject::Gain,        "il guadagno"},
     {Subject::RankBy,      "l'ordinamento"},
 }};
+
+constexpr std::array<std::pair<const char*, const char*>, 10> kBodyNames {{
+    {"Sole", "sun"}, {"Luna", "moon"}, {"Mercurio", "mercury"}, {"Venere", "venus"}, {"Marte", "mars"},
+    {"Giove", "jupiter"}, {"Saturno", "saturn"}, {"Urano", "uranus"}, {"Nettuno", "neptune"}, {"Plutone", "pluto"},
+}};
 // clang-format on
 
 } // namespace
+
+const velmora::sky::BodyFacts* italianBody(const QString& name)
+{
+    const QString wanted = name.trimmed();
+    for (const auto& [italian, english] : kBodyNames) {
+        if (wanted.compare(QString::fromUtf8(italian), Qt::CaseInsensitive) == 0)
+            return velmora::sky::findBody(english);
+    }
+    return velmora::sky::findBody(wanted.toLower().toStdString());
+}
+
+QStringList italianBodyNames()
+{
+    QStringList names;
+    for (const auto& [italian, english] : kBodyNames)
+        names << QString::fromUtf8(italian);
+    return names;
+}
+
+QString italianBodyName(const velmora::sky::BodyFacts& body)
+{
+    for (const auto& [italian, english] : kBodyNames) {
+        if (body.name == english)
+            return QString::fromUtf8(italian);
+    }
+    return QString::fromUtf8(body.name.data(), qsizetype(body.name.size()));
+}
 
 QString italianType(std::string_view code)
 {
@@ -80,6 +112,9 @@ QString italianRefusal(const velmora::planning::Refusal& refusal)
         return QStringLiteral("Manca %1.").arg(subject);
     if (refusal.subject() == Subject::Target)
         return QStringLiteral("Oggetto non trovato nel catalogo o senza dimensioni.");
+    if (refusal.subject() == Subject::Frame)
+        return QStringLiteral(
+            "Il corpo non si può inquadrare ora: è sotto l'orizzonte o fuori dagli anni delle effemeridi.");
     return QStringLiteral("Non si può usare %1 così.").arg(subject);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "planning/refusal.h"
+#include "sky/bodies.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -10,6 +12,13 @@
 
 // A deep-sky type by its catalogue code ("G": "galassia").
 QString italianType(std::string_view code);
+
+// A body by its Italian name ("Giove") or English one, in any case; none
+// for any other name.
+const velmora::sky::BodyFacts* italianBody(const QString& name);
+// The Italian names of the bodies, the Sun, the Moon, then the planets.
+QStringList italianBodyNames();
+QString italianBodyName(const velmora::sky::BodyFacts& body);
 
 // A refusal, worded for the field it is about.
 QString italianRefusal(const velmora::planning::Refusal& refusal);

@@ -197,7 +197,7 @@ QWidget* PlannerWindow::buildObject()
     object_->setObjectName(QStringLiteral("txtOggetto"));
     object_->setPlaceholderText(QStringLiteral("M31, NGC 224, IC 434, Andromeda Galaxy"));
     object_->setToolTip(QStringLiteral("Nome di catalogo, numero di Messier o nome comune"));
-    QStringList names;
+    QStringList names = italianBodyNames();
     for (const std::string& name : velmora::planning::targetNames(deepSky_))
         names << QString::fromStdString(name);
     auto* completer = new QCompleter(names, object_);
@@ -305,7 +305,9 @@ Request PlannerWindow::request() const
     request.binning = binning_->value();
     request.overlap = overlap_->value() / 100;
     const QString name = object_->text().trimmed();
-    if (!name.isEmpty())
+    if (const velmora::sky::BodyFacts* body = italianBody(name))
+        request.frame = body;
+    else if (!name.isEmpty())
         request.target = name.toStdString();
     const QDateTime moment = moment_->dateTime().toUTC();
     const QDate day = moment.date();
@@ -331,10 +333,17 @@ void PlannerWindow::recompute()
     try {
         computation_ = velmora::planning::computeRig(request(), catalogue_, &deepSky_);
     } catch (const Refusal& refusal) {
-        const bool aboutObject = refusal.subject() == velmora::planning::Subject::Target;
+        const bool aboutObject = refusal.subject() == velmora::planning::Subject::Target ||
+            refusal.subject() == velmora::planning::Subject::Frame;
         (aboutObject ? objectMessage_ : rigMessage_)->setText(italianRefusal(refusal));
     }
     objectFacts_->clear();
+    if (computation_ && computation_->framedBody) {
+        const velmora::sky::BodyView& view = computation_->sky->bodies[*computation_->framedBody];
+        objectFacts_->setText(
+            QStringLiteral("%1\na %2 km")
+                .arg(italianBodyName(*view.facts), QLocale(QLocale::Italian).toString(view.distanceKm, 'f', 0)));
+    }
     if (computation_ && computation_->target) {
         const velmora::sky::DeepSkyObject& o = *computation_->target->object;
         const velmora::sky::Outline& outline = computation_->target->shape.outline;
@@ -359,8 +368,25 @@ double PlannerWindow::cameraAngle() const
     return angle_->value();
 }
 
+// A body's disk on the sensor, lit as it is at the moment.
+void PlannerWindow::showBody()
+{
+    const velmora::sky::BodyView& view = computation_->sky->bodies[*computation_->framedBody];
+    picture_->setScene(velmora::planning::bodySceneAt(view, computation_->sky->moment, angle_->value()));
+    QString figures = QStringLiteral("Disco di %1″, %2 pixel; illuminato al %3%")
+                          .arg(italianNumber(view.apparentDiameterArcsec, 4), italianNumber(view.diskPixels, 4),
+                              italianNumber(view.illuminatedFraction * 100, 3));
+    figures += view.fitsSensor
+        ? QStringLiteral(". Entra nel sensore")
+        : QStringLiteral(". Serve un mosaico di %1 × %2 riquadri").arg(view.mosaic.columns).arg(view.mosaic.rows);
+    framingFigures_->setText(figures);
+    picture_->setAccessibleDescription(figures);
+}
+
 void PlannerWindow::showFraming()
 {
+    if (computation_ && computation_->framedBody)
+        return showBody();
     if (!computation_ || !computation_->target) {
         picture_->setScene(std::nullopt);
         framingFigures_->clear();
@@ -397,13 +423,15 @@ void PlannerWindow::setBestAngle()
 
 bool PlannerWindow::saveSvg(const QString& path, QString& why) const
 {
-    if (!computation_ || !computation_->target) {
+    const auto& c = computation_;
+    if (!c || (!c->target && !c->framedBody)) {
         why = QStringLiteral("Non c'è nessun oggetto inquadrato.");
         return false;
     }
-    const auto& tonight = computation_->targetTonight;
-    const std::string svg =
-        velmora::planning::targetFramingSvg(*computation_->target, tonight ? &*tonight : nullptr, angle_->value());
+    const std::string svg = c->framedBody
+        ? velmora::planning::framingSvg(c->sky->bodies[*c->framedBody], c->sky->moment)
+        : velmora::planning::targetFramingSvg(
+              *c->target, c->targetTonight ? &*c->targetTonight : nullptr, angle_->value());
     try {
         velmora::files::replaceFile(path.toStdString(), svg);
         return true;

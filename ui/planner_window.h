@@ -83,6 +83,7 @@ private:
     velmora::planning::Request request() const;
     void recompute();
     void showFraming();
+    void showBody();
     void turnBy(double degrees);
     void setBestAngle();
     void exportSvg();

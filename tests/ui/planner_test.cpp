@@ -286,6 +286,33 @@ private slots:
         QCOMPARE(child<QLabel>(&planner, "lblFileStrumentazione")->text(), QStringLiteral("Solo il catalogo interno."));
     }
 
+    // A body by its Italian name: its disk lit as it is, and its figures; one
+    // below the horizon is said next to the name.
+    void bodiesAreFramedByTheirItalianNames()
+    {
+        PlannerWindow planner;
+        child<QDoubleSpinBox>(&planner, "spnLatitudine")->setValue(45.46);
+        child<QDoubleSpinBox>(&planner, "spnLongitudine")->setValue(9.19);
+        auto* moment = child<QDateTimeEdit>(&planner, "dteData");
+        moment->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(18, 0), Qt::UTC));
+        frame(planner, "Luna");
+        QVERIFY(planner.computation() && planner.computation()->framedBody);
+        const auto& scene = child<FramingView>(&planner, "picInquadratura")->scene();
+        QVERIFY(scene && scene->phase);
+        const auto& moon = planner.computation()->sky->bodies[*planner.computation()->framedBody];
+        QCOMPARE(scene->phase->lit, moon.illuminatedFraction);
+        QVERIFY(moon.illuminatedFraction > 0.5 && moon.illuminatedFraction < 1); // past first quarter
+        QVERIFY(child<QLabel>(&planner, "lblInquadratura")->text().startsWith(QStringLiteral("Disco di")));
+        QVERIFY(child<QLabel>(&planner, "lblOggetto")->text().startsWith(QStringLiteral("Luna")));
+        QString why;
+        const QString svg = settingsFolder_.filePath(QStringLiteral("luna.svg"));
+        QVERIFY2(planner.saveSvg(svg, why), qPrintable(why));
+
+        moment->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(12, 0), Qt::UTC)); // the Moon is down by day
+        QVERIFY(!planner.computation());
+        QVERIFY(!child<QLabel>(&planner, "lblAvvisoOggetto")->text().isEmpty());
+    }
+
 private:
     QTemporaryDir settingsFolder_;
 };
