@@ -37,6 +37,7 @@ FramingScene bodyScene(const sky::BodyView& view)
 {
     const sky::Mosaic& mosaic = view.mosaic;
     FramingScene scene {};
+    scene.inPixels = true;
     scene.extent = std::max({mosaic.totalWidth(), mosaic.totalHeight(), view.diskPixels}) * kRoom;
     scene.majorAxis = scene.minorAxis = view.diskPixels;
     scene.colour = view.facts->colour;

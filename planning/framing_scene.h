@@ -22,6 +22,7 @@ struct SceneRect {
 // body, arcminutes for a deep-sky object), centred on the object. Turns are
 // clockwise on the page, in degrees, as a page with y downward turns.
 struct FramingScene {
+    bool inPixels; // the unit: sensor pixels, else arcminutes
     double extent; // the side of the square that shows it all, with room around
     // The object: a disk when its axes are equal.
     double majorAxis;

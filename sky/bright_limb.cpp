@@ -14,8 +14,8 @@ double brightLimbAngle(Body body, double julianDay)
 {
     const BodyTrack::Place sun = BodyTrack(Body::Sun, julianDay).placeAt(julianDay);
     const BodyTrack::Place lit = BodyTrack(body, julianDay).placeAt(julianDay);
-    const double angle = eraPas(units::radians(lit.ra), units::radians(lit.dec), units::radians(sun.ra),
-        units::radians(sun.dec));
+    const double angle =
+        eraPas(units::radians(lit.ra), units::radians(lit.dec), units::radians(sun.ra), units::radians(sun.dec));
     return std::fmod(units::degrees(angle) + 360, 360.0);
 }
 

@@ -21,7 +21,7 @@ constexpr double kDegreesPerWheelNotch = 1; // a notch is 120 eighths of a degre
 constexpr double kDegreesPerKey = 1;
 constexpr double kDegreesPerPageKey = 10;
 
-// The longest of 1, 2 or 5 times a power of ten arcminutes within `most`.
+// The longest of 1, 2 or 5 times a power of ten within `most`.
 double roundLength(double most)
 {
     const double power = std::pow(10, std::floor(std::log10(most)));
@@ -147,11 +147,12 @@ void FramingView::render(QPainter& painter, const QRectF& area) const
         painter.drawLine(rose, rose + QPointF(-1.5 * text, 0));
         painter.drawText(rose + QPointF(-0.3 * text, -1.7 * text), QStringLiteral("N"));
         painter.drawText(rose + QPointF(-2.5 * text, 0.35 * text), QStringLiteral("E"));
-        // A scale bar of a round length of arcminutes, a fifth of the picture at most.
+        // A scale bar of a round length, a fifth of the picture at most.
         const double length = roundLength(scene.extent / 5);
         const QPointF start = area.bottomLeft() + QPointF(text, -1.5 * text);
         painter.drawLine(start, start + QPointF(length * scale, 0));
-        painter.drawText(start + QPointF(0, -0.4 * text), arcminutes(length));
+        painter.drawText(start + QPointF(0, -0.4 * text),
+            scene.inPixels ? QStringLiteral("%1 pixel").arg(length) : arcminutes(length));
     }
     painter.restore();
 }
