@@ -69,6 +69,7 @@ void PlannerWindow::loadEquipment()
 {
     if (equipmentWatcher_.isRunning())
         equipmentWatcher_.waitForFinished();
+    loadingEquipment_ = true;
     rigMessage_->setText(QStringLiteral("Lettura dei file di strumentazione…"));
     std::vector<std::string> paths;
     for (const QString& path : equipmentFiles_)
@@ -90,6 +91,7 @@ void PlannerWindow::loadEquipment()
 void PlannerWindow::showEquipment()
 {
     EquipmentAnswer answer = equipmentWatcher_.result();
+    loadingEquipment_ = false;
     tonightWatcher_.waitForFinished(); // a search reads the catalogue being replaced
     catalogue_ = std::move(answer.catalogue);
     if (!answer.refusal.isEmpty())

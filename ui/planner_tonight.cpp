@@ -115,13 +115,14 @@ QWidget* PlannerWindow::buildTonight()
 
 bool PlannerWindow::isSearching() const
 {
-    return tonightWatcher_.isRunning();
+    return searching_;
 }
 
 void PlannerWindow::searchTonight()
 {
-    if (tonightWatcher_.isRunning())
+    if (searching_)
         return;
+    searching_ = true;
     velmora::planning::Request asked = request();
     asked.target.reset();
     asked.suggest = true;
@@ -145,6 +146,7 @@ void PlannerWindow::searchTonight()
 void PlannerWindow::showTonight()
 {
     TonightAnswer answer = tonightWatcher_.result();
+    searching_ = false;
     busy_->hide();
     search_->setEnabled(true);
     const std::size_t found = answer.suggestions.size();

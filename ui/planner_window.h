@@ -52,7 +52,7 @@ public:
     const std::optional<velmora::planning::Computation>& computation() const { return computation_; }
     // Whether tonight's list, or the user's equipment, is being worked out.
     bool isSearching() const;
-    bool isLoadingEquipment() const { return equipmentWatcher_.isRunning(); }
+    bool isLoadingEquipment() const { return loadingEquipment_; }
     double cameraAngle() const;
 
 private:
@@ -105,6 +105,7 @@ private:
         QString refusal;
     };
     QFutureWatcher<EquipmentAnswer> equipmentWatcher_;
+    bool loadingEquipment_ = false; // until its answer is shown
     QDoubleSpinBox* aperture_;
     QDoubleSpinBox* focalLength_;
     QDoubleSpinBox* pixelSize_;
@@ -154,6 +155,7 @@ private:
     QSortFilterProxyModel* sorted_;
     QLabel* tonightMessage_;
     QFutureWatcher<TonightAnswer> tonightWatcher_;
+    bool searching_ = false; // until its answer is shown
 
     QGroupBox* exposure_;
     QDoubleSpinBox* sqm_;

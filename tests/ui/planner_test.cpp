@@ -68,6 +68,9 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
     }
 
+    // Each case starts from a planner that remembers nothing.
+    void init() { QSettings().clear(); }
+
     // The new menu is the last; its one entry opens a single planner, raised
     // again when chosen again, starting from the main window's numbers.
     void theMenuOpensOnePlannerFromTheMainWindowsFigures()
@@ -165,10 +168,16 @@ private slots:
             PlannerWindow planner;
             child<QDoubleSpinBox>(&planner, "spnLatitudine")->setValue(-33.5);
             frame(planner, "M42");
+            child<QSpinBox>(&planner, "spnBinning")->setValue(2);
         }
         PlannerWindow again;
         QCOMPARE(child<QDoubleSpinBox>(&again, "spnLatitudine")->value(), -33.5);
         QCOMPARE(child<QLineEdit>(&again, "txtOggetto")->text(), QStringLiteral("M42"));
+        QCOMPARE(child<QDoubleSpinBox>(&again, "spnFocale")->value(), 2032.0); // the C8's
+        QCOMPARE(child<QSpinBox>(&again, "spnBinning")->value(), 2);
+        PlannerWindow fromTheMainWindow({100, 500, std::nullopt, std::nullopt, std::nullopt});
+        QCOMPARE(child<QDoubleSpinBox>(&fromTheMainWindow, "spnFocale")->value(), 500.0); // its fields come first
+        QCOMPARE(child<QDoubleSpinBox>(&fromTheMainWindow, "spnPixel")->value(), 6.45);
     }
 
     // The list comes without a click once the search ends, sorted by any
