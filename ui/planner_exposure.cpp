@@ -87,6 +87,9 @@ QWidget* PlannerWindow::buildExposure()
     layout->addWidget(exposureMessage_);
     exposureFigures_ = new QLabel;
     exposureFigures_->setObjectName(QStringLiteral("lblEsposizione"));
+    exposureFigures_->setToolTip(QStringLiteral(
+        "Posa singola: la più breve in cui il rumore di lettura aumenta il rumore del cielo di non più del 5%; "
+        "ore di posa: quelle che portano un pixel dell'oggetto al rapporto segnale/rumore voluto"));
     exposureFigures_->setWordWrap(true);
     exposureFigures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     layout->addWidget(exposureFigures_);

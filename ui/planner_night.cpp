@@ -98,6 +98,9 @@ QWidget* PlannerWindow::buildNight()
     form->addRow(nightMessage_);
     nightFigures_ = new QLabel;
     nightFigures_->setObjectName(QStringLiteral("lblNotte"));
+    nightFigures_->setToolTip(QStringLiteral(
+        "Altezza e transito con la rifrazione del luogo; ore utili: buio astronomico, sopra l'altezza minima e "
+        "l'orizzonte, lontano dalla Luna; dispersione: quanto l'atmosfera separa i colori della banda"));
     nightFigures_->setWordWrap(true);
     nightFigures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     form->addRow(nightFigures_);

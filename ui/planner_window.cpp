@@ -248,6 +248,9 @@ QWidget* PlannerWindow::buildFraming()
     layout->addLayout(controls);
     framingFigures_ = new QLabel;
     framingFigures_->setObjectName(QStringLiteral("lblInquadratura"));
+    framingFigures_->setToolTip(QStringLiteral(
+        "Margine: quanto l'oggetto potrebbe crescere e restare nel campo; entra con margine da 1 in su e ne "
+        "riempie 1/margine"));
     framingFigures_->setWordWrap(true);
     framingFigures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     layout->addWidget(framingFigures_);
