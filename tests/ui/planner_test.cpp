@@ -4,6 +4,7 @@
 #include "ui/night_chart_view.h"
 #include "ui/planner_window.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -107,6 +108,7 @@ private slots:
         QVERIFY(child<FramingView>(&planner, "picInquadratura")->scene());
         const QString facts = child<QLabel>(&planner, "lblOggetto")->text();
         QVERIFY2(facts.contains(QStringLiteral("nebulosa planetaria")), qPrintable(facts));
+        QVERIFY2(facts.contains(QStringLiteral("AR 18:53:35.01, Dec +33:01:42.9")), qPrintable(facts));
 
         frame(planner, "M5199");
         QVERIFY(!child<QLabel>(&planner, "lblAvvisoOggetto")->text().isEmpty());
@@ -320,6 +322,28 @@ private slots:
         moment->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(12, 0), Qt::UTC)); // the Moon is down by day
         QVERIFY(!planner.computation());
         QVERIFY(!child<QLabel>(&planner, "lblAvvisoOggetto")->text().isEmpty());
+    }
+
+    // The fields take what velmora-calc takes (its --help gives the same
+    // bounds), no more.
+    void theFieldsTakeWhatTheCommandLineTakes()
+    {
+        PlannerWindow planner;
+        struct Bounds {
+            const char* field;
+            double lowest, highest;
+        };
+        const Bounds rows[] = {{"spnBinning", 1, 8}, {"spnLatitudine", -90, 90}, {"spnLongitudine", -180, 180},
+            {"spnQuota", -500, 9000}, {"spnAltezzaMinima", 0, 90}, {"spnSqm", 14, 23}, {"spnBandaDa", 300, 2000},
+            {"spnBandaA", 300, 2000}, {"spnRiempimento", 0.01, 1}, {"spnOre", 0, 24}};
+        for (const Bounds& row : rows) {
+            auto* box = child<QAbstractSpinBox>(&planner, row.field);
+            QCOMPARE(box->property("minimum").toDouble(), row.lowest);
+            QCOMPARE(box->property("maximum").toDouble(), row.highest);
+        }
+        auto* efficiency = child<QDoubleSpinBox>(&planner, "spnEfficienza");
+        QVERIFY(efficiency->minimum() > 0);
+        QCOMPARE(efficiency->maximum(), 1.0);
     }
 
 private:

@@ -1,0 +1,113 @@
+#include "ui/framing_view.h"
+#include "ui/night_chart_view.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+constexpr int kSide = 200; // pixels; the scenes below are 100 units across, 2 pixels a unit
+
+QImage drawn(const velmora::planning::FramingScene& scene)
+{
+    FramingView view;
+    view.setScene(scene);
+    QImage image(kSide, kSide, QImage::Format_RGB32);
+    QPainter painter(&image);
+    view.render(painter, QRectF(0, 0, kSide, kSide));
+    return image;
+}
+
+velmora::planning::FramingScene plainScene()
+{
+    velmora::planning::FramingScene scene {};
+    scene.extent = 100;
+    return scene;
+}
+
+// Whether the pixel `units` from the centre (x right, y down, in scene
+// units) differs from the dark ground.
+bool inked(const QImage& image, double x, double y)
+{
+    const QColor ground = image.pixelColor(2, 2);
+    return image.pixelColor(int(kSide / 2 + 2 * x), int(kSide / 2 + 2 * y)) != ground;
+}
+
+} // namespace
+
+// The picture draws the scene it is given at its scale: pixels are checked
+// where the outline, the frames and the lit part must and must not be.
+class FramingViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void anOutlineSpansItsAxesTurnedAsTheSceneSays()
+    {
+        velmora::planning::FramingScene scene = plainScene();
+        scene.majorAxis = 40, scene.minorAxis = 20;
+        const QImage flat = drawn(scene);
+        QVERIFY(inked(flat, 0, 0));
+        QVERIFY(inked(flat, 18, 0));
+        QVERIFY(!inked(flat, 22, 0));
+        QVERIFY(!inked(flat, 0, 12));
+        scene.objectTurn = 90; // the major axis down the page
+        const QImage turned = drawn(scene);
+        QVERIFY(inked(turned, 0, 18));
+        QVERIFY(!inked(turned, 18, 0));
+    }
+
+    void framesAreDrawnAsOutlinesTurnedWithTheCamera()
+    {
+        velmora::planning::FramingScene scene = plainScene();
+        scene.frames = {{-30, -10, 60, 20}};
+        const QImage flat = drawn(scene);
+        QVERIFY(inked(flat, -30, 0));
+        QVERIFY(inked(flat, 0, -10));
+        QVERIFY(!inked(flat, 0, 0)); // an outline, not filled
+        QVERIFY(!inked(flat, 0, -30));
+        scene.framesTurn = 90;
+        const QImage turned = drawn(scene);
+        QVERIFY(inked(turned, 0, -30));
+        QVERIFY(!inked(turned, -30, 0));
+    }
+
+    // A quarter lit towards +x: a crescent from 10 to 20 units out; half
+    // turned round, it faces the other way.
+    void aBodyIsLitOnItsBrightLimbsSideOnly()
+    {
+        velmora::planning::FramingScene scene = plainScene();
+        scene.majorAxis = scene.minorAxis = 40;
+        scene.colour = "#ffffff";
+        scene.phase = velmora::planning::FramingScene::Phase {0.25, 0};
+        const QImage crescent = drawn(scene);
+        const QColor lit = crescent.pixelColor(kSide / 2 + 2 * 16, kSide / 2);
+        QVERIFY(lit.lightness() > 200);
+        QVERIFY(crescent.pixelColor(kSide / 2, kSide / 2).lightness() < 100);
+        QVERIFY(crescent.pixelColor(kSide / 2 - 2 * 16, kSide / 2).lightness() < 100);
+        QVERIFY(crescent.pixelColor(kSide / 2, kSide / 2 + 2 * 16).lightness() < 100);
+        scene.phase = velmora::planning::FramingScene::Phase {0.75, 180};
+        const QImage gibbous = drawn(scene);
+        QVERIFY(gibbous.pixelColor(kSide / 2, kSide / 2).lightness() > 200);
+        QVERIFY(gibbous.pixelColor(kSide / 2 - 2 * 16, kSide / 2).lightness() > 200);
+        QVERIFY(gibbous.pixelColor(kSide / 2 + 2 * 16, kSide / 2).lightness() < 100);
+    }
+
+    // The turns the picture asks for, by key and wheel.
+    void keysAndTheWheelAskForTurns()
+    {
+        FramingView view;
+        QList<double> asked;
+        connect(&view, &FramingView::turnAsked, [&asked](double degrees) { asked << degrees; });
+        QTest::keyClick(&view, Qt::Key_Left);
+        QTest::keyClick(&view, Qt::Key_PageDown);
+        QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
+            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+        QCOMPARE(asked, (QList<double> {1, -10, -2}));
+    }
+};
+
+QTEST_MAIN(FramingViewTest)
+#include "framing_view_test.moc"
