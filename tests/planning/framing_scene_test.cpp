@@ -106,5 +106,40 @@ TEST(FramingScene, ATargetTurnsWithItsPositionAngleAndTheCamera)
     }
 }
 
+// Turned by hand, the margin is the field's at that angle: the best at the
+// best angle, less elsewhere, the same a turn round.
+TEST(FramingScene, ATargetTurnedByHandHasTheMarginThere)
+{
+    const sky::DeepSkyCatalogue catalogue = loadDeepSkyFor("M51");
+    const sky::TargetFraming framing = frameTarget(chooseTarget(catalogue, "M51"), {30, 20}, 0.1);
+    const double best = framing.margin.bestAngle;
+    const TurnedFraming atBest = turnTarget(framing, best);
+    EXPECT_NEAR(atBest.margin, framing.margin.best, 1e-9);
+    EXPECT_NEAR(atBest.scene.framesTurn, -best, 1e-9);
+    const TurnedFraming across = turnTarget(framing, best + 90);
+    EXPECT_LT(across.margin, atBest.margin);
+    const TurnedFraming round = turnTarget(framing, best + 90 - 720);
+    EXPECT_NEAR(round.cameraAngle, across.cameraAngle, 1e-9);
+    EXPECT_NEAR(round.margin, across.margin, 1e-9);
+    EXPECT_GE(round.cameraAngle, 0);
+    EXPECT_LT(round.cameraAngle, 360);
+}
+
+// Three days after the new Moon of 2026 December 9, in the evening, the
+// Sun has set in the west: the lit limb faces west, the page's right with
+// north up and east left.
+TEST(FramingScene, TheMoonIsLitOnTheSunsSide)
+{
+    sky::BodyView moon = disk(300, {1, 1, 640, 480, 0.1}, true);
+    moon.illuminatedFraction = 0.1;
+    const FramingScene scene = bodySceneAt(moon, {2026, 12, 12, 17, 0, 0}, 30);
+    ASSERT_TRUE(scene.phase);
+    EXPECT_EQ(scene.phase->lit, 0.1);
+    EXPECT_GT(std::cos(scene.phase->brightLimbTurn * M_PI / 180), 0.5);
+    EXPECT_EQ(scene.framesTurn, -30);
+    EXPECT_TRUE(scene.compass);
+    EXPECT_TRUE(scene.inPixels);
+}
+
 } // namespace
 } // namespace velmora::planning
