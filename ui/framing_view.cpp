@@ -32,13 +32,6 @@ double roundLength(double most)
     return power;
 }
 
-QString arcminutes(double length)
-{
-    if (length >= 60 && std::fmod(length, 60) == 0)
-        return QStringLiteral("%1°").arg(length / 60);
-    return QStringLiteral("%1′").arg(length);
-}
-
 // A deep-sky object's outline: its ellipse, turned.
 void drawOutline(QPainter& painter, const velmora::planning::FramingScene& scene, double line)
 {
@@ -152,7 +145,7 @@ void FramingView::render(QPainter& painter, const QRectF& area) const
         const QPointF start = area.bottomLeft() + QPointF(text, -1.5 * text);
         painter.drawLine(start, start + QPointF(length * scale, 0));
         painter.drawText(start + QPointF(0, -0.4 * text),
-            scene.inPixels ? QStringLiteral("%1 pixel").arg(length) : arcminutes(length));
+            scene.inPixels ? QStringLiteral("%1 pixel").arg(length) : QStringLiteral("%1′").arg(length));
     }
     painter.restore();
 }
