@@ -2,6 +2,7 @@
 // what they give the object shown.
 #include "formats/camera_noise_file.h"
 #include "formats/input_error.h"
+#include "planner_fields.h"
 #include "planner_texts.h"
 #include "planner_window.h"
 
@@ -17,21 +18,6 @@
 
 namespace {
 
-QDoubleSpinBox* exposureBox(const char* name, double lowest, double highest, int decimals, double value,
-    const QString& suffix, const QString& tip)
-{
-    auto* box = new QDoubleSpinBox;
-    box->setObjectName(QString::fromUtf8(name));
-    box->setRange(lowest, highest);
-    box->setDecimals(decimals);
-    box->setValue(value);
-    box->setSuffix(suffix);
-    box->setToolTip(tip);
-    box->setAccessibleDescription(tip);
-    box->setLocale(QLocale(QLocale::Italian));
-    return box;
-}
-
 } // namespace
 
 QWidget* PlannerWindow::buildExposure()
@@ -43,10 +29,10 @@ QWidget* PlannerWindow::buildExposure()
     exposure_->setCheckable(true);
     exposure_->setChecked(false);
     auto* form = new QFormLayout(exposure_);
-    sqm_ = exposureBox("spnSqm", 14, 23, 2, 21, QStringLiteral(" mag/″²"),
-        QStringLiteral("Luminosità del cielo letta da un misuratore SQM"));
-    readNoise_ = exposureBox("spnRumore", 0, 50, 2, 0, QStringLiteral(" e⁻"),
-        QStringLiteral("Rumore di lettura della camera; 0 per prenderlo dal file della camera"));
+    sqm_ = decimalField({"spnSqm", 14, 23, 21, 2, QStringLiteral(" mag/″²"),
+        QStringLiteral("Luminosità del cielo letta da un misuratore SQM")});
+    readNoise_ = decimalField({"spnRumore", 0, 50, 0, 2, QStringLiteral(" e⁻"),
+        QStringLiteral("Rumore di lettura della camera; 0 per prenderlo dal file della camera")});
     readNoise_->setSpecialValueText(QStringLiteral("dal file"));
     cameraFileButton_ = new QPushButton(QStringLiteral("File della ca&mera..."));
     cameraFileButton_->setObjectName(QStringLiteral("cmdFileCamera"));
@@ -56,20 +42,19 @@ QWidget* PlannerWindow::buildExposure()
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(cameraFileButton_);
     fileRow->addWidget(cameraFileName_, 1);
-    gain_ =
-        exposureBox("spnGuadagno", 0, 100000, 0, 0, QString(), QStringLiteral("Il guadagno a cui si legge il file"));
-    quantumEfficiency_ = exposureBox(
-        "spnEfficienza", 0.01, 1, 2, 0.6, QString(), QStringLiteral("Efficienza quantica del sensore, da 0 a 1"));
-    bandShortest_ = exposureBox(
-        "spnBandaDa", 300, 2000, 0, 400, QStringLiteral(" nm"), QStringLiteral("Dove comincia la banda del filtro"));
-    bandLongest_ = exposureBox(
-        "spnBandaA", 300, 2000, 0, 700, QStringLiteral(" nm"), QStringLiteral("Dove finisce la banda del filtro"));
+    gain_ = decimalField({"spnGuadagno", 0, 100000, 0, 0, {}, QStringLiteral("Il guadagno a cui si legge il file")});
+    quantumEfficiency_ = decimalField(
+        {"spnEfficienza", 0.01, 1, 0.6, 2, {}, QStringLiteral("Efficienza quantica del sensore, da 0 a 1")});
+    bandShortest_ = decimalField(
+        {"spnBandaDa", 300, 2000, 400, 0, QStringLiteral(" nm"), QStringLiteral("Dove comincia la banda del filtro")});
+    bandLongest_ = decimalField(
+        {"spnBandaA", 300, 2000, 700, 0, QStringLiteral(" nm"), QStringLiteral("Dove finisce la banda del filtro")});
     auto* bandRow = new QHBoxLayout;
     bandRow->addWidget(bandShortest_);
     bandRow->addWidget(new QLabel(QStringLiteral("–")));
     bandRow->addWidget(bandLongest_);
-    snr_ = exposureBox("spnSegnaleRumore", 1, 1000, 0, 10, QString(),
-        QStringLiteral("Il rapporto segnale/rumore che un pixel dell'oggetto deve raggiungere"));
+    snr_ = decimalField({"spnSegnaleRumore", 1, 1000, 10, 0, {},
+        QStringLiteral("Il rapporto segnale/rumore che un pixel dell'oggetto deve raggiungere")});
     form->addRow(QStringLiteral("Cielo (S&QM)"), sqm_);
     form->addRow(QStringLiteral("&Rumore di lettura"), readNoise_);
     form->addRow(fileRow);
@@ -80,10 +65,7 @@ QWidget* PlannerWindow::buildExposure()
     form->addRow(bandLabel, bandRow);
     form->addRow(QStringLiteral("Segnale/rumore &voluto"), snr_);
     layout->addWidget(exposure_);
-    exposureMessage_ = new QLabel;
-    exposureMessage_->setObjectName(QStringLiteral("lblAvvisoEsposizione"));
-    exposureMessage_->setStyleSheet(QStringLiteral("color: #b00020"));
-    exposureMessage_->setWordWrap(true);
+    exposureMessage_ = messageLine("lblAvvisoEsposizione");
     layout->addWidget(exposureMessage_);
     exposureFigures_ = new QLabel;
     exposureFigures_->setObjectName(QStringLiteral("lblEsposizione"));

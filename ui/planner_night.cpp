@@ -3,6 +3,7 @@
 #include "formats/horizon_file.h"
 #include "formats/input_error.h"
 #include "night_chart_view.h"
+#include "planner_fields.h"
 #include "planner_texts.h"
 #include "planner_window.h"
 #include "planning/night_chart.h"
@@ -27,20 +28,6 @@ namespace {
 constexpr double kUnixEpochJulianDay = 2440587.5;
 constexpr double kMillisecondsPerDay = 86400000;
 
-QDoubleSpinBox* siteBox(
-    const char* name, double lowest, double highest, int decimals, const QString& suffix, const QString& tip)
-{
-    auto* box = new QDoubleSpinBox;
-    box->setObjectName(QString::fromUtf8(name));
-    box->setRange(lowest, highest);
-    box->setDecimals(decimals);
-    box->setSuffix(suffix);
-    box->setToolTip(tip);
-    box->setAccessibleDescription(tip);
-    box->setLocale(QLocale(QLocale::Italian));
-    return box;
-}
-
 // Tonight: this evening at 21 local time, in UTC.
 QDateTime tonight()
 {
@@ -60,18 +47,20 @@ QWidget* PlannerWindow::buildNight()
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
     auto* form = new QFormLayout;
-    latitude_ = siteBox("spnLatitudine", -90, 90, 4, QStringLiteral("°"), QStringLiteral("Latitudine, nord positiva"));
-    longitude_ =
-        siteBox("spnLongitudine", -180, 180, 4, QStringLiteral("°"), QStringLiteral("Longitudine, est positiva"));
-    elevation_ = siteBox("spnQuota", -500, 9000, 0, QStringLiteral(" m"), QStringLiteral("Quota sul livello del mare"));
+    latitude_ = decimalField(
+        {"spnLatitudine", -90, 90, 0, 4, QStringLiteral("°"), QStringLiteral("Latitudine, nord positiva")});
+    longitude_ = decimalField(
+        {"spnLongitudine", -180, 180, 0, 4, QStringLiteral("°"), QStringLiteral("Longitudine, est positiva")});
+    elevation_ = decimalField(
+        {"spnQuota", -500, 9000, 0, 0, QStringLiteral(" m"), QStringLiteral("Quota sul livello del mare")});
     moment_ = new QDateTimeEdit(tonight());
     moment_->setObjectName(QStringLiteral("dteData"));
     moment_->setTimeSpec(Qt::UTC);
     moment_->setDisplayFormat(QStringLiteral("dd/MM/yyyy HH:mm 'UTC'"));
     moment_->setCalendarPopup(true);
     moment_->setToolTip(QStringLiteral("Il momento segnato sul grafico; la notte è quella più vicina"));
-    minAltitude_ = siteBox(
-        "spnAltezzaMinima", 0, 90, 0, QStringLiteral("°"), QStringLiteral("L'altezza sotto la quale non si riprende"));
+    minAltitude_ = decimalField({"spnAltezzaMinima", 0, 90, 0, 0, QStringLiteral("°"),
+        QStringLiteral("L'altezza sotto la quale non si riprende")});
     minAltitude_->setValue(30);
     altAz_ = new QCheckBox(QStringLiteral("Montatura altazimutale"));
     altAz_->setObjectName(QStringLiteral("chkAltazimutale"));
@@ -91,10 +80,7 @@ QWidget* PlannerWindow::buildNight()
     form->addRow(QStringLiteral("Altezza &minima"), minAltitude_);
     form->addRow(altAz_);
     form->addRow(horizonRow);
-    nightMessage_ = new QLabel;
-    nightMessage_->setObjectName(QStringLiteral("lblAvvisoNotte"));
-    nightMessage_->setStyleSheet(QStringLiteral("color: #b00020"));
-    nightMessage_->setWordWrap(true);
+    nightMessage_ = messageLine("lblAvvisoNotte");
     form->addRow(nightMessage_);
     nightFigures_ = new QLabel;
     nightFigures_->setObjectName(QStringLiteral("lblNotte"));

@@ -1,5 +1,6 @@
 // The planner's list of tonight's targets: filters, the search away from
 // the window's thread, the sortable table, and a row chosen to frame.
+#include "planner_fields.h"
 #include "planner_texts.h"
 #include "planner_window.h"
 #include "planning/refusal.h"
@@ -36,20 +37,6 @@ constexpr std::array<std::pair<const char*, const char*>, 7> kFamilies {{
     {"altri", "other"},
 }};
 
-QDoubleSpinBox* filterBox(
-    const char* name, double lowest, double highest, int decimals, double value, const QString& tip)
-{
-    auto* box = new QDoubleSpinBox;
-    box->setObjectName(QString::fromUtf8(name));
-    box->setRange(lowest, highest);
-    box->setDecimals(decimals);
-    box->setValue(value);
-    box->setToolTip(tip);
-    box->setAccessibleDescription(tip);
-    box->setLocale(QLocale(QLocale::Italian));
-    return box;
-}
-
 } // namespace
 
 QWidget* PlannerWindow::buildTonight()
@@ -61,11 +48,12 @@ QWidget* PlannerWindow::buildTonight()
     family_->setObjectName(QStringLiteral("cboTipo"));
     for (const auto& [words, family] : kFamilies)
         family_->addItem(QString::fromUtf8(words), QString::fromUtf8(family));
-    maxMagnitude_ = filterBox("spnMagnitudine", -2, 30, 1, 30, QStringLiteral("Solo gli oggetti almeno così luminosi"));
-    minFill_ = filterBox(
-        "spnRiempimento", 0.01, 1, 2, 0.3, QStringLiteral("La parte del campo che l'oggetto deve occupare almeno"));
-    minHours_ =
-        filterBox("spnOre", 0, 24, 1, 0, QStringLiteral("Le ore utili stanotte che l'oggetto deve avere almeno"));
+    maxMagnitude_ =
+        decimalField({"spnMagnitudine", -2, 30, 30, 1, {}, QStringLiteral("Solo gli oggetti almeno così luminosi")});
+    minFill_ = decimalField({"spnRiempimento", 0.01, 1, 0.3, 2, {},
+        QStringLiteral("La parte del campo che l'oggetto deve occupare almeno")});
+    minHours_ = decimalField(
+        {"spnOre", 0, 24, 0, 1, {}, QStringLiteral("Le ore utili stanotte che l'oggetto deve avere almeno")});
     search_ = new QPushButton(QStringLiteral("A&vvia ricerca"));
     search_->setObjectName(QStringLiteral("cmdCerca"));
     search_->setToolTip(QStringLiteral("Cerca nel catalogo gli oggetti per la strumentazione e il luogo"));

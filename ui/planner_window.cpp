@@ -2,6 +2,7 @@
 
 #include "files/file_replacement.h"
 #include "framing_view.h"
+#include "planner_fields.h"
 #include "planner_texts.h"
 #include "planning/framing_scene.h"
 #include "planning/framing_svg.h"
@@ -36,42 +37,6 @@ using velmora::planning::Refusal;
 using velmora::planning::Request;
 
 namespace {
-
-QDoubleSpinBox* numberBox(
-    const char* name, double lowest, double highest, int decimals, const QString& suffix, const QString& tip)
-{
-    auto* box = new QDoubleSpinBox;
-    box->setObjectName(QString::fromUtf8(name));
-    box->setRange(lowest, highest);
-    box->setDecimals(decimals);
-    box->setSuffix(suffix);
-    box->setToolTip(tip);
-    box->setAccessibleDescription(tip);
-    box->setLocale(QLocale(QLocale::Italian));
-    return box;
-}
-
-QSpinBox* wholeBox(const char* name, int lowest, int highest, const QString& suffix, const QString& tip)
-{
-    auto* box = new QSpinBox;
-    box->setObjectName(QString::fromUtf8(name));
-    box->setRange(lowest, highest);
-    box->setSuffix(suffix);
-    box->setToolTip(tip);
-    box->setAccessibleDescription(tip);
-    return box;
-}
-
-// A line for a message about the fields above it, red and read aloud.
-QLabel* messageLine(const char* name)
-{
-    auto* label = new QLabel;
-    label->setObjectName(QString::fromUtf8(name));
-    label->setStyleSheet(QStringLiteral("color: #b00020"));
-    label->setWordWrap(true);
-    label->setAccessibleName(QStringLiteral("Avviso"));
-    return label;
-}
 
 } // namespace
 
@@ -155,19 +120,20 @@ QWidget* PlannerWindow::buildRig()
     connect(addFile, &QPushButton::clicked, this, &PlannerWindow::addEquipmentFile);
     connect(forget, &QPushButton::clicked, this, &PlannerWindow::forgetEquipmentFiles);
     connect(&equipmentWatcher_, &QFutureWatcher<EquipmentAnswer>::finished, this, &PlannerWindow::showEquipment);
-    aperture_ = numberBox("spnApertura", 0, 10000, 1, QStringLiteral(" mm"), QStringLiteral("Diametro dell'obiettivo"));
-    focalLength_ = numberBox(
-        "spnFocale", 0, 100000, 1, QStringLiteral(" mm"), QStringLiteral("Focale del telescopio, senza barlow"));
-    pixelSize_ =
-        numberBox("spnPixel", 0, 100, 2, QStringLiteral(" µm"), QStringLiteral("Lato del pixel, senza binning"));
-    width_ =
-        wholeBox("spnLarghezza", 0, 100000, QStringLiteral(" pixel"), QStringLiteral("Pixel del sensore in larghezza"));
-    height_ =
-        wholeBox("spnAltezza", 0, 100000, QStringLiteral(" pixel"), QStringLiteral("Pixel del sensore in altezza"));
-    barlow_ = numberBox("spnBarlow", 0.1, 10, 2, QStringLiteral(" ×"),
-        QStringLiteral("Fattore della barlow; sotto 1 un riduttore di focale"));
+    aperture_ =
+        decimalField({"spnApertura", 0, 10000, 0, 1, QStringLiteral(" mm"), QStringLiteral("Diametro dell'obiettivo")});
+    focalLength_ = decimalField(
+        {"spnFocale", 0, 100000, 0, 1, QStringLiteral(" mm"), QStringLiteral("Focale del telescopio, senza barlow")});
+    pixelSize_ = decimalField(
+        {"spnPixel", 0, 100, 0, 2, QStringLiteral(" µm"), QStringLiteral("Lato del pixel, senza binning")});
+    width_ = wholeField(
+        {"spnLarghezza", 0, 100000, 0, 0, QStringLiteral(" pixel"), QStringLiteral("Pixel del sensore in larghezza")});
+    height_ = wholeField(
+        {"spnAltezza", 0, 100000, 0, 0, QStringLiteral(" pixel"), QStringLiteral("Pixel del sensore in altezza")});
+    barlow_ = decimalField({"spnBarlow", 0.1, 10, 0, 2, QStringLiteral(" ×"),
+        QStringLiteral("Fattore della barlow; sotto 1 un riduttore di focale")});
     barlow_->setValue(1);
-    binning_ = wholeBox("spnBinning", 1, 8, QString(), QStringLiteral("Pixel sommati per lato"));
+    binning_ = wholeField({"spnBinning", 1, 8, 0, 0, {}, QStringLiteral("Pixel sommati per lato")});
     form->addRow(QStringLiteral("&Telescopio"), telescope_);
     form->addRow(QStringLiteral("&Camera"), camera_);
     form->addRow(QStringLiteral("&Apertura"), aperture_);
@@ -224,8 +190,8 @@ QWidget* PlannerWindow::buildFraming()
     picture_->setObjectName(QStringLiteral("picInquadratura"));
     layout->addWidget(picture_, 1);
     auto* controls = new QHBoxLayout;
-    angle_ = numberBox("spnAngolo", 0, 360, 1, QStringLiteral("°"),
-        QStringLiteral("Angolo della camera: l'altezza del sensore da nord verso est"));
+    angle_ = decimalField({"spnAngolo", 0, 360, 0, 1, QStringLiteral("°"),
+        QStringLiteral("Angolo della camera: l'altezza del sensore da nord verso est")});
     angle_->setWrapping(true);
     angle_->setRange(0, 359.9);
     auto* angleLabel = new QLabel(QStringLiteral("An&golo"));
@@ -233,8 +199,8 @@ QWidget* PlannerWindow::buildFraming()
     bestAngle_ = new QPushButton(QStringLiteral("Angolo miglio&re"));
     bestAngle_->setObjectName(QStringLiteral("cmdAngoloMigliore"));
     bestAngle_->setToolTip(QStringLiteral("L'angolo a cui l'oggetto riempie di più il campo"));
-    overlap_ = numberBox("spnSovrapposizione", 0, 49, 0, QStringLiteral(" %"),
-        QStringLiteral("Sovrapposizione tra i riquadri del mosaico"));
+    overlap_ = decimalField({"spnSovrapposizione", 0, 49, 0, 0, QStringLiteral(" %"),
+        QStringLiteral("Sovrapposizione tra i riquadri del mosaico")});
     overlap_->setValue(10);
     auto* overlapLabel = new QLabel(QStringLiteral("So&vrapposizione"));
     overlapLabel->setBuddy(overlap_);
