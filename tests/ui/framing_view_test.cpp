@@ -1,6 +1,8 @@
 #include "ui/framing_view.h"
 #include "ui/night_chart_view.h"
 
+#include <cmath>
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -92,6 +94,41 @@ private slots:
         QVERIFY(gibbous.pixelColor(kSide / 2, kSide / 2).lightness() > 200);
         QVERIFY(gibbous.pixelColor(kSide / 2 - 2 * 16, kSide / 2).lightness() > 200);
         QVERIFY(gibbous.pixelColor(kSide / 2 + 2 * 16, kSide / 2).lightness() < 100);
+    }
+
+    // A night of 10 hours with the object at 45 degrees throughout: its
+    // curve crosses the plot at half height from edge to edge, and the
+    // middle of the night is darker than its ends.
+    void theChartSpreadsTheNightAcrossThePlot()
+    {
+        velmora::planning::NightChart chart {};
+        chart.start = 2461000.2;
+        chart.end = chart.start + 10.0 / 24;
+        chart.minAltitude = 30;
+        chart.moment = chart.start - 1; // marked nowhere
+        for (std::size_t level = 0; level < chart.twilight.edges.size(); ++level) // an hour deeper a level
+            chart.twilight.edges[level] = {chart.start + double(level) / 24, chart.end - double(level) / 24};
+        for (int i = 0; i <= 10; ++i)
+            chart.samples.push_back({chart.start + i / 24.0, 45, -10, 0});
+        NightChartView view;
+        view.resize(400, 300);
+        view.setChart(chart);
+        QImage image(view.size(), QImage::Format_RGB32);
+        view.render(&image);
+        const auto yellowAt = [&image](int x) {
+            for (int y = 0; y < image.height(); ++y) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 200 && c.green() > 150 && c.blue() < 150)
+                    return y;
+            }
+            return -1;
+        };
+        const int left = yellowAt(80), middle = yellowAt(200), right = yellowAt(360);
+        QVERIFY(left > 0 && middle > 0 && right > 0);
+        QVERIFY(std::abs(left - middle) <= 1 && std::abs(right - middle) <= 1);
+        QVERIFY(middle > image.height() / 4 && middle < image.height() * 3 / 4);
+        const int below = middle + 40;
+        QVERIFY(image.pixelColor(200, below).lightness() < image.pixelColor(60, below).lightness());
     }
 
     // The turns the picture asks for, by key and wheel.

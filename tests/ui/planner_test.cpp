@@ -12,6 +12,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -209,6 +210,7 @@ private slots:
         for (int row = 1; row < rows->rowCount(); ++row)
             QVERIFY(rows->index(row - 1, 2).data(Qt::UserRole).toDouble() <=
                 rows->index(row, 2).data(Qt::UserRole).toDouble());
+        QVERIFY(child<QLabel>(&planner, "lblStanotte")->text().startsWith(QString::number(rows->rowCount())));
         const QString first = rows->index(0, 0).data().toString();
         emit table->activated(rows->index(0, 0));
         QVERIFY(planner.computation() && planner.computation()->target);
@@ -259,6 +261,7 @@ private slots:
         QFile pngFile(png);
         QVERIFY(pngFile.open(QIODevice::ReadOnly));
         QVERIFY(pngFile.read(8) == QByteArray("\x89PNG\r\n\x1a\n", 8));
+        QCOMPARE(QImage(png).size(), QSize(1200, 1200));
         QVERIFY(!planner.saveSvg(settingsFolder_.path(), why));
         QVERIFY2(why.startsWith(QStringLiteral("Il file non si può scrivere")), qPrintable(why));
     }
@@ -333,14 +336,20 @@ private slots:
             const char* field;
             double lowest, highest;
         };
-        const Bounds rows[] = {{"spnBinning", 1, 8}, {"spnLatitudine", -90, 90}, {"spnLongitudine", -180, 180},
-            {"spnQuota", -500, 9000}, {"spnAltezzaMinima", 0, 90}, {"spnSqm", 14, 23}, {"spnBandaDa", 300, 2000},
-            {"spnBandaA", 300, 2000}, {"spnRiempimento", 0.01, 1}, {"spnOre", 0, 24}};
+        const Bounds rows[] = {{"spnBinning", 1, 8}, {"spnBarlow", 0.1, 10}, {"spnLatitudine", -90, 90},
+            {"spnLongitudine", -180, 180}, {"spnQuota", -500, 9000}, {"spnAltezzaMinima", 0, 90}, {"spnSqm", 14, 23},
+            {"spnBandaDa", 300, 2000}, {"spnBandaA", 300, 2000}, {"spnRiempimento", 0.01, 1}, {"spnOre", 0, 24}};
         for (const Bounds& row : rows) {
             auto* box = child<QAbstractSpinBox>(&planner, row.field);
             QCOMPARE(box->property("minimum").toDouble(), row.lowest);
             QCOMPARE(box->property("maximum").toDouble(), row.highest);
         }
+        // And start where velmora-calc's defaults stand.
+        const std::pair<const char*, double> defaults[] = {{"spnBarlow", 1}, {"spnAltezzaMinima", 30},
+            {"spnSovrapposizione", 10}, {"spnRiempimento", 0.3}, {"spnSqm", 21}, {"spnEfficienza", 0.6},
+            {"spnBandaDa", 400}, {"spnBandaA", 700}, {"spnSegnaleRumore", 10}};
+        for (const auto& [field, value] : defaults)
+            QCOMPARE(child<QDoubleSpinBox>(&planner, field)->value(), value);
         auto* efficiency = child<QDoubleSpinBox>(&planner, "spnEfficienza");
         QVERIFY(efficiency->minimum() > 0);
         QCOMPARE(efficiency->maximum(), 1.0);
