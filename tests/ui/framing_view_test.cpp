@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
 
@@ -143,6 +144,27 @@ private slots:
             Qt::NoScrollPhase, false);
         QApplication::sendEvent(&view, &wheel);
         QCOMPARE(asked, (QList<double> {1, -10, -2}));
+    }
+
+    // A drag a quarter of the way round the centre, clockwise on the page,
+    // turns the camera back by 90 degrees.
+    void aDragTurnsTheCameraWithThePointer()
+    {
+        FramingView view;
+        view.resize(300, 300);
+        double turned = 0;
+        connect(&view, &FramingView::turnAsked, [&turned](double degrees) { turned += degrees; });
+        const QPointF start(230, 150);
+        QMouseEvent press(
+            QEvent::MouseButtonPress, start, view.mapToGlobal(start), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&view, &press);
+        for (int step = 1; step <= 9; ++step) {
+            const double angle = step * 10 * M_PI / 180;
+            const QPointF at(150 + 80 * std::cos(angle), 150 + 80 * std::sin(angle));
+            QMouseEvent move(QEvent::MouseMove, at, view.mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&view, &move);
+        }
+        QVERIFY2(std::abs(turned + 90) < 0.01, qPrintable(QString::number(turned)));
     }
 };
 

@@ -112,7 +112,8 @@ private slots:
         QVERIFY2(facts.contains(QStringLiteral("AR 18:53:35.01, Dec +33:01:42.9")), qPrintable(facts));
 
         frame(planner, "M5199");
-        QVERIFY(!child<QLabel>(&planner, "lblAvvisoOggetto")->text().isEmpty());
+        QCOMPARE(child<QLabel>(&planner, "lblAvvisoOggetto")->text(),
+            QStringLiteral("Oggetto non trovato nel catalogo o senza dimensioni."));
         QVERIFY(!child<FramingView>(&planner, "picInquadratura")->scene());
     }
 
