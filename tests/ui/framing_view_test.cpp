@@ -76,6 +76,22 @@ private slots:
         QVERIFY(!inked(turned, -30, 0));
     }
 
+    // North points up and east to the left, from the rose at the lower right.
+    void theCompassPointsNorthUpAndEastLeft()
+    {
+        velmora::planning::FramingScene scene = plainScene();
+        scene.compass = true;
+        const QImage image = drawn(scene);
+        const double text = kSide / 30.0; // the picture's text size
+        const QPointF rose(kSide - 2.5 * text, kSide - 2.5 * text);
+        const QColor ground = image.pixelColor(2, 2);
+        const auto inkedAt = [&](QPointF at) { return image.pixelColor(at.toPoint()) != ground; };
+        QVERIFY(inkedAt(rose + QPointF(-text, 0)));
+        QVERIFY(!inkedAt(rose + QPointF(text, 0)));
+        QVERIFY(inkedAt(rose + QPointF(0, -text)));
+        QVERIFY(!inkedAt(rose + QPointF(0, text)));
+    }
+
     // A quarter lit towards +x: a crescent from 10 to 20 units out; half
     // turned round, it faces the other way.
     void aBodyIsLitOnItsBrightLimbsSideOnly()

@@ -163,6 +163,8 @@ private slots:
         QVERIFY(std::abs(highest - *computation->targetTonight->view.transitAltitude) < 0.2);
         const QString figures = child<QLabel>(&planner, "lblNotte")->text();
         QVERIFY2(figures.contains(QStringLiteral("Ore utili stanotte")), qPrintable(figures));
+        // M31 (RA 0h43m) crosses Milan's meridian near 18:30 UTC in late December.
+        QVERIFY2(figures.contains(QStringLiteral("Transito: 20/12 18:")), qPrintable(figures));
     }
 
     // The site and the object come back in the next planner.
