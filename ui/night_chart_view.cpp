@@ -1,5 +1,7 @@
 #include "night_chart_view.h"
 
+#include "planner_texts.h"
+
 #include <QDateTime>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,8 +15,6 @@ using velmora::planning::ChartSample;
 using velmora::sky::Darkness;
 
 constexpr double kTopAltitude = 90;
-constexpr double kUnixEpochJulianDay = 2440587.5;
-constexpr double kMillisecondsPerDay = 86400000;
 
 const QColor kPlot(0x10, 0x10, 0x18);
 const QColor kObject(0xff, 0xd0, 0x60);
@@ -29,12 +29,6 @@ constexpr std::array<std::pair<Darkness, QRgb>, 4> kBands {{
     {Darkness::Nautical, 0x1a2240},
     {Darkness::Astronomical, 0x10141f},
 }};
-
-QString utcTime(double julianDay)
-{
-    const auto ms = static_cast<qint64>(std::llround((julianDay - kUnixEpochJulianDay) * kMillisecondsPerDay));
-    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(QStringLiteral("HH:mm"));
-}
 
 } // namespace
 
@@ -122,6 +116,7 @@ void NightChartView::paintEvent(QPaintEvent*)
         std::max(1, int(std::ceil(hours * metrics.horizontalAdvance(QStringLiteral("00:00  ")) / plot.width())));
     for (double hour = std::ceil(c.start * 24); hour / 24 <= c.end; hour += every) { // whole UTC hours
         const double at = hour / 24;
-        painter.drawText(QRectF(x(at) - 30, plot.bottom() + 3, 60, metrics.height()), Qt::AlignHCenter, utcTime(at));
+        painter.drawText(QRectF(x(at) - 30, plot.bottom() + 3, 60, metrics.height()), Qt::AlignHCenter,
+            utcText(at, QStringLiteral("HH:mm")));
     }
 }

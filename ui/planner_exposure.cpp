@@ -67,13 +67,10 @@ QWidget* PlannerWindow::buildExposure()
     layout->addWidget(exposure_);
     exposureMessage_ = messageLine("lblAvvisoEsposizione");
     layout->addWidget(exposureMessage_);
-    exposureFigures_ = new QLabel;
-    exposureFigures_->setObjectName(QStringLiteral("lblEsposizione"));
-    exposureFigures_->setToolTip(QStringLiteral(
-        "Posa singola: la più breve in cui il rumore di lettura aumenta il rumore del cielo di non più del 5%; "
-        "ore di posa: quelle che portano un pixel dell'oggetto al rapporto segnale/rumore voluto"));
-    exposureFigures_->setWordWrap(true);
-    exposureFigures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    exposureFigures_ = figuresLine("lblEsposizione",
+        QStringLiteral(
+            "Posa singola: la più breve in cui il rumore di lettura aumenta il rumore del cielo di non più del 5%; "
+            "ore di posa: quelle che portano un pixel dell'oggetto al rapporto segnale/rumore voluto"));
     layout->addWidget(exposureFigures_);
     layout->addStretch();
 

@@ -7,35 +7,45 @@
 
 namespace {
 
-void describe(QAbstractSpinBox* box, const FieldSpec& spec)
+void describe(QAbstractSpinBox* box, const FieldShape& shape)
 {
-    box->setObjectName(QString::fromUtf8(spec.name));
-    box->setToolTip(spec.tip);
-    box->setAccessibleDescription(spec.tip);
+    box->setObjectName(QString::fromUtf8(shape.name));
+    box->setToolTip(shape.tip);
+    box->setAccessibleDescription(shape.tip);
     box->setLocale(QLocale(QLocale::Italian));
 }
 
 } // namespace
 
-QDoubleSpinBox* decimalField(const FieldSpec& spec)
+QDoubleSpinBox* decimalField(const FieldShape& shape)
 {
     auto* box = new QDoubleSpinBox;
-    describe(box, spec);
-    box->setDecimals(spec.decimals);
-    box->setRange(spec.lowest, spec.highest);
-    box->setValue(spec.value);
-    box->setSuffix(spec.suffix);
+    describe(box, shape);
+    box->setDecimals(shape.decimals);
+    box->setRange(shape.lowest, shape.highest);
+    box->setValue(shape.value);
+    box->setSuffix(shape.suffix);
     return box;
 }
 
-QSpinBox* wholeField(const FieldSpec& spec)
+QSpinBox* wholeField(const FieldShape& shape)
 {
     auto* box = new QSpinBox;
-    describe(box, spec);
-    box->setRange(int(spec.lowest), int(spec.highest));
-    box->setValue(int(spec.value));
-    box->setSuffix(spec.suffix);
+    describe(box, shape);
+    box->setRange(int(shape.lowest), int(shape.highest));
+    box->setValue(int(shape.value));
+    box->setSuffix(shape.suffix);
     return box;
+}
+
+QLabel* figuresLine(const char* name, const QString& tip)
+{
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromUtf8(name));
+    label->setToolTip(tip);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    return label;
 }
 
 QLabel* messageLine(const char* name)

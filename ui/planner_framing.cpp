@@ -51,13 +51,10 @@ QWidget* PlannerWindow::buildFraming()
     controls->addWidget(overlap_);
     controls->addStretch();
     layout->addLayout(controls);
-    framingFigures_ = new QLabel;
-    framingFigures_->setObjectName(QStringLiteral("lblInquadratura"));
-    framingFigures_->setToolTip(QStringLiteral(
-        "Margine: quanto l'oggetto potrebbe crescere e restare nel campo; entra con margine da 1 in su e ne "
-        "riempie 1/margine"));
-    framingFigures_->setWordWrap(true);
-    framingFigures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    framingFigures_ = figuresLine("lblInquadratura",
+        QStringLiteral(
+            "Margine: quanto l'oggetto potrebbe crescere e restare nel campo; entra con margine da 1 in su e ne "
+            "riempie 1/margine"));
     layout->addWidget(framingFigures_);
     auto* exports = new QHBoxLayout;
     auto* svg = new QPushButton(QStringLiteral("Salva &disegno SVG..."));
@@ -75,11 +72,6 @@ QWidget* PlannerWindow::buildFraming()
     connect(svg, &QPushButton::clicked, this, &PlannerWindow::exportSvg);
     connect(png, &QPushButton::clicked, this, &PlannerWindow::exportPng);
     return page;
-}
-
-double PlannerWindow::cameraAngle() const
-{
-    return angle_->value();
 }
 
 // A body's disk on the sensor, lit as it is at the moment.

@@ -25,19 +25,10 @@
 
 namespace {
 
-constexpr double kUnixEpochJulianDay = 2440587.5;
-constexpr double kMillisecondsPerDay = 86400000;
-
 // Tonight: this evening at 21 local time, in UTC.
 QDateTime tonight()
 {
     return QDateTime(QDate::currentDate(), QTime(21, 0)).toUTC();
-}
-
-QString utcText(double julianDay)
-{
-    const auto ms = static_cast<qint64>(std::llround((julianDay - kUnixEpochJulianDay) * kMillisecondsPerDay));
-    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(QStringLiteral("dd/MM HH:mm"));
 }
 
 } // namespace
@@ -82,13 +73,10 @@ QWidget* PlannerWindow::buildNight()
     form->addRow(horizonRow);
     nightMessage_ = messageLine("lblAvvisoNotte");
     form->addRow(nightMessage_);
-    nightFigures_ = new QLabel;
-    nightFigures_->setObjectName(QStringLiteral("lblNotte"));
-    nightFigures_->setToolTip(QStringLiteral(
-        "Altezza e transito con la rifrazione del luogo; ore utili: buio astronomico, sopra l'altezza minima e "
-        "l'orizzonte, lontano dalla Luna; dispersione: quanto l'atmosfera separa i colori della banda"));
-    nightFigures_->setWordWrap(true);
-    nightFigures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    nightFigures_ = figuresLine("lblNotte",
+        QStringLiteral(
+            "Altezza e transito con la rifrazione del luogo; ore utili: buio astronomico, sopra l'altezza minima e "
+            "l'orizzonte, lontano dalla Luna; dispersione: quanto l'atmosfera separa i colori della banda"));
     form->addRow(nightFigures_);
     layout->addLayout(form);
     chart_ = new NightChartView;
@@ -138,7 +126,8 @@ void PlannerWindow::showNight()
     lines << QStringLiteral("Altezza ora: %1°").arg(italianNumber(view.altitude, 3));
     if (view.transit)
         lines << QStringLiteral("Transito: %1 UTC, a %2°")
-                     .arg(utcText(*view.transit), italianNumber(view.transitAltitude.value_or(0), 3));
+                     .arg(utcText(*view.transit, QStringLiteral("dd/MM HH:mm")),
+                         italianNumber(view.transitAltitude.value_or(0), 3));
     lines << QStringLiteral("Ore utili stanotte: %1 (senza la Luna %2)")
                  .arg(italianNumber(hours.usable.hours, 3), italianNumber(hours.ignoringMoon.hours, 3));
     lines << QStringLiteral("Distanza dalla Luna: %1°").arg(italianNumber(c->targetTonight->moonSeparation, 3));

@@ -1,8 +1,10 @@
 #include "planner_texts.h"
 
+#include <QDateTime>
 #include <QLocale>
 
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -33,6 +35,9 @@ constexpr std::array<std::pair<std::string_view, const char*>, 21> kTypes {{
     {"Other",  "altro oggetto"},
     {"Dup",    "voce doppia"},
 }};
+
+constexpr double kUnixEpochJulianDay = 2440587.5;
+constexpr double kMillisecondsPerDay = 86400000;
 
 // What each subject is called in the window, and whether it is a figure a
 // field gives.
@@ -121,4 +126,10 @@ QString italianRefusal(const velmora::planning::Refusal& refusal)
 QString italianNumber(double value, int digits)
 {
     return QLocale(QLocale::Italian).toString(value, 'g', digits);
+}
+
+QString utcText(double julianDay, const QString& format)
+{
+    const auto ms = static_cast<qint64>(std::llround((julianDay - kUnixEpochJulianDay) * kMillisecondsPerDay));
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(format);
 }

@@ -23,6 +23,9 @@ QString italianBodyName(const velmora::sky::BodyFacts& body);
 // A refusal, worded for the field it is about.
 QString italianRefusal(const velmora::planning::Refusal& refusal);
 
+// A moment (Julian Day, UT) as the window writes it, in a QDateTime format.
+QString utcText(double julianDay, const QString& format);
+
 // A number as the window writes it: up to `digits` significant digits, the
 // decimal comma, no trailing zeros.
 QString italianNumber(double value, int digits = 4);

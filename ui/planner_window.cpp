@@ -164,10 +164,7 @@ QWidget* PlannerWindow::buildObject()
     completer->setFilterMode(Qt::MatchContains);
     object_->setCompleter(completer);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), this, &PlannerWindow::recompute);
-    objectFacts_ = new QLabel;
-    objectFacts_->setObjectName(QStringLiteral("lblOggetto"));
-    objectFacts_->setWordWrap(true);
-    objectFacts_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    objectFacts_ = figuresLine("lblOggetto");
     objectMessage_ = messageLine("lblAvvisoOggetto");
     form->addRow(QStringLiteral("&Nome"), object_);
     form->addRow(objectFacts_);

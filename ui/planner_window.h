@@ -53,7 +53,6 @@ public:
     // Whether tonight's list, or the user's equipment, is being worked out.
     bool isSearching() const;
     bool isLoadingEquipment() const { return loadingEquipment_; }
-    double cameraAngle() const;
 
 private:
     QWidget* buildRig();

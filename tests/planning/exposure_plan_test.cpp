@@ -1,3 +1,4 @@
+#include "deep_sky_fixture.h"
 #include "planning/computation.h"
 #include "planning/exposure_plan.h"
 #include "planning/rules.h"
@@ -193,15 +194,7 @@ TEST(ExposurePlan, TheNightReachesTheGoalExactlyWhenItLastsTheHoursNeeded)
     }
 }
 
-class ExposureOfTargets : public testing::Test {
-protected:
-    static void SetUpTestSuite() { deepSky_ = new sky::DeepSkyCatalogue(loadDeepSky()); }
-    static void TearDownTestSuite() { delete deepSky_; }
-    static const sky::DeepSkyCatalogue& deepSky() { return *deepSky_; }
-
-private:
-    static inline sky::DeepSkyCatalogue* deepSky_ = nullptr;
-};
+using ExposureOfTargets = DeepSkyFixture;
 
 // The square arcseconds inside an ellipse of axes `a` and `b`, counted.
 double countedArea(double a, double b)

@@ -1,3 +1,4 @@
+#include "deep_sky_fixture.h"
 #include "planning/catalogue_merge.h"
 #include "planning/computation.h"
 #include "planning/reading_order.h"
@@ -127,15 +128,7 @@ TEST(CatalogueMerge, ALaterEntryReplacesAnEarlierOneAndSaysWhose)
     EXPECT_EQ(warnings.size(), 1u) << "what the first file said is kept";
 }
 
-class Planning : public testing::Test {
-protected:
-    static void SetUpTestSuite() { deepSky_ = new sky::DeepSkyCatalogue(loadDeepSky()); }
-    static void TearDownTestSuite() { delete deepSky_; }
-    static const sky::DeepSkyCatalogue& deepSky() { return *deepSky_; }
-
-private:
-    static inline sky::DeepSkyCatalogue* deepSky_ = nullptr;
-};
+using Planning = DeepSkyFixture;
 
 // Each name offered for completion finds an object, and the names people
 // use are among them.
