@@ -5,6 +5,9 @@
 #include "deep_sky_options.h"
 #include "exposure_options.h"
 #include "formats/input_error.h"
+#include "formats/openngc.h"
+#include "formats/openngc_index.h"
+#include "formats/shipped_data.h"
 #include "formats/strict_number.h"
 #include "formats/text_file.h"
 #include "help_text.h"
@@ -15,6 +18,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <filesystem>
 #include <ostream>
@@ -230,7 +234,7 @@ OptionSets describeOptions(
     auto* sortBy = choiceOption(app, "--sort-by", o.sortBy, namesOf(kQuantities, &Quantity::id), findQuantity,
         "Sort the sweep by this result, ascending: " + joined(namesOf(kQuantities, &Quantity::id)), "ID");
 
-    describeSiteOptions(app, siteOptions, date);
+    describeSiteOptions(app, siteOptions, date, o.warnings);
     const DeepSkyOptionSet deepSky =
         describeDeepSkyOptions(app, o, {date, frame, svg, list, sweep, sortBy, seeing, exportFormat});
     const ExposureOptionSet exposure = describeExposureOptions(app, o, exposureOptions);
@@ -265,21 +269,39 @@ void checkCombinations(const Options& o, const DeepSkyOptionSet& deepSky)
     checkDeepSkyCombinations(o, deepSky);
 }
 
+// The options that name a file the program reads, and those that name one
+// it writes: every pair is compared before anything is written.
+constexpr std::array kInputOptions = {"--catalogue", "--horizon", "--read-noise-file", "--fits"};
+constexpr std::array kOutputOptions = {"--svg", "--output"};
+
+// The files read whatever the options say, and how a refusal names them.
+std::vector<std::pair<std::string, std::string>> shippedInputs()
+{
+    std::vector<std::pair<std::string, std::string>> inputs;
+    const std::filesystem::path folder = formats::shippedDataFolder() / "openngc";
+    for (const std::string_view file : formats::kOpenNgcFiles)
+        inputs.emplace_back("the shipped catalogue", (folder / file).string());
+    inputs.emplace_back("the shipped catalogue", (folder / formats::kOpenNgcIndexFile).string());
+    return inputs;
+}
+
 // An output that is also read would be lost in the writing: the same file
 // under any name (a link, another path), by device and inode.
-void checkOutputsAreNotInputs(const Options& o)
+void checkOutputsAreNotInputs(const CLI::App& app)
 {
-    std::vector<std::pair<const char*, std::string>> inputs;
-    for (const std::string& catalogue : o.catalogues)
-        inputs.emplace_back("--catalogue", catalogue);
-    if (o.fits)
-        inputs.emplace_back("--fits", *o.fits);
-    for (const auto& [option, output] : {std::pair {"--svg", &o.svg}, std::pair {"--output", &o.output}}) {
-        for (const auto& [from, input] : inputs) {
-            std::error_code unknown;
-            if (*output && std::filesystem::equivalent(**output, input, unknown))
-                throw UsageError(std::string(option) + ": " + formats::echoed(**output) + " is also read, as " + from +
-                    "; write the output elsewhere");
+    std::vector<std::pair<std::string, std::string>> inputs = shippedInputs();
+    for (const char* option : kInputOptions) {
+        for (const std::string& path : app.get_option(option)->results())
+            inputs.emplace_back(option, path);
+    }
+    for (const char* option : kOutputOptions) {
+        for (const std::string& output : app.get_option(option)->results()) {
+            for (const auto& [from, input] : inputs) {
+                std::error_code unknown;
+                if (std::filesystem::equivalent(output, input, unknown))
+                    throw UsageError(std::string(option) + ": " + formats::echoed(output) + " is also read, as " +
+                        from + "; write the output elsewhere");
+            }
         }
     }
 }
@@ -314,7 +336,7 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     if (isExposureAsked(sets.exposure))
         options.exposure = std::move(exposure);
     checkCombinations(options, sets.deepSky);
-    checkOutputsAreNotInputs(options);
+    checkOutputsAreNotInputs(app);
     return options;
 }
 

@@ -14,35 +14,12 @@ namespace {
 
 using formats::InputError;
 
-// Above 0 and up to 1.
-auto shareOf(const char* what)
+// The range of shares, naming the share.
+optics::PlausibleRange share(const char* what)
 {
-    return [what](const std::string& text) {
-        const double share = formats::strictNumber(text);
-        if (!(share > 0 && share <= 1))
-            throw InputError(std::string(what) + " " + formats::echoed(text) + " is not above 0 and up to 1");
-        return share;
-    };
-}
-
-auto atLeastZero(const char* what)
-{
-    return [what](const std::string& text) {
-        const double value = formats::strictNumber(text);
-        if (value < 0)
-            throw InputError(std::string(what) + " " + formats::echoed(text) + " is negative");
-        return value;
-    };
-}
-
-auto positive(const char* what)
-{
-    return [what](const std::string& text) {
-        const double value = formats::strictNumber(text);
-        if (!(value > 0))
-            throw InputError(std::string(what) + " " + formats::echoed(text) + " is not above 0");
-        return value;
-    };
+    optics::PlausibleRange range = optics::kShareRange;
+    range.what = what;
+    return range;
 }
 
 // "5" or "5%": above 0 and below 100%.
@@ -85,36 +62,36 @@ ExposureOptionSet describeExposureOptions(CLI::App& app, Options& o, planning::E
         "400-700, a luminance filter)",
         "NM-NM");
     ExposureOptionSet set;
-    auto* readNoise = readOption(app, "--read-noise", e.readNoise, atLeastZero("the read noise"),
+    auto* readNoise = readOption(app, "--read-noise", e.readNoise, numberWithin(optics::kReadNoiseRange),
         "The camera's read noise, for the sub length", "E");
     auto* readNoiseFile = readOption(app, "--read-noise-file", e.camera, formats::readCameraNoiseFile,
         "The camera's read noise by gain, its sensor type and efficiency, from an exposure calculator's camera "
         "file (XML); with --gain",
         "FILE");
-    auto* gain = readOption(app, "--gain", e.gain, atLeastZero("the gain"),
+    auto* gain = readOption(app, "--gain", e.gain, numberWithin(optics::kGainRange),
         "Where the camera file's read noise is read, between its neighbouring gains only", "GAIN");
     set.surfaceBrightness =
-        readOption(app, "--surface-brightness", e.surfaceBrightness, numberWithin(0, 40, "the surface brightness"),
+        readOption(app, "--surface-brightness", e.surfaceBrightness, numberWithin(optics::kSurfaceBrightnessRange),
             "The target's mean surface brightness, instead of its magnitude over its outline", "MAG/ARCSEC2");
     set.figures = {
-        readOption(app, "--sqm", e.sqm, numberWithin(14, 23, "the sky brightness"),
+        readOption(app, "--sqm", e.sqm, numberWithin(optics::kSkyBrightnessRange),
             "The sky's brightness as a sky quality meter reads it (default 21, a rural sky)", "MAG/ARCSEC2"),
-        readOption(app, "--qe", e.quantumEfficiency, shareOf("the quantum efficiency"),
+        readOption(app, "--qe", e.quantumEfficiency, numberWithin(share("the quantum efficiency")),
             "The sensor's quantum efficiency (default: the camera file's, else 0.6)", "SHARE"),
-        readOption(app, "--transmission", e.transmission, shareOf("the transmission"),
+        readOption(app, "--transmission", e.transmission, numberWithin(share("the transmission")),
             "What the optics pass (default 0.9)", "SHARE"),
-        readOption(app, "--obstruction", e.obstruction, atLeastZero("the obstruction"),
+        readOption(app, "--obstruction", e.obstruction, numberWithin(optics::kObstructionRange),
             "The central obstruction: millimetres, or below 1 a share of the aperture (default none)", "MM|SHARE"),
         readOption(app, "--noise-increase", e.noiseIncrease, increaseOf,
             "What read noise may add to the sky's noise at the shortest sub (default 5%)", "PERCENT"),
-        readOption(app, "--full-well", e.fullWell, positive("the full well"),
+        readOption(app, "--full-well", e.fullWell, numberWithin(optics::kFullWellRange),
             "The full well, for the longest useful sub", "E"),
         readNoise,
         readNoiseFile,
         gain,
-        readOption(
-            app, "--dark-current", e.darkCurrent, atLeastZero("the dark current"), "Dark current (default 0)", "E/S"),
-        readOption(app, "--snr", e.snr, positive("the signal-to-noise"),
+        readOption(app, "--dark-current", e.darkCurrent, numberWithin(optics::kDarkCurrentRange),
+            "Dark current (default 0)", "E/S"),
+        readOption(app, "--snr", e.snr, numberWithin(optics::kSnrRange),
             "The signal-to-noise a pixel of the target should reach (default 10)", "SNR"),
         set.surfaceBrightness,
         app.add_flag("--colour", e.colour, "A colour (Bayer) sensor, whose pixel sees a third of the band"),

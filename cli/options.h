@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velmora::cli {
 
@@ -19,6 +20,7 @@ struct Options : planning::Request {
     std::optional<formats::EquipmentFormat> exportFormat; // with `output`
     std::optional<std::string> output;
     std::optional<std::string> svg;
+    std::vector<std::string> warnings; // found in reading the options, said before the answer
 };
 
 } // namespace velmora::cli

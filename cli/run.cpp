@@ -168,6 +168,8 @@ void writePictures(const planning::Computation& computation, const Options& opti
 // error leaves `out` untouched.
 int answer(const Options& options, std::ostream& out, std::ostream& err)
 {
+    for (const std::string& warning : options.warnings)
+        err << "velmora-calc: warning: " << warning << '\n';
     const optics::EquipmentCatalogue catalogue = loadCatalogue(options, err);
     if (options.exportFormat) {
         replaceFile("--output", *options.output, formats::equipmentText(catalogue, *options.exportFormat));

@@ -53,7 +53,7 @@ sky::Darkness darknessOf(const std::string& text)
 
 } // namespace
 
-void describeSiteOptions(CLI::App& app, planning::SiteRequest& o, CLI::Option* date)
+void describeSiteOptions(CLI::App& app, planning::SiteRequest& o, CLI::Option* date, std::vector<std::string>& warnings)
 {
     auto* site = readOption(app, "--site", o.site, siteOf,
         "Your site: latitude and longitude in degrees (east positive), elevation in metres (default 0); with "
@@ -85,10 +85,16 @@ void describeSiteOptions(CLI::App& app, planning::SiteRequest& o, CLI::Option* d
             "Avoid a target while the Moon is up and within DISTANCE / (1 + (d / WIDTH)^2) degrees of it, d days "
             "from the full Moon (default 15,6)",
             "DISTANCE,WIDTH"),
-        readOption(app, "--horizon", o.horizon, formats::readHorizonFile,
-            "Your horizon: a file of \"azimuth altitude\" lines in degrees, # comments; a target counts as up "
-            "above it and --min-altitude",
-            "FILE"),
+        app.add_option_function<std::string>(
+               "--horizon",
+               [&o, &warnings](const std::string& path) {
+                   o.horizon = formats::readHorizonFile(
+                       path, [&warnings](const std::string& warning) { warnings.push_back(warning); });
+               },
+               "Your horizon: a file of \"azimuth altitude\" lines in degrees, # comments; a target counts as up "
+               "above it and --min-altitude")
+            ->check(checkedBy([](const std::string& path) { formats::readHorizonFile(path); }))
+            ->type_name("FILE"),
     };
     for (CLI::Option* condition : conditions)
         condition->needs(site);

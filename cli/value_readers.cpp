@@ -41,6 +41,16 @@ std::pair<double, double> bandOf(const std::string& text)
     return {ends[0], ends[1]};
 }
 
+std::function<double(const std::string&)> numberWithin(const optics::PlausibleRange& range)
+{
+    return [range](const std::string& text) {
+        const double value = formats::strictNumber(text);
+        if (!range.holds(value))
+            throw formats::InputError(std::string(range.what) + " " + formats::echoed(text) + " " + range.refusal());
+        return value;
+    };
+}
+
 std::function<double(const std::string&)> numberWithin(double lowest, double highest, const char* what)
 {
     return [=](const std::string& text) {

@@ -1,6 +1,7 @@
 #include "camera_noise_file.h"
 
 #include "input_error.h"
+#include "optics/plausible_range.h"
 #include "strict_number.h"
 #include "text_file.h"
 #include "xml_reading.h"
@@ -64,18 +65,19 @@ public:
             fail(child(camera, "CameraQuantumEfficiency"), "<CameraQuantumEfficiency> is above 100%");
         return value && *value > 1 ? *value / 100 : value;
     }
-    double notNegative(const pugi::xml_node& point, std::string_view name) const
+    double plausible(const pugi::xml_node& point, std::string_view name, const optics::PlausibleRange& range) const
     {
         const double value = number(point, name, NumberKind::Finite);
-        if (value < 0)
-            fail(child(point, name), "<" + std::string(name) + "> is negative");
+        if (!range.holds(value))
+            fail(child(point, name), "<" + std::string(name) + "> " + textOf(point, name) + " " + range.refusal());
         return value;
     }
     optics::ReadNoiseTable table(const pugi::xml_node& mode) const
     {
         std::vector<optics::GainReadNoise> points;
         for (const pugi::xml_node& point : descendants(mode, "GainReadNoiseValue")) {
-            const optics::GainReadNoise read {notNegative(point, "Gain"), notNegative(point, "ReadNoise")};
+            const optics::GainReadNoise read {
+                plausible(point, "Gain", optics::kGainRange), plausible(point, "ReadNoise", optics::kReadNoiseRange)};
             if (std::ranges::find(points, read.gain, &optics::GainReadNoise::gain) != points.end())
                 fail(point, "gain " + textOf(point, "Gain") + " is given twice in this read mode");
             points.push_back(read);

@@ -1,6 +1,7 @@
 #include "csv_records.h"
 
 #include "input_error.h"
+#include "text_file.h"
 
 #include <cstring>
 
@@ -21,8 +22,7 @@ std::size_t nextOf(std::string_view text, char c, std::size_t from, std::size_t 
 void forEachCsvRecord(std::string_view text, const std::string& path, char separator,
     const std::function<void(const CsvView&)>& visit, std::size_t fieldsWanted, int firstLine)
 {
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
+    text = withoutByteOrderMark(text);
     CsvView record {1, {}};
     std::deque<std::string> unquoted; // a deque, so that views into it stay valid as it grows
     // The end of the line that starts at or holds `from`, before its CR LF or LF.

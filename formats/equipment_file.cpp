@@ -4,6 +4,7 @@
 #include "input_error.h"
 #include "oal_xml.h"
 #include "oculars_ini.h"
+#include "text_file.h"
 
 #include <array>
 
@@ -44,8 +45,7 @@ std::optional<EquipmentFormat> findEquipmentFormat(std::string_view name)
 
 EquipmentFormat formatOf(std::string_view text)
 {
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
+    text = withoutByteOrderMark(text);
     // The first line that is not blank or a comment decides.
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());

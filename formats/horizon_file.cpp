@@ -4,6 +4,7 @@
 #include "strict_number.h"
 #include "text_file.h"
 
+#include <map>
 #include <vector>
 
 namespace velmora::formats {
@@ -27,9 +28,11 @@ std::vector<std::string_view> wordsOf(std::string_view line)
 
 } // namespace
 
-sky::HorizonProfile parseHorizon(std::string_view text, const std::string& path)
+sky::HorizonProfile parseHorizon(std::string_view text, const std::string& path, const Warn& warn)
 {
+    text = withoutByteOrderMark(text);
     std::vector<sky::HorizonPoint> points;
+    std::map<double, int> lineOfAzimuth;
     int lineNumber = 0;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
@@ -58,6 +61,12 @@ sky::HorizonProfile parseHorizon(std::string_view text, const std::string& path)
             fail("the azimuth " + echoed(words[0]) + " is not from 0 to 360");
         if (altitude < -90 || altitude > 90)
             fail("the altitude " + echoed(words[1]) + " is not from -90 to 90");
+        if (const auto [given, fresh] = lineOfAzimuth.try_emplace(azimuth, lineNumber); !fresh) {
+            if (warn)
+                warn(path + ":" + std::to_string(lineNumber) + ": the azimuth " + echoed(words[0]) +
+                    " is given again (line " + std::to_string(given->second) + " gave it); this line counts");
+            given->second = lineNumber;
+        }
         points.push_back({azimuth, altitude});
     }
     sky::HorizonProfile profile(std::move(points));
@@ -68,9 +77,9 @@ sky::HorizonProfile parseHorizon(std::string_view text, const std::string& path)
     return profile;
 }
 
-sky::HorizonProfile readHorizonFile(const std::string& path)
+sky::HorizonProfile readHorizonFile(const std::string& path, const Warn& warn)
 {
-    return parseHorizon(readRegularFile(path, kLargestInputFile), path);
+    return parseHorizon(readRegularFile(path, kLargestInputFile), path, warn);
 }
 
 } // namespace velmora::formats

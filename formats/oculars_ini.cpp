@@ -81,8 +81,7 @@ struct Parsed {
 
 Parsed parse(std::string_view text, const std::string& path)
 {
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
+    text = withoutByteOrderMark(text);
     Parsed parsed;
     Section* section = nullptr;
     int line = 0;

@@ -73,6 +73,12 @@ std::string didYouMean(const std::vector<std::string>& closest)
     return offer.empty() ? offer : offer + "?)";
 }
 
+std::string_view withoutByteOrderMark(std::string_view text)
+{
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    return text.starts_with(kMark) ? text.substr(kMark.size()) : text;
+}
+
 std::string printable(std::string_view text)
 {
     const bool utf8 = isValidUtf8(text);

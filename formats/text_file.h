@@ -18,6 +18,9 @@ void requireRegularFile(const std::string& path);
 // wait forever, a larger file) throws InputError "cannot read 'path': why".
 std::string readRegularFile(const std::string& path, std::size_t largest = kLargestInputFile);
 
+// `text` without the UTF-8 byte-order mark some editors put first.
+std::string_view withoutByteOrderMark(std::string_view text);
+
 // A text as a terminal may show it: control characters, and every byte of a
 // text that is not UTF-8 beyond ASCII, written as \xNN.
 std::string printable(std::string_view text);

@@ -14,7 +14,7 @@ namespace {
 // "<!DOCTYPE" is text, a comment or CDATA, and the parser judges it.
 std::optional<std::size_t> declarationAt(std::string_view text)
 {
-    std::size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    std::size_t at = text.size() - withoutByteOrderMark(text).size();
     while (true) {
         at = text.find_first_not_of(" \t\r\n", at);
         if (at == std::string_view::npos)

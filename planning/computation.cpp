@@ -80,8 +80,8 @@ Computation computeRig(
     Computation computation {chooseTrain(request, catalogue), {}, {}, {}, {}, {}, {}, {}, {}, {}};
     const optics::OpticalTrain& train = computation.chosen.train;
     const sky::SkyField field = sky::skyFieldOf(train);
-    if (target)
-        requireFrameable(field, true);
+    if (target || request.frame)
+        requireFrameable(train, target ? Subject::Target : Subject::Frame);
     computation.outcome = calculate(optics::engineInputs(train), ".");
     advise(computation, request);
     const auto pixelField = pixelFieldOf(computation.outcome);

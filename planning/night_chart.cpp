@@ -1,6 +1,7 @@
 #include "night_chart.h"
 
 #include "sky/atmosphere.h"
+#include "sky/body_height.h"
 #include "sky/ephemeris.h"
 #include "units/angles.h"
 
@@ -39,11 +40,10 @@ NightChart nightChart(
     chart.samples.reserve(steps + 1);
     for (std::size_t i = 0; i <= steps; ++i) {
         const double at = std::min(chart.start + double(i) * kStepDays, chart.end);
-        const sky::Horizontal moonPlace = moon.horizontalAt(at, observation.site);
-        const sky::Horizontal place = track ? track->horizontalAt(at, observation.site) : moonPlace;
-        chart.samples.push_back({at, sky::refractedAltitude(place.altitude, refraction),
-            sky::refractedAltitude(moonPlace.altitude, refraction),
-            std::max(0.0, observation.horizon.altitudeAt(place.azimuth))});
+        const double moonHeight = sky::moonLimbHeight(moon, at, observation.site, refraction);
+        const sky::Horizontal place = (track ? *track : moon).horizontalAt(at, observation.site);
+        chart.samples.push_back({at, track ? sky::refractedAltitude(place.altitude, refraction) : moonHeight,
+            moonHeight, std::max(0.0, observation.horizon.altitudeAt(place.azimuth))});
     }
     return chart;
 }

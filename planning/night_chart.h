@@ -14,7 +14,7 @@ namespace velmora::planning {
 struct ChartSample {
     double julianDay; // UT
     double altitude; // the object's; none drawn without an object
-    double moonAltitude;
+    double moonAltitude; // its upper limb's: above 0 while the Moon is up
     double horizon; // the site's horizon under the object: its profile, at least 0
 };
 

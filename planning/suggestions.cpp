@@ -41,7 +41,7 @@ std::vector<Suggestion> suggestTargets(
 {
     const optics::OpticalTrain train = chooseTrain(request, catalogue).train;
     const sky::SkyField field = sky::skyFieldOf(train);
-    requireFrameable(field, false);
+    requireFrameable(train, Subject::Suggest);
     const bool fromSite = request.observation && request.date;
     const SuggestionRank order = rankOf(request, fromSite);
     std::optional<ExposurePlan> plan;

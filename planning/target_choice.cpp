@@ -55,16 +55,24 @@ sky::TargetFraming frameTarget(const ChosenTarget& target, const sky::SkyField& 
     return sky::frameTarget(*target.object, target.shape, field, overlap);
 }
 
-void requireFrameable(const sky::SkyField& field, bool forTarget)
+void requireFrameable(const optics::OpticalTrain& train, Subject subject)
 {
-    if (field.isPositiveAndFinite())
-        return;
-    throw Refusal(forTarget ? Subject::Target : Subject::Suggest,
-        "the rig's field" +
-            (std::isfinite(field.width) && std::isfinite(field.height)
-                    ? " (" + formats::exactNumber(field.width) + " x " + formats::exactNumber(field.height) + " arcmin)"
-                    : std::string()) +
-            " is not a positive finite size, so nothing can be framed on it");
+    const double chipWidth = train.effectiveWidth() * train.effectivePixelSize() / 1000; // mm
+    const double chipHeight = train.effectiveHeight() * train.effectivePixelHeight() / 1000;
+    const auto sizeText = [](double width, double height, const char* unit) {
+        return std::isfinite(width) && std::isfinite(height)
+            ? " (" + formats::exactNumber(width) + " x " + formats::exactNumber(height) + " " + unit + ")"
+            : std::string();
+    };
+    if (!sky::SkyField {chipWidth, chipHeight}.isPositiveAndFinite())
+        throw Refusal(subject,
+            "the rig's chip" + sizeText(chipWidth, chipHeight, "mm") +
+                " is not a positive finite size, so nothing can be framed on it");
+    const sky::SkyField field = sky::skyFieldOf(train);
+    if (!field.isPositiveAndFinite())
+        throw Refusal(subject,
+            "the rig's field" + sizeText(field.width, field.height, "arcmin") +
+                " is not a positive finite size, so nothing can be framed on it");
 }
 
 } // namespace velmora::planning

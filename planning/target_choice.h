@@ -1,5 +1,6 @@
 #pragma once
 
+#include "refusal.h"
 #include "sky/target_framing.h"
 
 #include <string>
@@ -26,8 +27,8 @@ ChosenTarget chooseTarget(const sky::DeepSkyCatalogue& catalogue, const std::str
 // share of a frame; an overlap outside the accepted ones throws Refusal.
 sky::TargetFraming frameTarget(const ChosenTarget& target, const sky::SkyField& field, double overlap);
 
-// A field a target (or, with `forTarget` false, a suggestion) can be framed
-// on: one that is not a positive finite size throws Refusal.
-void requireFrameable(const sky::SkyField& field, bool forTarget);
+// A rig a target, a body or a suggestion (`subject`) can be framed on:
+// one whose chip or field is not a positive finite size throws Refusal.
+void requireFrameable(const optics::OpticalTrain& train, Subject subject);
 
 } // namespace velmora::planning

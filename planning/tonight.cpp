@@ -30,7 +30,7 @@ Tonight::Tonight(const sky::Observation& observation, const sky::UtcMoment& mome
     f.moonIlluminated = sky::positionAt(sky::Body::Moon, sky::ephemerisDayOf(julianDay_)).illuminatedFraction;
     f.daysFromFullMoon = sky::daysFromFullMoon(f.twilight.midnight);
     f.moonAvoidance = observation.moonAvoidance.degreesAt(f.daysFromFullMoon);
-    grid_.emplace(f.dark, observation.site, moon_, f.moonAvoidance);
+    grid_.emplace(f.dark, observation.site, moon_, f.moonAvoidance, refraction_);
     f.moonDown = grid_->moonDown();
 }
 

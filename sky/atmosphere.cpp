@@ -57,6 +57,17 @@ double refractedAltitude(double altitude, const Refraction& refraction)
     return altitude + refraction.arcsecAt(90 - altitude) / units::kArcsecPerDegree;
 }
 
+double unrefractedAltitude(double apparent, const Refraction& refraction)
+{
+    // The refraction changes slowly with the altitude (a tenth of a
+    // degree's change a degree at the horizon, less above): a few steps
+    // of h = apparent - R(h) settle well under an arcsecond.
+    double altitude = apparent;
+    for (int i = 0; i < 4; ++i)
+        altitude = apparent - (refractedAltitude(altitude, refraction) - altitude);
+    return altitude;
+}
+
 double refractionArcsec(double zenith, double wavelength, const Atmosphere& air)
 {
     return refractionFor(wavelength, air).arcsecAt(zenith);

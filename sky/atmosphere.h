@@ -34,6 +34,10 @@ inline constexpr double kRefractionWavelength = 550;
 // below the horizon it is left as it is.
 double refractedAltitude(double altitude, const Refraction& refraction);
 
+// The geometric altitude that refraction raises to `apparent` (degrees):
+// what a limit on the altitude seen becomes for the place computed.
+double unrefractedAltitude(double apparent, const Refraction& refraction);
+
 // Refraction in arcseconds at the zenith distance `zenith` (degrees) for
 // light of `wavelength` nanometres.
 double refractionArcsec(double zenith, double wavelength, const Atmosphere& air);

@@ -52,6 +52,11 @@ BodyView viewBody(const BodyFacts& facts, const optics::OpticalTrain& train, dou
     return view;
 }
 
+const BodyFacts& factsOf(Body body)
+{
+    return *std::ranges::find(kBodies, body, &BodyFacts::body);
+}
+
 bool covers(Body body, int year)
 {
     const ValidYears years = validYears(body);
@@ -79,9 +84,8 @@ SkyView viewSky(const optics::OpticalTrain& train, double pixelField, const UtcM
         if (night) {
             const std::optional<BodyTrack> own =
                 facts.body == Body::Sun ? std::nullopt : std::optional<BodyTrack>(std::in_place, facts.body, jd);
-            const double semidiameter = view.apparentDiameterArcsec / 2 / units::kArcsecPerDegree;
-            view.fromSite =
-                viewFromSite(facts.body == Body::Sun, own ? *own : *sun, semidiameter, *night, pixelField, radius);
+            view.fromSite = viewFromSite(
+                facts.body == Body::Sun, own ? *own : *sun, facts.equatorialRadiusKm, *night, pixelField, radius);
         }
         sky.bodies.push_back(view);
     }

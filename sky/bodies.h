@@ -24,6 +24,7 @@ struct BodyFacts {
 extern const std::array<BodyFacts, 10> kBodies;
 // By name, ignoring case; nullptr when there is none.
 const BodyFacts* findBody(std::string_view name);
+const BodyFacts& factsOf(Body body);
 
 // One body seen with one optical train on one date.
 struct BodyView {

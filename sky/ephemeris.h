@@ -6,6 +6,8 @@
 
 namespace velmora::sky {
 
+inline constexpr double kKmPerAu = 149'597'870.7; // IAU 2012
+
 enum class Body { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto };
 
 // Where a body stands seen from the Earth's centre.

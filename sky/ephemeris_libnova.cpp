@@ -12,8 +12,6 @@ namespace velmora::sky {
 
 namespace {
 
-constexpr double kKmPerAu = 149'597'870.7; // IAU 2012
-
 struct Series {
     double (*distanceAu)(double);
     double (*disk)(double);

@@ -6,13 +6,15 @@
 
 #include <erfa.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora::sky {
 
 namespace {
 
-constexpr double kSynodicDegreesPerDay = 360 / 29.530589; // how fast the Moon gains on the Sun, on average
+constexpr double kSynodicMonth = 29.530589; // days, on average
+constexpr double kSynodicDegreesPerDay = 360 / kSynodicMonth; // how fast the Moon gains on the Sun
 
 // The Moon's ecliptic longitude of date less the Sun's, less 180: zero at
 // the full Moon, degrees from -180 to 180.
@@ -29,13 +31,13 @@ double fromOpposition(double julianDay)
     return std::remainder(longitude(Body::Moon) - longitude(Body::Sun) - 180, 360.0);
 }
 
-} // namespace
-
-double daysFromFullMoon(double julianDay)
+// The full Moon the mean rate points to from `guess`: the Moon gains on
+// the Sun unevenly (its
+// orbit is an ellipse), so a few secant steps find the
+// moment to a second.
+double fullMoonFrom(double guess)
 {
-    // The Moon gains on the Sun unevenly (its orbit is an ellipse): a few
-    // secant steps from the mean rate's guess find the moment to a second.
-    double t0 = julianDay;
+    double t0 = guess;
     double d0 = fromOpposition(t0);
     double t1 = t0 - d0 / kSynodicDegreesPerDay;
     for (int i = 0; i < 8; ++i) {
@@ -47,7 +49,19 @@ double daysFromFullMoon(double julianDay)
         d0 = d1;
         t1 = next;
     }
-    return std::fabs(julianDay - t1);
+    return t1;
+}
+
+} // namespace
+
+double daysFromFullMoon(double julianDay)
+{
+    // Near the new Moon the mean rate's guess may fall on the farther of
+    // the two full Moons either side: the one a month on the other side
+    // is tried too.
+    const double found = fullMoonFrom(julianDay);
+    const double other = fullMoonFrom(found + (found < julianDay ? kSynodicMonth : -kSynodicMonth));
+    return std::min(std::fabs(julianDay - found), std::fabs(julianDay - other));
 }
 
 double MoonAvoidance::degreesAt(double daysFromFull) const

@@ -1,5 +1,6 @@
 #include "site_view.h"
 
+#include "body_height.h"
 #include "passage.h"
 #include "units/angles.h"
 
@@ -105,7 +106,7 @@ bool Night::darkAt(double julianDay) const
 }
 
 SiteView viewFromSite(
-    bool byDay, const BodyTrack& track, double semidiameter, const Night& night, double pixelField, double radius)
+    bool byDay, const BodyTrack& track, double radiusKm, const Night& night, double pixelField, double radius)
 {
     const Observation& o = night.observation();
     const double julianDay = night.centre();
@@ -115,10 +116,8 @@ SiteView viewFromSite(
     view.altitude = refractedAltitude(place.altitude, refraction);
     view.azimuth = place.azimuth;
 
-    // Risen while the upper limb, lifted by the air, stands above the
-    // horizon: the times agree with the altitude shown.
     const SkyPath path {
-        [&](double t) { return refractedAltitude(track.horizontalAt(t, o.site).altitude, refraction) + semidiameter; },
+        [&](double t) { return upperLimbHeight(track, t, o.site, refraction, radiusKm); },
         [&](double t) { return track.hourAngleAt(t, o.site); },
     };
     const PassageTimes times = passageAround(julianDay, path, kTrackReach);

@@ -77,10 +77,10 @@ private:
 };
 
 // A body seen from the site at the night's moment: `track` is the body's,
-// `semidiameter` its disk's radius in degrees (it has risen when its upper
-// limb has); `pixelField` in arcseconds and `radius` (the sensor's half diagonal) in
+// `radiusKm` its radius (it has risen when its upper limb has, as
+// upperLimbHeight tells); `pixelField` in arcseconds and `radius` (the sensor's half diagonal) in
 // pixels give the figures in pixels. The Sun's window (`byDay`) is by day.
 SiteView viewFromSite(
-    bool byDay, const BodyTrack& track, double semidiameter, const Night& night, double pixelField, double radius);
+    bool byDay, const BodyTrack& track, double radiusKm, const Night& night, double pixelField, double radius);
 
 } // namespace velmora::sky

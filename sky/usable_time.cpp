@@ -1,5 +1,6 @@
 #include "usable_time.h"
 
+#include "body_height.h"
 #include "units/angles.h"
 
 #include <erfa.h>
@@ -77,9 +78,11 @@ std::array<double, 3> unitOf(const Horizontal& h)
 
 } // namespace
 
-NightGrid::NightGrid(const std::optional<Span>& dark, const GeoSite& site, const BodyTrack& moon, double avoidance) :
-      dark_(dark), sinLatitude_(std::sin(radians(site.latitude))), cosLatitude_(std::cos(radians(site.latitude))),
-      cosAvoidance_(std::cos(radians(avoidance)))
+NightGrid::NightGrid(const std::optional<Span>& dark, const GeoSite& site, const BodyTrack& moon, double avoidance,
+    const Refraction& refraction) :
+      dark_(dark),
+      sinLatitude_(std::sin(radians(site.latitude))), cosLatitude_(std::cos(radians(site.latitude))),
+      cosAvoidance_(std::cos(radians(avoidance))), refraction_(refraction)
 {
     if (!dark_ || dark_->days() <= 0)
         return;
@@ -88,8 +91,12 @@ NightGrid::NightGrid(const std::optional<Span>& dark, const GeoSite& site, const
     siderealStart_ = radians(siderealDegrees(dark_->start, site.longitude));
     siderealStep_ = radians(units::kSiderealDegreesPerDay * step_);
     moon_.reserve(steps_ + 1);
-    for (std::size_t i = 0; i <= steps_; ++i)
-        moon_.push_back(unitOf(moon.horizontalAt(dark_->start + static_cast<double>(i) * step_, site)));
+    moonHeight_.reserve(steps_ + 1);
+    for (std::size_t i = 0; i <= steps_; ++i) {
+        const double t = dark_->start + static_cast<double>(i) * step_;
+        moon_.push_back(unitOf(moon.horizontalAt(t, site)));
+        moonHeight_.push_back(std::sin(radians(moonLimbHeight(moon, t, site, refraction))));
+    }
 }
 
 TargetNight NightGrid::measure(const BodyTrack::Place& place, const HorizonProfile& horizon, double minAltitude) const
@@ -98,10 +105,14 @@ TargetNight NightGrid::measure(const BodyTrack::Place& place, const HorizonProfi
         return {};
     const double sinDec = std::sin(radians(place.dec));
     const double cosDec = std::cos(radians(place.dec));
+    // The places are geometric: a limit seen is lowered by the refraction.
+    const auto sinOfSeen = [this](double altitude) {
+        return std::sin(radians(unrefractedAltitude(altitude, refraction_)));
+    };
+    const double sinLowest = sinOfSeen(minAltitude);
     // Never as high as the lowest altitude: nothing to measure.
-    if (sinDec * sinLatitude_ + cosDec * cosLatitude_ < std::sin(radians(minAltitude)))
+    if (sinDec * sinLatitude_ + cosDec * cosLatitude_ < sinLowest)
         return {};
-    const double sinLowest = std::sin(radians(minAltitude));
     // The hour angle turns by the same step each time: turned by rotation,
     // not by a sine and cosine a step.
     const double startAngle = siderealStart_ - radians(place.ra);
@@ -119,12 +130,14 @@ TargetNight NightGrid::measure(const BodyTrack::Place& place, const HorizonProfi
         double lowest = sinLowest;
         if (!horizon.empty()) {
             const double azimuth = units::degrees(std::atan2(east, north));
-            lowest = std::max(lowest, std::sin(radians(horizon.altitudeAt(azimuth))));
+            const double profile = horizon.altitudeAt(azimuth);
+            if (profile > minAltitude)
+                lowest = sinOfSeen(profile);
         }
         const auto& moon = moon_[i];
         const double aboveLowest = height - lowest;
         const double clearOfMoon =
-            std::max(-moon[2], cosAvoidance_ - (east * moon[0] + north * moon[1] + height * moon[2]));
+            std::max(-moonHeight_[i], cosAvoidance_ - (east * moon[0] + north * moon[1] + height * moon[2]));
         up.add(t, aboveLowest);
         clear.add(t, std::min(aboveLowest, clearOfMoon));
         const double turnedCos = cosH * cosStep - sinH * sinStep;
@@ -137,8 +150,8 @@ TargetNight NightGrid::measure(const BodyTrack::Place& place, const HorizonProfi
 UsableTime NightGrid::moonDown() const
 {
     StretchCounter down;
-    for (std::size_t i = 0; i < moon_.size(); ++i)
-        down.add(dark_->start + static_cast<double>(i) * step_, -moon_[i][2]);
+    for (std::size_t i = 0; i < moonHeight_.size(); ++i)
+        down.add(dark_->start + static_cast<double>(i) * step_, -moonHeight_[i]);
     return down.result();
 }
 

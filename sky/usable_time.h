@@ -1,5 +1,6 @@
 #pragma once
 
+#include "atmosphere.h"
 #include "ephemeris.h"
 #include "horizon_profile.h"
 #include "twilight.h"
@@ -31,13 +32,16 @@ struct TargetNight {
 class NightGrid {
 public:
     // `dark` is none where the night never gets dark enough; the Moon is
-    // avoided while it is up and within `avoidance` degrees.
-    NightGrid(const std::optional<Span>& dark, const GeoSite& site, const BodyTrack& moon, double avoidance);
+    // avoided while it is up (upperLimbHeight) and within `avoidance`
+    // degrees. Altitudes are compared as seen, through `refraction`.
+    NightGrid(const std::optional<Span>& dark, const GeoSite& site, const BodyTrack& moon, double avoidance,
+        const Refraction& refraction);
 
     // `place` on the true equator of the date (PlacesOfDate); `minAltitude`
-    // in degrees, the horizon profile above it wherever it stands higher.
+    // in degrees, the horizon profile above it wherever it stands higher;
+    // both are altitudes as seen, refracted.
     TargetNight measure(const BodyTrack::Place& place, const HorizonProfile& horizon, double minAltitude) const;
-    // The dark time with the Moon's centre below the horizon.
+    // The dark time with the Moon down.
     UsableTime moonDown() const;
 
 private:
@@ -48,7 +52,9 @@ private:
     double siderealStep_ = 0;
     double sinLatitude_ = 0, cosLatitude_ = 1;
     double cosAvoidance_ = 1;
+    Refraction refraction_;
     std::vector<std::array<double, 3>> moon_; // east, north, up, at each step
+    std::vector<double> moonHeight_; // the sine of its upper limb's height as seen, at each step
 };
 
 // The angle between two places on the sky, degrees.

@@ -163,7 +163,7 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         // A field that is no size frames nothing, and draws no picture.
         {{"--aperture", "1e308", "--focal-length", "1e308", "--pixel-size", "1e308", "--width", "1e308", "--height",
              "1e308", "--frame", "M31", "--svg", "x.svg"},
-            "--target: the rig's field is not a positive finite size", kAlone},
+            "--target: the rig's chip is not a positive finite size", kAlone},
         {{"--pixel-size", "1e-320", "--target", "M31"}, "arcmin) is not a positive finite size"},
         {{"--pixel-size", "1e-320", "--suggest"}, "--suggest: the rig's field"}};
     for (const UsageRow& row : rows) {

@@ -99,6 +99,43 @@ TEST(ExposureCli, ACameraFileGivesTheReadNoiseAtTheGainAndItsSensor)
     EXPECT_NE(other.find("the camera file's pixel, 3.76 um, is not the rig's"), std::string::npos) << other;
 }
 
+// Each figure of the exposure is taken up to the edges of the plausible
+// range --help gives, and refused just past them, in the option's name.
+TEST(ExposureCli, EachFigureIsTakenToTheEdgesOfItsRangeAndRefusedPastThem)
+{
+    struct Edge {
+        const char* option;
+        const char* taken;
+        const char* refused;
+        const char* refusal; // after "velmora-calc: OPTION: "
+    };
+    const Edge rows[] = {
+        {"--sqm", "14", "13.99", "the sky brightness '13.99' is not from 14 to 23"},
+        {"--sqm", "23", "23.01", "the sky brightness '23.01' is not from 14 to 23"},
+        {"--qe", "1", "1.01", "the quantum efficiency '1.01' is not above 0 and up to 1"},
+        {"--qe", "0.001", "0", "the quantum efficiency '0' is not above 0 and up to 1"},
+        {"--transmission", "1", "1.001", "the transmission '1.001' is not above 0 and up to 1"},
+        {"--read-noise", "0", "-0.01", "the read noise '-0.01' is not from 0 to 100"},
+        {"--read-noise", "100", "100.01", "the read noise '100.01' is not from 0 to 100"},
+        {"--read-noise", "1", "1e300", "the read noise '1e300' is not from 0 to 100"},
+        {"--dark-current", "0", "-0.001", "the dark current '-0.001' is not from 0 to 1000"},
+        {"--dark-current", "1000", "1000.1", "the dark current '1000.1' is not from 0 to 1000"},
+        {"--snr", "10000", "10001", "the signal-to-noise '10001' is not above 0 and up to 10000"},
+        {"--snr", "0.01", "0", "the signal-to-noise '0' is not above 0 and up to 10000"},
+        {"--full-well", "10000000", "10000001", "the full well '10000001' is not above 0 and up to 10000000"},
+        {"--full-well", "1", "0", "the full well '0' is not above 0 and up to 10000000"},
+        {"--surface-brightness", "40", "40.5", "the surface brightness '40.5' is not from 0 to 40"},
+    };
+    for (const Edge& row : rows) {
+        const Invocation taken = invoke(with(kWorkedRig, {row.option, row.taken}));
+        EXPECT_EQ(taken.status, 0) << row.option << ' ' << row.taken << ": " << taken.err;
+        const Invocation refused = invoke(with(kWorkedRig, {row.option, row.refused}));
+        EXPECT_EQ(refused.status, 2) << row.option << ' ' << row.refused;
+        EXPECT_EQ(refused.err, "velmora-calc: " + std::string(row.option) + ": " + row.refusal + "\n");
+        EXPECT_EQ(refused.out, "");
+    }
+}
+
 struct Refusal {
     std::vector<std::string> args;
     const char* message; // the start of standard error
@@ -112,21 +149,13 @@ TEST(ExposureCli, RefusalsNameTheOption)
     const std::string hostile =
         tempFile("hostile.xml", "<Camera>\n<CameraGainReadMode>\n</CameraGainReadMode></Camera>");
     const Refusal rows[] = {
-        {{"--sqm", "13.9"}, "velmora-calc: --sqm: the sky brightness 13.9 is not from 14 to 23"},
-        {{"--sqm", "23.1"}, "velmora-calc: --sqm: the sky brightness 23.1 is not from 14 to 23"},
-        {{"--qe", "0"}, "velmora-calc: --qe: the quantum efficiency '0' is not above 0 and up to 1"},
-        {{"--qe", "1.01"}, "velmora-calc: --qe: the quantum efficiency '1.01' is not above 0 and up to 1"},
         {{"--transmission", "-0.5"}, "velmora-calc: --transmission: the transmission '-0.5' is not above 0"},
         {{"--noise-increase", "0"}, "velmora-calc: --noise-increase: '0' is not above 0 and below 100%"},
         {{"--noise-increase", "100%"}, "velmora-calc: --noise-increase: '100%' is not above 0 and below 100%"},
         {{"--noise-increase", "five"}, "velmora-calc: --noise-increase: 'five' is not a percentage"},
-        {{"--read-noise", "-0.1"}, "velmora-calc: --read-noise: the read noise '-0.1' is negative"},
-        {{"--dark-current", "-1"}, "velmora-calc: --dark-current: the dark current '-1' is negative"},
         {{"--band", "250-700"}, "velmora-calc: --band: the band's end 250 is not from 300 to 2000"},
         {{"--band", "400-2100"}, "velmora-calc: --band: the band's end 2100 is not from 300 to 2000"},
         {{"--obstruction", "100"}, "velmora-calc: --obstruction: the obstruction 100 mm is not smaller than the"},
-        {{"--snr", "0"}, "velmora-calc: --snr: the signal-to-noise '0' is not above 0"},
-        {{"--full-well", "0"}, "velmora-calc: --full-well: the full well '0' is not above 0"},
         {{"--read-noise-file", camera},
             "velmora-calc: missing the gain (the camera file gives read noise at gains"
             " 0 to 100): give --gain"},

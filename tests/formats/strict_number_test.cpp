@@ -43,12 +43,14 @@ TEST(StrictNumber, TheWholeTextAsAFiniteNumberOfTheKindAsked)
 }
 
 // For people; for scripts, the shortest text that reads back exactly.
-TEST(ReadableNumber, FourSignificantDigitsWholeFromAThousandNeverAnExponent)
+TEST(ReadableNumber, FourSignificantDigitsWholeFromAThousandAnExponentOnlyAtTheExtremes)
 {
     const std::pair<double, const char*> rows[] = {{0.591133004926108, "0.5911"}, {12205.3, "12205"}, {999.94, "999.9"},
         {999.96, "1000"}, {1000, "1000"}, {1234.5, "1235"}, {2.0, "2"}, {2.5, "2.5"}, {0.000123456, "0.0001235"},
-        {1e-9, "0.000000001"}, {9.99996, "10"}, {0, "0"}, {-0.0, "0"}, {-3.14159, "-3.142"},
-        {1e20, "100000000000000000000"}, {std::numeric_limits<double>::infinity(), "-"}};
+        {1e-9, "1e-09"}, {1.5e-6, "0.0000015"}, {9.99996, "10"}, {0, "0"}, {-0.0, "0"}, {-3.14159, "-3.142"},
+        {149597870.7, "149597871"}, {999999999999999, "999999999999999"}, {1e20, "1e+20"},
+        {-1.23456e300, "-1.235e+300"}, {std::numeric_limits<double>::max(), "1.798e+308"},
+        {std::numeric_limits<double>::infinity(), "-"}};
     for (const auto& [value, text] : rows)
         EXPECT_EQ(readableNumber(value), text) << value;
     EXPECT_EQ(exactNumber(0.1 + 0.2), "0.30000000000000004");

@@ -8,10 +8,12 @@
 // Moon's altitude, lit fraction and days from full, the avoidance distance,
 // the target's separation from the Moon, its usable hours with and without
 // the Moon, its transit nearest the night's middle and its altitude there,
-// and the hours of its longest usable stretch; times as Julian Days (UT), "-" for none. The air is left out
-// (no pressure), so that the two compare the geometry alone.
+// the hours of its longest usable stretch, and the dark hours with the
+// Moon down; times as Julian Days (UT), "-" for none. The air is the
+// standard atmosphere's at the site's elevation, at 10 C.
 #include "formats/horizon_file.h"
 #include "planning/tonight.h"
+#include "sky/atmosphere.h"
 
 #include <cstdio>
 #include <iostream>
@@ -27,8 +29,9 @@ int main()
     sky::MoonAvoidance avoidance;
     while (std::cin >> site.latitude >> site.longitude >> site.elevation >> m.year >> m.month >> m.day >> m.hour >>
         m.minute >> ra >> dec >> minAltitude >> horizon >> avoidance.distance >> avoidance.width) {
-        const sky::Observation observation {site, {0, 10, 0.5}, minAltitude, 400, 700, false, std::nullopt,
-            horizon == "-" ? sky::HorizonProfile() : formats::readHorizonFile(horizon), avoidance};
+        const sky::Observation observation {site, {sky::standardPressure(site.elevation), 10, 0.5}, minAltitude, 400,
+            700, false, std::nullopt, horizon == "-" ? sky::HorizonProfile() : formats::readHorizonFile(horizon),
+            avoidance};
         const planning::Tonight tonight(observation, m);
         sky::DeepSkyObject object;
         object.rightAscensionDeg = ra;
@@ -47,10 +50,10 @@ int main()
             std::cout << ' ' << jd(f.twilight.at(level->darkness).morning);
         const planning::Tonight::Glance glance = tonight.glanceAt(object);
         const auto& longest = glance.hours.usable.longest;
-        std::printf(" %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.8f %.6f %.6f\n", f.moonAltitude, f.moonIlluminated,
+        std::printf(" %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.8f %.6f %.6f %.6f\n", f.moonAltitude, f.moonIlluminated,
             f.daysFromFullMoon, f.moonAvoidance, glance.moonSeparation, glance.hours.usable.hours,
             glance.hours.ignoringMoon.hours, glance.transit, glance.transitAltitude,
-            longest ? longest->days() * 24 : 0.0);
+            longest ? longest->days() * 24 : 0.0, f.moonDown.hours);
         std::cout.flush();
     }
 }
