@@ -43,9 +43,15 @@ struct Reading {
 // linearly between them and round through north.
 TEST(HorizonFile, ProfilesAreReadBetweenPointsAndRoundThroughNorth)
 {
+    std::vector<std::string> warnings;
     const sky::HorizonProfile profile =
-        parseHorizon("# trees\r\n270 20\r\n90, 10 # barn\n 0 0\n180 30\n90 14\n\n", "h.hrz");
+        parseHorizon("\xEF\xBB\xBF# trees\r\n270 20\r\n90, 10 # barn\n 0 0\n180 30\n90 14\n\n", "h.hrz",
+            [&warnings](const std::string& warning) { warnings.push_back(warning); });
     ASSERT_EQ(profile.points().size(), 4u) << "the last of equal azimuths is kept";
+    EXPECT_EQ(warnings,
+        std::vector<std::string> {"h.hrz:6: the azimuth '90' is given again (line 3 gave it); this line counts"});
+    const sky::HorizonProfile marked = parseHorizon("\xEF\xBB\xBF" "0 5\n180 7\n", "h.hrz");
+    EXPECT_NEAR(marked.altitudeAt(0), 5, 1e-9) << "a byte-order mark is no part of the first azimuth";
     const Reading rows[] = {{0, 0}, {45, 7}, {90, 14}, {135, 22}, {180, 30}, {225, 25}, {270, 20}, {315, 10},
         {359, 20.0 / 90}, {360, 0}, {-45, 10}, {405, 7}};
     for (const Reading& row : rows)
