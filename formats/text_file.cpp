@@ -13,9 +13,16 @@
 namespace velmora::formats {
 
 namespace {
-[[noreturn]] void cannotRead(const std::string& path, const std::string& why)
+[[noreturn]] void cannotRead(const std::string& path, const std::string& why, InputProblem problem)
 {
-    throw InputError("cannot read " + echoed(path) + ": " + why);
+    throw InputError("cannot read " + echoed(path) + ": " + why, problem, path);
+}
+
+InputProblem problemOf(const std::error_code& error)
+{
+    if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory)
+        return InputProblem::Missing;
+    return InputProblem::NotReadable;
 }
 } // namespace
 
@@ -27,11 +34,11 @@ void requireRegularFile(const std::string& path)
     // Asked before opening: opening a FIFO would wait for a writer.
     const auto status = std::filesystem::status(path, error);
     if (error)
-        cannotRead(path, error.message());
+        cannotRead(path, error.message(), problemOf(error));
     if (std::filesystem::is_directory(status))
-        cannotRead(path, "it is a folder");
+        cannotRead(path, "it is a folder", InputProblem::NotAFile);
     if (!std::filesystem::is_regular_file(status))
-        cannotRead(path, "it is not a regular file");
+        cannotRead(path, "it is not a regular file", InputProblem::NotAFile);
 }
 
 std::string readRegularFile(const std::string& path, std::size_t largest)
@@ -40,15 +47,16 @@ std::string readRegularFile(const std::string& path, std::size_t largest)
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (error)
-        cannotRead(path, error.message());
+        cannotRead(path, error.message(), problemOf(error));
     if (size > largest)
         cannotRead(path,
             "it is larger than " +
-                (largest >= (1 << 20) ? std::to_string(largest >> 20) + " MB" : std::to_string(largest) + " bytes"));
+                (largest >= (1 << 20) ? std::to_string(largest >> 20) + " MB" : std::to_string(largest) + " bytes"),
+            InputProblem::TooLarge);
 
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        cannotRead(path, std::strerror(errno));
+        cannotRead(path, std::strerror(errno), InputProblem::NotReadable);
     // Read straight into the text; a file that grew since it was measured
     // is read on in blocks, up to the limit.
     std::string text(static_cast<std::size_t>(size), '\0');
@@ -58,10 +66,10 @@ std::string readRegularFile(const std::string& path, std::size_t largest)
     while (file && (file.read(block.data(), block.size()) || file.gcount() > 0)) {
         text.append(block.data(), static_cast<std::size_t>(file.gcount()));
         if (text.size() > largest)
-            cannotRead(path, "it grew past the size it had while being read");
+            cannotRead(path, "it grew past the size it had while being read", InputProblem::TooLarge);
     }
     if (file.bad())
-        cannotRead(path, "a read error");
+        cannotRead(path, "a read error", InputProblem::NotReadable);
     return text;
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "formats/input_error.h"
+
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -37,12 +40,22 @@ public:
           std::runtime_error(reason), subject_(subject), missing_(missing)
     {
     }
+    // A file that could not be used, at `path`: what kept it from being read comes along.
+    Refusal(Subject subject, const formats::InputError& error, const std::string& path) :
+          std::runtime_error(error.what()), subject_(subject), missing_(false), fileProblem_(error.problem()),
+          filePath_(path)
+    {
+    }
     Subject subject() const { return subject_; }
     bool missing() const { return missing_; }
+    std::optional<formats::InputProblem> fileProblem() const { return fileProblem_; }
+    const std::string& filePath() const { return filePath_; }
 
 private:
     Subject subject_;
     bool missing_;
+    std::optional<formats::InputProblem> fileProblem_;
+    std::string filePath_;
 };
 
 } // namespace velmora::planning

@@ -15,9 +15,10 @@
 
 namespace {
 
-template <typename Item> void fill(QComboBox* list, const std::vector<Item>& items, const QString& none)
+template <typename Item>
+void fill(QComboBox* list, const std::vector<Item>& items, const QString& none, const QString& wanted = {})
 {
-    const QString chosen = list->currentText();
+    const QString chosen = wanted.isEmpty() ? list->currentText() : wanted;
     const QSignalBlocker quiet(list);
     list->clear();
     list->addItem(none);
@@ -30,8 +31,12 @@ template <typename Item> void fill(QComboBox* list, const std::vector<Item>& ite
 
 void PlannerWindow::fillEquipmentLists()
 {
-    fill(telescope_, catalogue_.telescopes.items(), QStringLiteral("(a mano)"));
-    fill(camera_, catalogue_.cameras.items(), QStringLiteral("(a mano)"));
+    fill(telescope_, catalogue_.telescopes.items(), QStringLiteral("(a mano)"), wantedTelescope_);
+    fill(camera_, catalogue_.cameras.items(), QStringLiteral("(a mano)"), wantedCamera_);
+    if (!loadingEquipment_) { // the remembered names have had their chance
+        wantedTelescope_.clear();
+        wantedCamera_.clear();
+    }
     fill(lens_, catalogue_.lenses.items(), QStringLiteral("(nessuna)"));
     QStringList names;
     for (const QString& path : equipmentFiles_)
@@ -80,8 +85,7 @@ void PlannerWindow::loadEquipment()
             answer.catalogue = velmora::planning::mergeCatalogues(
                 paths, [&answer](const std::string& warning) { answer.warnings << QString::fromStdString(warning); });
         } catch (const velmora::planning::Refusal& refusal) {
-            answer.refusal = QStringLiteral("Un file di strumentazione non si legge: %1")
-                                 .arg(QString::fromStdString(refusal.what()));
+            answer.refusal = QStringLiteral("Un file di strumentazione non si legge: %1").arg(italianRefusal(refusal));
             answer.catalogue = velmora::planning::mergeCatalogues({}, [](const std::string&) {});
         }
         return answer;

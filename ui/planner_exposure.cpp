@@ -95,7 +95,7 @@ void PlannerWindow::chooseCameraFile()
         exposureMessage_->clear();
     } catch (const velmora::formats::InputError& error) {
         exposureMessage_->setText(
-            QStringLiteral("Il file della camera non si legge: %1").arg(QString::fromStdString(error.what())));
+            QStringLiteral("Il file della camera non si legge: %1").arg(italianFileProblem(error)));
     }
     recompute();
 }

@@ -103,7 +103,7 @@ void PlannerWindow::chooseHorizon()
         nightMessage_->clear();
     } catch (const velmora::formats::InputError& error) {
         nightMessage_->setText(
-            QStringLiteral("Il file dell'orizzonte non si legge: %1").arg(QString::fromStdString(error.what())));
+            QStringLiteral("Il file dell'orizzonte non si legge: %1").arg(italianFileProblem(error)));
     }
     recompute();
 }

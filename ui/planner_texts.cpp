@@ -1,6 +1,7 @@
 #include "planner_texts.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <array>
@@ -106,8 +107,36 @@ QString italianType(std::string_view code)
     return QString::fromUtf8(code.data(), qsizetype(code.size()));
 }
 
+QString italianFileProblem(velmora::formats::InputProblem problem, const QString& path, const QString& detail)
+{
+    using velmora::formats::InputProblem;
+    const QString name = QFileInfo(path).fileName();
+    switch (problem) {
+    case InputProblem::Missing:
+        return QStringLiteral("%1: il file non c'è").arg(name);
+    case InputProblem::NotReadable:
+        return QStringLiteral("%1: il file non si può leggere").arg(name);
+    case InputProblem::NotAFile:
+        return QStringLiteral("%1: non è un file (una cartella o un dispositivo)").arg(name);
+    case InputProblem::TooLarge:
+        return QStringLiteral("%1: il file è troppo grande").arg(name);
+    case InputProblem::Refused:
+        break;
+    }
+    return QStringLiteral("%1: il contenuto non si accetta (%2)").arg(name, detail);
+}
+
+QString italianFileProblem(const velmora::formats::InputError& error)
+{
+    return italianFileProblem(
+        error.problem(), QString::fromStdString(error.path()), QString::fromStdString(error.what()));
+}
+
 QString italianRefusal(const velmora::planning::Refusal& refusal)
 {
+    if (const auto problem = refusal.fileProblem())
+        return italianFileProblem(
+            *problem, QString::fromStdString(refusal.filePath()), QString::fromStdString(refusal.what()));
     QString subject;
     for (const auto& [each, words] : kSubjects) {
         if (each == refusal.subject())

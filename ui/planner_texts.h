@@ -20,6 +20,12 @@ const velmora::sky::BodyFacts* italianBody(const QString& name);
 QStringList italianBodyNames();
 QString italianBodyName(const velmora::sky::BodyFacts& body);
 
+// What kept the file at `path` from being read, in Italian ("orizzonte.hrz:
+// il file non c'è"); a file read and refused is followed by the reader's
+// own words, `detail`, which name the line.
+QString italianFileProblem(velmora::formats::InputProblem problem, const QString& path, const QString& detail);
+QString italianFileProblem(const velmora::formats::InputError& error);
+
 // A refusal, worded for the field it is about.
 QString italianRefusal(const velmora::planning::Refusal& refusal);
 

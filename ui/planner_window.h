@@ -71,6 +71,7 @@ private:
     void chooseSuggestion(const QModelIndex& index);
     void remember() const;
     void recall();
+    void readHorizon();
     void chooseTelescope(int index);
     void chooseCamera(int index);
     void chooseLens(int index);
@@ -97,6 +98,7 @@ private:
     QComboBox* lens_;
     QLabel* equipmentFilesName_;
     QStringList equipmentFiles_; // the user's, in the order they apply, remembered
+    QString wantedTelescope_, wantedCamera_; // remembered, chosen once the lists are filled
     // The catalogue with the user's files, read away from the window's thread.
     struct EquipmentAnswer {
         velmora::optics::EquipmentCatalogue catalogue;

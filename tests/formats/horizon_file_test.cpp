@@ -50,7 +50,9 @@ TEST(HorizonFile, ProfilesAreReadBetweenPointsAndRoundThroughNorth)
     ASSERT_EQ(profile.points().size(), 4u) << "the last of equal azimuths is kept";
     EXPECT_EQ(warnings,
         std::vector<std::string> {"h.hrz:6: the azimuth '90' is given again (line 3 gave it); this line counts"});
-    const sky::HorizonProfile marked = parseHorizon("\xEF\xBB\xBF" "0 5\n180 7\n", "h.hrz");
+    const sky::HorizonProfile marked = parseHorizon("\xEF\xBB\xBF"
+                                                    "0 5\n180 7\n",
+        "h.hrz");
     EXPECT_NEAR(marked.altitudeAt(0), 5, 1e-9) << "a byte-order mark is no part of the first azimuth";
     const Reading rows[] = {{0, 0}, {45, 7}, {90, 14}, {135, 22}, {180, 30}, {225, 25}, {270, 20}, {315, 10},
         {359, 20.0 / 90}, {360, 0}, {-45, 10}, {405, 7}};
