@@ -7,6 +7,7 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -179,11 +181,85 @@ private slots:
         PlannerWindow again;
         QCOMPARE(child<QDoubleSpinBox>(&again, "spnLatitudine")->value(), -33.5);
         QCOMPARE(child<QLineEdit>(&again, "txtOggetto")->text(), QStringLiteral("M42"));
+        QCOMPARE(child<QComboBox>(&again, "cboTelescopio")->currentText(), QStringLiteral("CelestronOTC8"));
+        QCOMPARE(child<QComboBox>(&again, "cboCamera")->currentText(), QStringLiteral("StarlightXpressSXVH9"));
         QCOMPARE(child<QDoubleSpinBox>(&again, "spnFocale")->value(), 2032.0); // the C8's
         QCOMPARE(child<QSpinBox>(&again, "spnBinning")->value(), 2);
         PlannerWindow fromTheMainWindow({100, 500, std::nullopt, std::nullopt, std::nullopt});
         QCOMPARE(child<QDoubleSpinBox>(&fromTheMainWindow, "spnFocale")->value(), 500.0); // its fields come first
         QCOMPARE(child<QDoubleSpinBox>(&fromTheMainWindow, "spnPixel")->value(), 6.45);
+    }
+
+    // A remembered value that does not read, or lies outside its field's
+    // bounds, gives the field's default, and the planner says which once; a
+    // name no longer in the lists leaves "(a mano)" with the figures.
+    void damagedSettingsFallBackToTheDefaultsAndAreSaid_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("expected");
+        const auto row = [](const char* key, const char* value, const char* field, double expected) {
+            QTest::newRow((std::string(key) + "=" + value).c_str())
+                << QString::fromUtf8(key) << QString::fromUtf8(value) << QString::fromUtf8(field) << expected;
+        };
+        row("altezzaMinima", "nan", "spnAltezzaMinima", 30);
+        row("altezzaMinima", "91", "spnAltezzaMinima", 30);
+        row("altezzaMinima", "-0.5", "spnAltezzaMinima", 30);
+        row("latitudine", "abc", "spnLatitudine", 41.9028);
+        row("latitudine", "-90.5", "spnLatitudine", 41.9028);
+        row("longitudine", "inf", "spnLongitudine", 12.4964);
+        row("quota", "", "spnQuota", 20);
+        row("rig/spnFocale", "nan", "spnFocale", 0);
+        row("rig/spnFocale", "1e9", "spnFocale", 0);
+        row("rig/spnBinning", "2.5", "spnBinning", 1);
+        row("rig/spnBinning", "9", "spnBinning", 1);
+    }
+    void damagedSettingsFallBackToTheDefaultsAndAreSaid()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, field);
+        QFETCH(double, expected);
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("Pianificazione/") + key, value);
+            settings.setValue(QStringLiteral("Pianificazione/altazimutale"), QStringLiteral("maybe"));
+            settings.setValue(QStringLiteral("Pianificazione/telescopio"), QStringLiteral("Sold last year"));
+            settings.setValue(QStringLiteral("Pianificazione/rig/spnApertura"), 150);
+        }
+        PlannerWindow planner;
+        auto* box = planner.findChild<QAbstractSpinBox*>(field);
+        QVERIFY(box);
+        QCOMPARE(box->property("value").toDouble(), expected);
+        QVERIFY(!child<QCheckBox>(&planner, "chkAltazimutale")->isChecked());
+        QCOMPARE(child<QComboBox>(&planner, "cboTelescopio")->currentText(), QStringLiteral("(a mano)"));
+        QCOMPARE(child<QDoubleSpinBox>(&planner, "spnApertura")->value(), 150.0);
+        const QString said = planner.statusBar()->currentMessage();
+        QVERIFY2(said.contains(key) && said.contains(QStringLiteral("altazimutale")), qPrintable(said));
+        QCOMPARE(said.count(QStringLiteral("Impostazioni ricordate")), 1);
+    }
+
+    // A remembered horizon file that is gone leaves a flat horizon, is said
+    // beside the field, and is kept for when it comes back.
+    void aHorizonFileThatIsGoneIsSaidAndKept()
+    {
+        const QString gone = settingsFolder_.filePath(QStringLiteral("gone.hrz"));
+        QSettings().setValue(QStringLiteral("Pianificazione/orizzonte"), gone);
+        {
+            PlannerWindow planner;
+            const QString said = child<QLabel>(&planner, "lblOrizzonte")->text();
+            QVERIFY2(said.contains(QStringLiteral("gone.hrz")) && said.contains(QStringLiteral("non c'è")),
+                qPrintable(said));
+            QVERIFY(planner.statusBar()->currentMessage().isEmpty());
+        }
+        QCOMPARE(QSettings().value(QStringLiteral("Pianificazione/orizzonte")).toString(), gone);
+        QFile file(gone);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("0 40\n180 40\n");
+        file.close();
+        PlannerWindow back;
+        QCOMPARE(child<QLabel>(&back, "lblOrizzonte")->text(), QStringLiteral("gone.hrz"));
     }
 
     // The list comes without a click once the search ends, sorted by any
