@@ -25,7 +25,7 @@ double overlapOf(const std::string& text)
         throw InputError(formats::echoed(text) + " is not a share of a frame such as 10 or 10%");
     }
     if (!planning::isOverlapAccepted(percent / 100))
-        throw InputError(formats::echoed(text) + " is outside 0 to 50% (neighbours must overlap by less than half)");
+        throw InputError(planning::overlapRefusal(formats::echoed(text)));
     return percent / 100;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace velmora::planning {
 
 // Neighbouring mosaic frames overlap by a share of a frame, from none up to
@@ -8,6 +10,11 @@ inline constexpr double kOverlapBelow = 0.5;
 inline bool isOverlapAccepted(double share)
 {
     return share >= 0 && share < kOverlapBelow;
+}
+// Why an overlap given as `given` (its text) is not accepted.
+inline std::string overlapRefusal(const std::string& given)
+{
+    return given + " is outside 0 to 50% (neighbours must overlap by less than half)";
 }
 
 // Past a pixel of spread between the band's ends, the atmosphere's colours

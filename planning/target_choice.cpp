@@ -50,8 +50,7 @@ ChosenTarget chooseTarget(const sky::DeepSkyCatalogue& catalogue, const std::str
 sky::TargetFraming frameTarget(const ChosenTarget& target, const sky::SkyField& field, double overlap)
 {
     if (!isOverlapAccepted(overlap))
-        throw Refusal(Subject::Overlap,
-            formats::exactNumber(overlap * 100) + "% is outside 0 to 50% (neighbours must overlap by less than half)");
+        throw Refusal(Subject::Overlap, overlapRefusal(formats::exactNumber(overlap * 100) + "%"));
     return sky::frameTarget(*target.object, target.shape, field, overlap);
 }
 

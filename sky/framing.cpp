@@ -84,20 +84,19 @@ std::optional<FramedMosaic> fewestFrames(
         return std::nullopt;
     // Over the grids within the limit the squared diagonal is convex in the
     // columns, so it is longest at one of the two extremes.
-    const auto diagonal = [&](double columns, double rows) {
-        return std::hypot(
-            frame.width * (1 + (columns - 1) * (1 - overlap)), frame.height * (1 + (rows - 1) * (1 - overlap)));
+    const auto gridOf = [&](std::uint64_t columns, std::uint64_t rows) {
+        return Mosaic {columns, rows, frame.width, frame.height, overlap};
     };
-    const double most = mostFrames;
-    if (std::max(diagonal(double(fewestColumns), most / double(fewestColumns)),
-            diagonal(most / double(fewestRows), double(fewestRows))) < outline.majorAxis)
+    const auto diagonal = [&](std::uint64_t columns, std::uint64_t rows) {
+        const SkyField whole = wholeField(gridOf(columns, rows));
+        return std::hypot(whole.width, whole.height);
+    };
+    if (std::max(diagonal(fewestColumns, mostFrames / fewestColumns), diagonal(mostFrames / fewestRows, fewestRows)) <
+        outline.majorAxis)
         return std::nullopt;
 
     std::optional<FramedMosaic> best;
     const auto limit = [&] { return best ? best->frames() : std::uint64_t {mostFrames}; };
-    const auto gridOf = [&](std::uint64_t columns, std::uint64_t rows) {
-        return Mosaic {columns, rows, frame.width, frame.height, overlap};
-    };
     const auto margin = [&](std::uint64_t columns, std::uint64_t rows) {
         return fitMargin(wholeField(gridOf(columns, rows)), outline);
     };

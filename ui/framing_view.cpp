@@ -1,5 +1,7 @@
 #include "framing_view.h"
 
+#include "units/angles.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,7 +9,6 @@
 #include <QWheelEvent>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -153,7 +154,7 @@ void FramingView::render(QPainter& painter, const QRectF& area) const
 double FramingView::angleAt(const QPointF& point) const
 {
     const QPointF from = point - QRectF(rect()).center();
-    return std::atan2(from.y(), from.x()) * 180 / std::numbers::pi;
+    return velmora::units::degrees(std::atan2(from.y(), from.x()));
 }
 
 void FramingView::mousePressEvent(QMouseEvent* event)
