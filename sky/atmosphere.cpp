@@ -16,6 +16,7 @@ using units::radians;
 
 constexpr double kLargestErfaZenith = 75; // degrees
 constexpr double kLargestZenith = 91; // the formula turns back a little further down
+constexpr double kLowestRefracted = -1; // degrees: below it the lift fades
 
 // Saemundsson's refraction for a true altitude, in arcminutes.
 double saemundsson(double altitude)
@@ -52,9 +53,14 @@ double Refraction::arcsecAt(double zenith) const
 
 double refractedAltitude(double altitude, const Refraction& refraction)
 {
-    if (altitude < -1)
+    if (altitude < kLowestRefracted - 1)
         return altitude;
-    return altitude + refraction.arcsecAt(90 - altitude) / units::kArcsecPerDegree;
+    // Below a degree under the horizon the lift fades to nothing over the
+    // next degree: an altitude that jumped there would make a body seem to
+    // leap across it between two moments.
+    const double fade = std::clamp(altitude - (kLowestRefracted - 1), 0.0, 1.0);
+    const double lifted = std::max(altitude, kLowestRefracted);
+    return altitude + fade * refraction.arcsecAt(90 - lifted) / units::kArcsecPerDegree;
 }
 
 double unrefractedAltitude(double apparent, const Refraction& refraction)

@@ -30,8 +30,9 @@ Refraction refractionFor(double wavelength, const Atmosphere& air);
 // The wavelength a body's own place is refracted at, nm.
 inline constexpr double kRefractionWavelength = 550;
 
-// A geometric altitude (degrees) raised by refraction; more than a degree
-// below the horizon it is left as it is.
+// A geometric altitude (degrees) raised by refraction; from one to two
+// degrees below the horizon the lift fades to nothing, and further down the
+// altitude is left as it is.
 double refractedAltitude(double altitude, const Refraction& refraction);
 
 // The geometric altitude that refraction raises to `apparent` (degrees):
