@@ -158,8 +158,12 @@ TEST_F(Planning, TheTargetIsFramedInTheSameCall)
     request.overlap = 0.5;
     EXPECT_EQ(refusalOf([&] { computeRig(request, builtInCatalogue(), &deepSky()); }).subject, Subject::Overlap);
     request.overlap = 0.1;
-    request.target = "M5199";
-    EXPECT_EQ(refusalOf([&] { computeRig(request, builtInCatalogue(), &deepSky()); }).subject, Subject::Target);
+    for (const auto& [name, words] : {std::pair {"M5199", "(did you mean IC5199"}, {"M40", "has no size"}}) {
+        request.target = name;
+        const Refused refused = refusalOf([&] { computeRig(request, builtInCatalogue(), &deepSky()); });
+        EXPECT_EQ(refused.subject, Subject::Target);
+        EXPECT_NE(refused.reason.find(words), std::string::npos) << refused.reason;
+    }
 }
 
 TEST_F(Planning, ABodyToPictureMustBeInItsSeriesAndAboveTheHorizon)
