@@ -1,5 +1,7 @@
 #include "records.h"
 
+#include "formats/readable_number.h"
+
 namespace velmora::cli {
 
 namespace {
@@ -13,7 +15,8 @@ std::string assumptions(const sky::TargetFraming& f)
     if (f.shape.angleAssumed)
         notes += (notes.empty() ? "" : "; ") + std::string("no position angle in the catalogue: taken as 0 deg");
     if (!f.fits() && !f.mosaic)
-        notes += (notes.empty() ? "" : "; ") + std::string("a mosaic would need more than a million frames");
+        notes += (notes.empty() ? "" : "; ") + std::string("a mosaic would need more than ") +
+            formats::readableNumber(sky::kMostMosaicFrames) + " frames";
     return notes;
 }
 

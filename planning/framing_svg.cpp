@@ -88,7 +88,7 @@ std::string targetVerdict(const sky::TargetFraming& f)
         return "fits at camera angle " + formats::readableNumber(f.margin.bestAngle) + " deg, fill " +
             formats::readableNumber(f.fill());
     if (!f.mosaic)
-        return "fits no mosaic of up to a million frames";
+        return "fits no mosaic of up to " + formats::readableNumber(sky::kMostMosaicFrames) + " frames";
     const sky::FramedMosaic& m = *f.mosaic;
     return "fits at no angle: " + formats::readableNumber(double(m.grid.columns)) + " x " +
         formats::readableNumber(double(m.grid.rows)) + " frames at camera angle " +

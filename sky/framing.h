@@ -55,9 +55,12 @@ struct FramedMosaic {
 // The field the whole of a grid of fields covers.
 SkyField wholeField(const Mosaic& grid);
 
+// A mosaic of more frames is past any night's use.
+inline constexpr std::uint32_t kMostMosaicFrames = 1'000'000;
+
 // The grid with the fewest frames that holds the outline at some camera
 // angle (the largest margin among equals), or none beyond `mostFrames`.
 std::optional<FramedMosaic> fewestFrames(
-    const SkyField& frame, const Outline& outline, double overlap, std::uint32_t mostFrames = 1000000);
+    const SkyField& frame, const Outline& outline, double overlap, std::uint32_t mostFrames = kMostMosaicFrames);
 
 } // namespace velmora::sky
