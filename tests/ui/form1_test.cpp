@@ -2,6 +2,7 @@
 #include "ui/Form1.h"
 #include "ui/background_print.h"
 #include "ui/form1_fields.h"
+#include "ui/form1_layout.h"
 #include "ui/window_printer.h"
 
 #include <QAccessible>
@@ -66,6 +67,27 @@ private slots:
         const QRect before = control("Text7")->geometry();
         window_->resize(1000, 800);
         QCOMPARE(control("Text7")->geometry(), before); // the layout is fixed
+    }
+
+    // Every control of the table lies inside its frame, and the frames inside
+    // the window: a figure mistyped in the table shows as a control out of
+    // its place.
+    void everyControlSitsInsideItsFrame()
+    {
+        using velmora::ui::ControlSpec;
+        using velmora::ui::kForm1Controls;
+        const auto containerOf = [](const ControlSpec& c) -> ControlSpec {
+            for (const ControlSpec& frame : kForm1Controls) {
+                if (frame.name == c.container)
+                    return frame;
+            }
+            return {"", {}, "", "", 0, 0, velmora::ui::kClientWidthTwips, velmora::ui::kClientHeightTwips, {}};
+        };
+        for (const ControlSpec& c : kForm1Controls) {
+            const ControlSpec frame = containerOf(c);
+            QVERIFY2(c.left >= 0 && c.top >= 0 && c.left + c.width <= frame.width && c.top + c.height <= frame.height,
+                c.name.data());
+        }
     }
 
     void presetsWriteInputsAndResetEmptiesThem()
