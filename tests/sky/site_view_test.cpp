@@ -43,6 +43,23 @@ TEST(Atmosphere, RefractionFollowsBennettDownToTheHorizon)
     }
 }
 
+// A limit seen (apparent) becomes the true altitude Bennett's refraction
+// lifts to it; below the horizon the lift fades without a jump.
+TEST(Atmosphere, ALimitSeenIsLoweredByBennettsRefractionAndTheLiftFadesBelow)
+{
+    const Refraction refraction = refractionFor(550, {1010, 10, 0});
+    for (const double apparent : {0.0, 0.5, 2.0, 10.0, 30.0, 60.0})
+        EXPECT_NEAR(unrefractedAltitude(apparent, refraction), apparent - bennett(apparent) / 60, 0.3 / 60) << apparent;
+    double before = refractedAltitude(-3, refraction);
+    EXPECT_EQ(before, -3) << "no lift two degrees down and beyond";
+    for (double altitude = -2.99; altitude < 0; altitude += 0.01) {
+        const double lifted = refractedAltitude(altitude, refraction);
+        EXPECT_GT(lifted, before) << altitude;
+        EXPECT_LT(lifted - before, 0.02) << "no jump at " << altitude;
+        before = lifted;
+    }
+}
+
 TEST(Atmosphere, DispersionGrowsDownToTheHorizon)
 {
     const Atmosphere air {1013.25, 10, 0.5};
