@@ -34,8 +34,13 @@ void PlannerWindow::fillEquipmentLists()
     fill(telescope_, catalogue_.telescopes.items(), QStringLiteral("(a mano)"), wantedTelescope_);
     fill(camera_, catalogue_.cameras.items(), QStringLiteral("(a mano)"), wantedCamera_);
     if (!loadingEquipment_) { // the remembered names have had their chance
+        if (figuresFromNames_) {
+            chooseTelescope(telescope_->currentIndex());
+            chooseCamera(camera_->currentIndex());
+        }
         wantedTelescope_.clear();
         wantedCamera_.clear();
+        figuresFromNames_ = false;
     }
     fill(lens_, catalogue_.lenses.items(), QStringLiteral("(nessuna)"));
     QStringList names;

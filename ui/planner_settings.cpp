@@ -68,6 +68,7 @@ public:
         else
             box->setProperty("value", value);
     }
+    bool anySetAside() const { return !setAside_.isEmpty(); }
     // "Impostazioni ricordate messe da parte: …", once; empty when all read.
     QString said() const
     {
@@ -117,6 +118,7 @@ void PlannerWindow::recall()
         const QSignalBlocker quiet(box);
         recalled.into(box, QStringLiteral("rig/") + box->objectName());
     }
+    figuresFromNames_ = recalled.anySetAside();
     // Until a site is given, Rome's.
     recalled.into(latitude_, QStringLiteral("latitudine"), 41.9028);
     recalled.into(longitude_, QStringLiteral("longitudine"), 12.4964);
@@ -125,7 +127,8 @@ void PlannerWindow::recall()
     altAz_->setChecked(recalled.truth(QStringLiteral("altazimutale"), false));
     object_->setText(settings.value(QStringLiteral("oggetto")).toString());
     // The rig's names are chosen once the lists hold the user's files too;
-    // a name no longer there leaves "(a mano)" with the figures.
+    // a name no longer there leaves "(a mano)" with the figures, and a name
+    // found gives back the figures set aside.
     wantedTelescope_ = settings.value(kTelescopeKey).toString();
     wantedCamera_ = settings.value(kCameraKey).toString();
     equipmentFiles_ = settings.value(QStringLiteral("fileStrumentazione")).toStringList();

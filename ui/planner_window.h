@@ -98,7 +98,10 @@ private:
     QComboBox* lens_;
     QLabel* equipmentFilesName_;
     QStringList equipmentFiles_; // the user's, in the order they apply, remembered
-    QString wantedTelescope_, wantedCamera_; // remembered, chosen once the lists are filled
+    // Remembered, chosen once the lists are filled; with `figuresFromNames_`
+    // (a remembered figure set aside) the names' figures fill the rig.
+    QString wantedTelescope_, wantedCamera_;
+    bool figuresFromNames_ = false;
     // The catalogue with the user's files, read away from the window's thread.
     struct EquipmentAnswer {
         velmora::optics::EquipmentCatalogue catalogue;

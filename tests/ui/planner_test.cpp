@@ -240,6 +240,20 @@ private slots:
         QCOMPARE(said.count(QStringLiteral("Impostazioni ricordate")), 1);
     }
 
+    // A rig figure set aside is given back by the remembered telescope's name.
+    void aNameFoundGivesBackItsFiguresSetAside()
+    {
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("Pianificazione/rig/spnFocale"), QStringLiteral("nan"));
+            settings.setValue(QStringLiteral("Pianificazione/telescopio"), QStringLiteral("CelestronOTC8"));
+        }
+        PlannerWindow planner;
+        QCOMPARE(child<QComboBox>(&planner, "cboTelescopio")->currentText(), QStringLiteral("CelestronOTC8"));
+        QCOMPARE(child<QDoubleSpinBox>(&planner, "spnFocale")->value(), 2032.0);
+        QCOMPARE(child<QDoubleSpinBox>(&planner, "spnApertura")->value(), 203.0);
+    }
+
     // A remembered horizon file that is gone leaves a flat horizon, is said
     // beside the field, and is kept for when it comes back.
     void aHorizonFileThatIsGoneIsSaidAndKept()
