@@ -72,10 +72,10 @@ public:
     // "Impostazioni ricordate messe da parte: …", once; empty when all read.
     QString said() const
     {
-        return setAside_.isEmpty() ? QString()
-                                   : QStringLiteral("Impostazioni ricordate messe da parte (illeggibili o fuori dai "
-                                                    "limiti, tornate ai valori iniziali): %1")
-                                         .arg(setAside_.join(QStringLiteral(", ")));
+        return setAside_.isEmpty()
+            ? QString()
+            : QStringLiteral("Impostazioni ricordate messe da parte, illeggibili o fuori dai limiti: %1")
+                  .arg(setAside_.join(QStringLiteral(", ")));
     }
 
 private:
@@ -153,7 +153,6 @@ void PlannerWindow::readHorizon()
         // Kept, so that a disk not yet mounted or a file put back is found
         // again next time; flat until then, and said.
         horizon_ = {};
-        horizonName_->setText(QStringLiteral("%1 — orizzonte piatto: %2")
-                                  .arg(QFileInfo(horizonPath_).fileName(), italianFileProblem(error)));
+        horizonName_->setText(QStringLiteral("%1; orizzonte piatto").arg(italianFileProblem(error)));
     }
 }
