@@ -2,6 +2,8 @@
 // what they give the object shown.
 #include "formats/camera_noise_file.h"
 #include "formats/input_error.h"
+#include "optics/plausible_range.h"
+#include "optics/plausible_range.h"
 #include "planner_fields.h"
 #include "planner_texts.h"
 #include "planner_window.h"
@@ -29,10 +31,12 @@ QWidget* PlannerWindow::buildExposure()
     exposure_->setCheckable(true);
     exposure_->setChecked(false);
     auto* form = new QFormLayout(exposure_);
-    sqm_ = decimalField({"spnSqm", 14, 23, 21, 2, QStringLiteral(" mag/″²"),
-        QStringLiteral("Luminosità del cielo letta da un misuratore SQM")});
-    readNoise_ = decimalField({"spnRumore", 0, 50, 0, 2, QStringLiteral(" e⁻"),
-        QStringLiteral("Rumore di lettura della camera; 0 per prenderlo dal file della camera")});
+    using namespace velmora::optics;
+    sqm_ = decimalField({"spnSqm", kSkyBrightnessRange.lowest, kSkyBrightnessRange.highest, 21, 2,
+        QStringLiteral(" mag/″²"), QStringLiteral("Luminosità del cielo letta da un misuratore SQM")});
+    readNoise_ =
+        decimalField({"spnRumore", kReadNoiseRange.lowest, kReadNoiseRange.highest, 0, 2, QStringLiteral(" e⁻"),
+            QStringLiteral("Rumore di lettura della camera; 0 per prenderlo dal file della camera")});
     readNoise_->setSpecialValueText(QStringLiteral("dal file"));
     cameraFileButton_ = new QPushButton(QStringLiteral("File della ca&mera..."));
     cameraFileButton_->setObjectName(QStringLiteral("cmdFileCamera"));
@@ -42,7 +46,8 @@ QWidget* PlannerWindow::buildExposure()
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(cameraFileButton_);
     fileRow->addWidget(cameraFileName_, 1);
-    gain_ = decimalField({"spnGuadagno", 0, 100000, 0, 0, {}, QStringLiteral("Il guadagno a cui si legge il file")});
+    gain_ = decimalField({"spnGuadagno", kGainRange.lowest, kGainRange.highest, 0, 0, {},
+        QStringLiteral("Il guadagno a cui si legge il file")});
     quantumEfficiency_ = decimalField(
         {"spnEfficienza", 0.01, 1, 0.6, 2, {}, QStringLiteral("Efficienza quantica del sensore, da 0 a 1")});
     bandShortest_ = decimalField(
@@ -53,7 +58,7 @@ QWidget* PlannerWindow::buildExposure()
     bandRow->addWidget(bandShortest_);
     bandRow->addWidget(new QLabel(QStringLiteral("–")));
     bandRow->addWidget(bandLongest_);
-    snr_ = decimalField({"spnSegnaleRumore", 1, 1000, 10, 0, {},
+    snr_ = decimalField({"spnSegnaleRumore", 1, kSnrRange.highest, 10, 0, {},
         QStringLiteral("Il rapporto segnale/rumore che un pixel dell'oggetto deve raggiungere")});
     form->addRow(QStringLiteral("Cielo (S&QM)"), sqm_);
     form->addRow(QStringLiteral("&Rumore di lettura"), readNoise_);

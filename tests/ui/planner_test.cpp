@@ -431,7 +431,8 @@ private slots:
         };
         const Bounds rows[] = {{"spnBinning", 1, 8}, {"spnBarlow", 0.1, 10}, {"spnLatitudine", -90, 90},
             {"spnLongitudine", -180, 180}, {"spnQuota", -500, 9000}, {"spnAltezzaMinima", 0, 90}, {"spnSqm", 14, 23},
-            {"spnBandaDa", 300, 2000}, {"spnBandaA", 300, 2000}, {"spnRiempimento", 0.01, 1}, {"spnOre", 0, 24}};
+            {"spnRumore", 0, 100}, {"spnBandaDa", 300, 2000}, {"spnBandaA", 300, 2000}, {"spnRiempimento", 0.01, 1},
+            {"spnOre", 0, 24}};
         for (const Bounds& row : rows) {
             auto* box = child<QAbstractSpinBox>(&planner, row.field);
             QCOMPARE(box->property("minimum").toDouble(), row.lowest);
