@@ -3,7 +3,6 @@
 #include "formats/camera_noise_file.h"
 #include "formats/input_error.h"
 #include "optics/plausible_range.h"
-#include "optics/plausible_range.h"
 #include "planner_fields.h"
 #include "planner_texts.h"
 #include "planner_window.h"
