@@ -39,6 +39,26 @@ template <typename Window> QList<Window*> openWindows()
     return windows;
 }
 
+// Every control of a fixed window lies inside it, and none covers another:
+// a figure mistyped in its layout shows as a control out of its place.
+void verifyControlsInsideAndApart(const QWidget& window)
+{
+    QList<QWidget*> controls;
+    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow())
+            controls << child;
+    }
+    QVERIFY(controls.size() > 2);
+    for (const QWidget* control : controls) {
+        QVERIFY2(window.rect().contains(control->geometry()), qPrintable(control->objectName()));
+        for (const QWidget* other : controls) {
+            if (other != control)
+                QVERIFY2(!control->geometry().intersects(other->geometry()),
+                    qPrintable(control->objectName() + QStringLiteral(" over ") + other->objectName()));
+        }
+    }
+}
+
 } // namespace
 
 class WindowsTest : public QObject {
@@ -63,6 +83,7 @@ private slots:
         QCOMPARE(help->palette().color(QPalette::Window), QColor(Qt::white));
         for (const QLabel* label : help->findChildren<QLabel*>())
             QVERIFY(label->height() >= label->heightForWidth(label->width())); // no line cut off
+        verifyControlsInsideAndApart(*help);
     }
 
     void aboutWindowCaptions()
@@ -84,6 +105,7 @@ private slots:
         QVERIFY(!about->findChild<QLabel*>("picIcon")->pixmap().isNull());
         QVERIFY(about->findChild<QPushButton*>("cmdOK")->isDefault());
         QCOMPARE(about->focusWidget(), about->findChild<QPushButton*>("cmdOK"));
+        verifyControlsInsideAndApart(*about);
     }
 
     // The program's own event loop decides when it ends, so it runs here.
