@@ -287,6 +287,12 @@ TEST(UserCatalogue, FitsHeaderOverTheCatalogueAndOptionsOverBothFillingWhatItLac
     EXPECT_FALSE(document["inputs"].contains("camera")) << "none of its figures was used";
     EXPECT_EQ(document["sources"]["focal_length_mm"], "FITS " + fits);
     EXPECT_EQ(document["sources"]["pixel_um"], "option");
+    // Each figure names its own source, the width's and the height's apart.
+    const Json mixed = jsonOf({"--telescope", "CelestronOTC8", "--camera", "PhilipsVesta", "--height", "400"});
+    EXPECT_EQ(mixed["sources"]["aperture_mm"], "telescope CelestronOTC8");
+    EXPECT_EQ(mixed["sources"]["width_px"], "camera PhilipsVesta");
+    EXPECT_EQ(mixed["sources"]["height_px"], "option");
+    EXPECT_EQ(mixed["sources"]["binning"], "default");
 }
 
 } // namespace
