@@ -1,3 +1,4 @@
+#include "planning/framing_scene.h"
 #include "support/message_log.h"
 #include "ui/Form1.h"
 #include "ui/framing_view.h"
@@ -140,6 +141,19 @@ private slots:
         QVERIFY(best != 9.0);
         angle->setValue(std::fmod(best + 45, 360));
         QVERIFY(child<QLabel>(&planner, "lblInquadratura")->text() != atBest);
+
+        // NGC 4565, 16.75' long, fits only along the diagonal: turned across
+        // it fits no longer, and the margin shown is the planning layer's.
+        frame(planner, "NGC4565");
+        child<QPushButton>(&planner, "cmdAngoloMigliore")->click();
+        QVERIFY(child<QLabel>(&planner, "lblInquadratura")->text().contains(QStringLiteral("Entra")));
+        angle->setValue(std::fmod(angle->value() + 90, 360));
+        const double margin = velmora::planning::turnTarget(*planner.computation()->target, angle->value()).margin;
+        QVERIFY(margin < 1);
+        const QString across = child<QLabel>(&planner, "lblInquadratura")->text();
+        QVERIFY2(across.contains(
+                     QStringLiteral("non entra (margine %1)").arg(QLocale(QLocale::Italian).toString(margin, 'g', 3))),
+            qPrintable(across));
     }
 
     // From Milan on 2026-12-20 at 20:00 UTC, M31: the chart runs from sunset
