@@ -14,6 +14,16 @@ namespace {
 
 using formats::InputError;
 
+// A figure within its plausible range, the range said in its help.
+template <typename Target>
+CLI::Option* rangeOption(CLI::App& app, const std::string& name, Target& target, const optics::PlausibleRange& range,
+    const std::string& help, const char* unit)
+{
+    const std::string said = help.ends_with(')') ? help.substr(0, help.size() - 1) + "; " + range.span() + ")"
+                                                 : help + " (" + range.span() + ")";
+    return readOption(app, name, target, numberWithin(range), said, unit);
+}
+
 // The range of shares, naming the share.
 optics::PlausibleRange share(const char* what)
 {
@@ -62,36 +72,35 @@ ExposureOptionSet describeExposureOptions(CLI::App& app, Options& o, planning::E
         "400-700, a luminance filter)",
         "NM-NM");
     ExposureOptionSet set;
-    auto* readNoise = readOption(app, "--read-noise", e.readNoise, numberWithin(optics::kReadNoiseRange),
-        "The camera's read noise, for the sub length", "E");
+    auto* readNoise = rangeOption(
+        app, "--read-noise", e.readNoise, optics::kReadNoiseRange, "The camera's read noise, for the sub length", "E");
     auto* readNoiseFile = readOption(app, "--read-noise-file", e.camera, formats::readCameraNoiseFile,
         "The camera's read noise by gain, its sensor type and efficiency, from an exposure calculator's camera "
         "file (XML); with --gain",
         "FILE");
-    auto* gain = readOption(app, "--gain", e.gain, numberWithin(optics::kGainRange),
+    auto* gain = rangeOption(app, "--gain", e.gain, optics::kGainRange,
         "Where the camera file's read noise is read, between its neighbouring gains only", "GAIN");
     set.surfaceBrightness =
-        readOption(app, "--surface-brightness", e.surfaceBrightness, numberWithin(optics::kSurfaceBrightnessRange),
+        rangeOption(app, "--surface-brightness", e.surfaceBrightness, optics::kSurfaceBrightnessRange,
             "The target's mean surface brightness, instead of its magnitude over its outline", "MAG/ARCSEC2");
     set.figures = {
-        readOption(app, "--sqm", e.sqm, numberWithin(optics::kSkyBrightnessRange),
+        rangeOption(app, "--sqm", e.sqm, optics::kSkyBrightnessRange,
             "The sky's brightness as a sky quality meter reads it (default 21, a rural sky)", "MAG/ARCSEC2"),
-        readOption(app, "--qe", e.quantumEfficiency, numberWithin(share("the quantum efficiency")),
+        rangeOption(app, "--qe", e.quantumEfficiency, share("the quantum efficiency"),
             "The sensor's quantum efficiency (default: the camera file's, else 0.6)", "SHARE"),
-        readOption(app, "--transmission", e.transmission, numberWithin(share("the transmission")),
+        rangeOption(app, "--transmission", e.transmission, share("the transmission"),
             "What the optics pass (default 0.9)", "SHARE"),
-        readOption(app, "--obstruction", e.obstruction, numberWithin(optics::kObstructionRange),
+        rangeOption(app, "--obstruction", e.obstruction, optics::kObstructionRange,
             "The central obstruction: millimetres, or below 1 a share of the aperture (default none)", "MM|SHARE"),
         readOption(app, "--noise-increase", e.noiseIncrease, increaseOf,
             "What read noise may add to the sky's noise at the shortest sub (default 5%)", "PERCENT"),
-        readOption(app, "--full-well", e.fullWell, numberWithin(optics::kFullWellRange),
-            "The full well, for the longest useful sub", "E"),
+        rangeOption(
+            app, "--full-well", e.fullWell, optics::kFullWellRange, "The full well, for the longest useful sub", "E"),
         readNoise,
         readNoiseFile,
         gain,
-        readOption(app, "--dark-current", e.darkCurrent, numberWithin(optics::kDarkCurrentRange),
-            "Dark current (default 0)", "E/S"),
-        readOption(app, "--snr", e.snr, numberWithin(optics::kSnrRange),
+        rangeOption(app, "--dark-current", e.darkCurrent, optics::kDarkCurrentRange, "Dark current (default 0)", "E/S"),
+        rangeOption(app, "--snr", e.snr, optics::kSnrRange,
             "The signal-to-noise a pixel of the target should reach (default 10)", "SNR"),
         set.surfaceBrightness,
         app.add_flag("--colour", e.colour, "A colour (Bayer) sensor, whose pixel sees a third of the band"),

@@ -4,10 +4,10 @@
 
 namespace velmora::optics {
 
-std::string PlausibleRange::refusal() const
+std::string PlausibleRange::span() const
 {
-    return lowestExcluded ? "is not above " + formatInput(lowest) + " and up to " + formatInput(highest)
-                          : "is not from " + formatInput(lowest) + " to " + formatInput(highest);
+    return (lowestExcluded ? "above " : "from ") + formatInput(lowest) + (lowestExcluded ? " and up to " : " to ") +
+        formatInput(highest);
 }
 
 } // namespace velmora::optics

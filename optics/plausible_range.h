@@ -14,8 +14,9 @@ struct PlausibleRange {
     bool lowestExcluded = false; // above `lowest`, not from it
 
     bool holds(double value) const { return (lowestExcluded ? value > lowest : value >= lowest) && value <= highest; }
-    // "is not from 0 to 100" or "is not above 0 and up to 1000".
-    std::string refusal() const;
+    // "from 0 to 100" or "above 0 and up to 1000".
+    std::string span() const;
+    std::string refusal() const { return "is not " + span(); }
 };
 
 // The exposure's figures. The noisiest CCDs read some 30 electrons, warm
