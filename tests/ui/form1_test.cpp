@@ -18,6 +18,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <array>
+
 using namespace velmora;
 using velmora::ui::kPrintAnswerMs;
 using velmora::ui::printWidget;
@@ -87,6 +90,23 @@ private slots:
             const ControlSpec frame = containerOf(c);
             QVERIFY2(c.left >= 0 && c.top >= 0 && c.left + c.width <= frame.width && c.top + c.height <= frame.height,
                 c.name.data());
+        }
+        // The bodies' frame is a grid of columns: each control starts, ends
+        // or is centred where another of the frame does.
+        const auto edges = [](const ControlSpec& c) {
+            return std::array {2 * c.left, 2 * (c.left + c.width), 2 * c.left + c.width};
+        };
+        for (const ControlSpec& c : kForm1Controls) {
+            if (c.container != "Frame3")
+                continue;
+            bool aligned = false;
+            for (const ControlSpec& other : kForm1Controls) {
+                if (&other == &c || other.container != c.container)
+                    continue;
+                for (const int edge : edges(c))
+                    aligned = aligned || std::ranges::count(edges(other), edge) > 0;
+            }
+            QVERIFY2(aligned, c.name.data());
         }
     }
 
