@@ -59,6 +59,17 @@ private slots:
         const QImage turned = drawn(scene);
         QVERIFY(inked(turned, 0, 18));
         QVERIFY(!inked(turned, 18, 0));
+
+        // On a wide picture the scale is the height's: still 2 pixels a unit.
+        scene.objectTurn = 0;
+        FramingView view;
+        view.setScene(scene);
+        QImage wide(2 * kSide, kSide, QImage::Format_RGB32);
+        QPainter painter(&wide);
+        view.render(painter, QRectF(0, 0, 2 * kSide, kSide));
+        const QColor ground = wide.pixelColor(2, 2);
+        QVERIFY(wide.pixelColor(kSide + 2 * 18, kSide / 2) != ground);
+        QVERIFY(wide.pixelColor(kSide + 2 * 22, kSide / 2) == ground);
     }
 
     void framesAreDrawnAsOutlinesTurnedWithTheCamera()

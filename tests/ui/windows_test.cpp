@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -106,6 +107,16 @@ private slots:
         QVERIFY(about->findChild<QPushButton*>("cmdOK")->isDefault());
         QCOMPARE(about->focusWidget(), about->findChild<QPushButton*>("cmdOK"));
         verifyControlsInsideAndApart(*about);
+        // The etched separator: one grey line over one white line, across.
+        const QImage drawn = about->grab().toImage();
+        const QColor ground = drawn.pixelColor(200, 175);
+        for (const int x : {8, 200, 375}) {
+            QCOMPARE(drawn.pixelColor(x, 163), QColor(128, 128, 128));
+            QCOMPARE(drawn.pixelColor(x, 164), QColor(Qt::white));
+            QCOMPARE(drawn.pixelColor(x, 166), ground);
+        }
+        QVERIFY(ground != QColor(Qt::white) && ground != QColor(128, 128, 128));
+        QCOMPARE(drawn.pixelColor(200, 162), ground);
     }
 
     // The program's own event loop decides when it ends, so it runs here.
