@@ -51,5 +51,37 @@ TEST(Catalogues, BothFrontEndsNameAnEntryAsItsMenuShowsIt)
     EXPECT_EQ(catalogue.telescopes.find("CelestroFIRSTSCOPE114")->name, "CelestronFIRSTSCOPE114");
 }
 
+// Each preset against its maker's published figures, typed here from the
+// makers' catalogues and the sensors' data sheets rather than from the
+// presets: the focal ratio of each telescope, the chip of each camera (mm).
+TEST(Catalogues, PresetsAgreeWithTheMakersPublishedFigures)
+{
+    const std::pair<const char*, double> ratios[] = {{"konusMAX150HM", 12}, {"intesmicroALTERM715", 15},
+        {"CelestronC5", 10}, {"CelestronOTC8", 10}, {"CelestronOTC9", 10}, {"CelestronOTC11", 10},
+        {"CelestronOTC14", 11}, {"TakahashiFS60C", 5.9}, {"TakahashiFS78", 8}, {"TakahashiFS102", 8},
+        {"TakahashiFS128", 8.1}, {"TakahashiFS152", 8}, {"vixenR135DG", 5.3}, {"vixenR150SDG", 5}, {"vixenR200SSDG", 4},
+        {"CelestronFIRSTSCOPE114", 7.9}};
+    const optics::EquipmentCatalogue catalogue = builtInCatalogue();
+    for (const auto& [name, ratio] : ratios) {
+        const optics::Telescope* telescope = catalogue.telescopes.find(name);
+        ASSERT_NE(telescope, nullptr) << name;
+        EXPECT_NEAR(telescope->focalLength / telescope->aperture, ratio, ratio * 0.02) << name;
+    }
+    struct Chip {
+        const char* camera;
+        double width, height; // mm, from the sensor's data sheet
+    };
+    const Chip chips[] = {{"StarlightXpressSXVH5", 4.88, 3.66}, {"StarlightXpressSXVH9", 8.98, 6.71},
+        {"ApogeeAP1ME", 6.9, 4.6}, {"ApogeeAP260E", 10.2, 10.2}, {"ApogeeAP2E", 13.8, 9.2}, {"Apogee32ME", 14.9, 10.0},
+        {"ApogeeAP6E", 24.6, 24.6}, {"ApogeeAP9E", 27.6, 18.4}, {"ApogeeAP10", 28.7, 28.7}, {"ApogeeAP16E", 36.9, 36.9},
+        {"PhilipsVesta", 3.6, 2.7}};
+    for (const Chip& chip : chips) {
+        const optics::Camera* camera = catalogue.cameras.find(chip.camera);
+        ASSERT_NE(camera, nullptr) << chip.camera;
+        EXPECT_NEAR(camera->width * camera->pixelSize / 1000, chip.width, chip.width * 0.01) << chip.camera;
+        EXPECT_NEAR(camera->height * camera->pixelSize / 1000, chip.height, chip.height * 0.01) << chip.camera;
+    }
+}
+
 } // namespace
 } // namespace velmora
