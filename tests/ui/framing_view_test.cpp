@@ -157,6 +157,19 @@ private slots:
         QVERIFY(middle > image.height() / 4 && middle < image.height() * 3 / 4);
         const int below = middle + 40;
         QVERIFY(image.pixelColor(200, below).lightness() < image.pixelColor(60, below).lightness());
+        // The lowest altitude worth imaging, a level dashed line under the curve.
+        const auto dashAt = [&image, middle](int from) {
+            for (int x = from; x < from + 12; ++x) {
+                for (int y = middle + 2; y + 3 < image.height(); ++y) {
+                    if (image.pixelColor(x, y).lightness() > image.pixelColor(x, y + 3).lightness() + 60)
+                        return y;
+                }
+            }
+            return -1;
+        };
+        const int dashLeft = dashAt(80), dashRight = dashAt(340);
+        QVERIFY(dashLeft > middle);
+        QVERIFY(std::abs(dashLeft - dashRight) <= 1);
     }
 
     // The turns the picture asks for, by key and wheel.
