@@ -91,6 +91,18 @@ private slots:
             QVERIFY2(c.left >= 0 && c.top >= 0 && c.left + c.width <= frame.width && c.top + c.height <= frame.height,
                 c.name.data());
         }
+        // Apart from the bodies' labels, which reach under their fields, no
+        // control covers another by more than a pixel.
+        for (const ControlSpec& c : kForm1Controls) {
+            for (const ControlSpec& other : kForm1Controls) {
+                if (&other <= &c || other.container != c.container || c.container == "Frame3")
+                    continue;
+                const int across = std::min(c.left + c.width, other.left + other.width) - std::max(c.left, other.left);
+                const int down = std::min(c.top + c.height, other.top + other.height) - std::max(c.top, other.top);
+                QVERIFY2(std::min(across, down) <= velmora::ui::kTwipsPerPixel,
+                    qPrintable(QStringLiteral("%1 over %2").arg(c.name.data(), other.name.data())));
+            }
+        }
         // The bodies' frame is a grid of columns: each control starts, ends
         // or is centred where another of the frame does.
         const auto edges = [](const ControlSpec& c) {
