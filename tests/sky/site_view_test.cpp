@@ -229,5 +229,40 @@ TEST(SiteView, WindowEdgesAreWhereTheSkyOrTheBodyCrosses)
     }
 }
 
+// At noon no window holds the moment: the one given is the day's longest,
+// against a count every ten minutes.
+TEST(SiteView, AWindowAwayFromTheMomentIsTheDaysLongest)
+{
+    const Observation milan {{45.46, 9.19, 120}, {998.9, 10, 0.5}, 30, 400, 700, false, {}, {}, {}};
+    const optics::OpticalTrain train {203, 2032, 5.6, 640, 480};
+    constexpr int kSamples = 144;
+    int compared = 0;
+    for (int month = 1; month <= 12; month += 3) {
+        const UtcMoment moment {2026, month, 15, 12, 0, 0};
+        const double now = julianDay(moment.year, moment.month, moment.day, moment.hour, moment.minute, 0);
+        const SkyView sky = viewSky(train, 0.5685, moment, milan);
+        // Up and dark, sample by sample, for every body.
+        std::vector<std::vector<bool>> up(sky.bodies.size());
+        for (int i = 0; i < kSamples; ++i) {
+            const SkyView then = viewSky(train, 0.5685, utcMomentOf(now - 0.5 + (i + 0.5) / kSamples), milan);
+            const BodyView& sun = then.bodies.front();
+            const bool dark = sun.fromSite->altitude + sun.apparentDiameterArcsec / 2 / 3600 < 0;
+            for (std::size_t b = 0; b < then.bodies.size(); ++b)
+                up[b].push_back(dark && then.bodies[b].fromSite->altitude >= milan.minAltitude);
+        }
+        for (std::size_t b = 1; b < sky.bodies.size(); ++b) {
+            const SiteView& v = *sky.bodies[b].fromSite;
+            if (!v.windowStart || (*v.windowStart <= now && now <= *v.windowEnd))
+                continue;
+            int longest = 0;
+            for (int i = 0, run = 0; i < kSamples; ++i)
+                longest = std::max(longest, run = up[b][std::size_t(i)] ? run + 1 : 0);
+            EXPECT_GE((*v.windowEnd - *v.windowStart) * kSamples, longest - 1.0) << sky.bodies[b].facts->name;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 4);
+}
+
 } // namespace
 } // namespace velmora::sky
