@@ -18,7 +18,6 @@
 #include <QStatusBar>
 
 #include <cmath>
-#include <initializer_list>
 
 namespace {
 
@@ -88,6 +87,11 @@ const QString kCameraKey = QStringLiteral("camera");
 
 } // namespace
 
+std::array<QAbstractSpinBox*, 7> PlannerWindow::rigBoxes() const
+{
+    return {aperture_, focalLength_, pixelSize_, width_, height_, barlow_, binning_};
+}
+
 void PlannerWindow::remember() const
 {
     QSettings settings;
@@ -102,8 +106,7 @@ void PlannerWindow::remember() const
     settings.setValue(QStringLiteral("fileStrumentazione"), equipmentFiles_);
     settings.setValue(kTelescopeKey, telescope_->currentIndex() > 0 ? telescope_->currentText() : QString());
     settings.setValue(kCameraKey, camera_->currentIndex() > 0 ? camera_->currentText() : QString());
-    for (QAbstractSpinBox* box : std::initializer_list<QAbstractSpinBox*> {
-             aperture_, focalLength_, pixelSize_, width_, height_, barlow_, binning_})
+    for (QAbstractSpinBox* box : rigBoxes())
         settings.setValue(QStringLiteral("rig/") + box->objectName(), box->property("value"));
 }
 
@@ -113,8 +116,7 @@ void PlannerWindow::recall()
     settings.beginGroup(QStringLiteral("Pianificazione"));
     Recalled recalled(settings);
     const QSignalBlocker a(latitude_), b(longitude_), c(elevation_), d(minAltitude_), e(altAz_);
-    for (QAbstractSpinBox* box : std::initializer_list<QAbstractSpinBox*> {
-             aperture_, focalLength_, pixelSize_, width_, height_, barlow_, binning_}) {
+    for (QAbstractSpinBox* box : rigBoxes()) {
         const QSignalBlocker quiet(box);
         recalled.into(box, QStringLiteral("rig/") + box->objectName());
     }

@@ -18,6 +18,7 @@ class QSortFilterProxyModel;
 class QTableView;
 class QTabWidget;
 class NightChartView;
+class QAbstractSpinBox;
 class QCheckBox;
 class QGroupBox;
 class QComboBox;
@@ -69,6 +70,8 @@ private:
     void searchTonight();
     void showTonight();
     void chooseSuggestion(const QModelIndex& index);
+    // The rig's figures, remembered between runs.
+    std::array<QAbstractSpinBox*, 7> rigBoxes() const;
     void remember() const;
     void recall();
     void readHorizon();
