@@ -20,11 +20,7 @@ TEST(DeepSkyCli, TargetInEveryFormat)
 {
     const Json m51 = jsonOf(with(kEightInch, {"--target", "whirlpool galaxy"}))["target"];
     EXPECT_EQ(m51["catalogue_name"], "NGC5194");
-    EXPECT_EQ(m51["fits"], false);
-    EXPECT_EQ(m51["mosaic_frames"], 2);
     EXPECT_EQ(m51["overlap_percent"], 10);
-    EXPECT_EQ(m51["minor_axis_arcmin"], 11.67);
-    EXPECT_NEAR(m51["ra_deg"].get<double>(), 202.4696, 1e-4) << "13h 29m 52.71s";
     EXPECT_TRUE(m51["notes"].is_null()) << m51["notes"] << ": its mosaic is within reach";
 
     const Json m31 = jsonOf(with(kShortRefractor, {"--target", "M31", "--overlap", "20%"}))["target"];
@@ -44,16 +40,6 @@ TEST(DeepSkyCli, TargetInEveryFormat)
     EXPECT_NE(text.out.find("\nTarget\n"), std::string::npos);
     EXPECT_NE(text.out.find("no position angle in the catalogue: taken as 0 deg"), std::string::npos) << text.out;
     EXPECT_EQ(text.out.find("taken as round"), std::string::npos) << text.out;
-}
-
-// The ranking's order is the planning layer's; here, every rig in every format.
-TEST(DeepSkyCli, SweepRanksEveryRigForTheTarget)
-{
-    const Json rows = jsonOf({"--sweep", "--target", "M31"});
-    ASSERT_EQ(rows.size(), 221u);
-    EXPECT_EQ(rows.front()["fits"], true);
-    EXPECT_EQ(rows.back()["fits"], false);
-    EXPECT_EQ(std::ranges::count(invoke({"--sweep", "--target", "M31", "--format", "csv"}).out, '\n'), 222);
 }
 
 TEST(DeepSkyCli, SuggestionsHonourEveryFilter)
