@@ -17,6 +17,20 @@ TEST(Ephemeris, DistancesAgreeWithPublishedFigures)
     EXPECT_NEAR(positionAt(Body::Mars, julianEphemerisDay(2003, 8, 27, 9, 51, 0)).distanceKm, 55758006, 5575.8);
 }
 
+// Meeus, examples 21.b and 23.a: theta Persei on 2028 November 13.19 TD.
+// Its J2000 place carried on by its proper motion (+0.03425 s and -0.0895"
+// a year for 28.867 years) precesses to 2h46m11.331s +49d20'54.54"; the
+// nutation adds +15.843" and +6.218". Held to 0.2".
+TEST(Ephemeris, APlaceOfDateIsPrecessedThenNutatedAsMeeusWorksIt)
+{
+    const double ra = (2 + 44.0 / 60 + (11.986 + 28.867 * 0.03425) / 3600) * 15;
+    const double dec = 49 + 13.0 / 60 + (42.48 - 28.867 * 0.0895) / 3600;
+    const BodyTrack::Place place = PlacesOfDate(2462088.69).of(ra, dec);
+    const double arcsecond = 1.0 / 3600;
+    EXPECT_NEAR(place.ra, (2 + 46.0 / 60 + 11.331 / 3600) * 15 + 15.843 * arcsecond, 0.2 * arcsecond);
+    EXPECT_NEAR(place.dec, 49 + 20.0 / 60 + (54.54 + 6.218) / 3600, 0.2 * arcsecond);
+}
+
 const optics::OpticalTrain kVesta {203, 2032, 5.6, 640, 480};
 constexpr double kVestaField = 0.568488188976378; // arcseconds
 

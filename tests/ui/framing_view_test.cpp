@@ -77,14 +77,24 @@ private slots:
         velmora::planning::FramingScene scene = plainScene();
         scene.frames = {{-30, -10, 60, 20}};
         const QImage flat = drawn(scene);
-        QVERIFY(inked(flat, -30, 0));
-        QVERIFY(inked(flat, 0, -10));
+        for (const auto& [x, y] : {std::pair {-30, 0}, {30, 0}, {0, -10}, {0, 10}}) // each side
+            QVERIFY(inked(flat, x, y));
         QVERIFY(!inked(flat, 0, 0)); // an outline, not filled
         QVERIFY(!inked(flat, 0, -30));
+        QVERIFY(!inked(flat, 0, 30));
         scene.framesTurn = 90;
         const QImage turned = drawn(scene);
         QVERIFY(inked(turned, 0, -30));
         QVERIFY(!inked(turned, -30, 0));
+        // A lone sensor, as a body that fits is shown.
+        scene.frames.clear();
+        scene.framesTurn = 0;
+        scene.sensor = velmora::planning::SceneRect {-20, -5, 40, 10};
+        const QImage sensor = drawn(scene);
+        for (const auto& [x, y] : {std::pair {-20, 0}, {20, 0}, {0, -5}, {0, 5}})
+            QVERIFY(inked(sensor, x, y));
+        QVERIFY(!inked(sensor, 0, 0));
+        QVERIFY(!inked(sensor, 0, 20));
     }
 
     // North points up and east to the left, from the rose at the lower right.
