@@ -110,11 +110,15 @@ private slots:
         // The etched separator: one grey line over one white line, across.
         const QImage drawn = about->grab().toImage();
         const QColor ground = drawn.pixelColor(200, 175);
-        for (const int x : {8, 200, 375}) {
+        for (const int x : {7, 200, 376}) {
             QCOMPARE(drawn.pixelColor(x, 163), QColor(128, 128, 128));
             QCOMPARE(drawn.pixelColor(x, 164), QColor(Qt::white));
             QCOMPARE(drawn.pixelColor(x, 166), ground);
         }
+        // Its ends: the grey line from x 6, the white one from 7, both to 376.
+        QCOMPARE(drawn.pixelColor(6, 163), QColor(128, 128, 128));
+        for (const auto& [x, y] : {std::pair {5, 163}, {6, 164}, {377, 163}, {377, 164}})
+            QCOMPARE(drawn.pixelColor(x, y), ground);
         QVERIFY(ground != QColor(Qt::white) && ground != QColor(128, 128, 128));
         QCOMPARE(drawn.pixelColor(200, 162), ground);
     }
