@@ -250,6 +250,26 @@ TEST_F(Planning, SuggestionsNeedAFieldToFrameOn)
         EXPECT_GE(suggestion.framing.fill(), 0.5) << suggestion.framing.object->displayName();
 }
 
+// Tonight's hours need both the site and the date; either alone leaves
+// the suggestions as the rig frames them.
+TEST_F(Planning, SuggestionsAreForTonightOnlyWithSiteAndDate)
+{
+    Request request = rig("TakahashiFS102", "ApogeeAP1ME");
+    request.suggestion.minFill = 0.5;
+    SiteRequest milan;
+    milan.site = sky::GeoSite {45.46, 9.19, 0};
+    const auto tonightOf = [&](bool site, bool date) {
+        request.observation = site ? observationOf(milan) : std::nullopt;
+        request.date = date ? std::optional(sky::UtcMoment {2026, 12, 20, 20, 0, 0}) : std::nullopt;
+        const std::vector<Suggestion> suggested = suggestTargets(request, builtInCatalogue(), deepSky());
+        EXPECT_FALSE(suggested.empty());
+        return std::ranges::count_if(suggested, [](const Suggestion& s) { return s.tonight.has_value(); });
+    };
+    EXPECT_EQ(tonightOf(false, true), 0);
+    EXPECT_EQ(tonightOf(true, false), 0);
+    EXPECT_GT(tonightOf(true, true), 0);
+}
+
 TEST(ReadingOrder, BodiesGoOutwardFromTheSunWithTheMoonBesideTheEarth)
 {
     struct Rank {

@@ -180,6 +180,19 @@ private slots:
         const int dashLeft = dashAt(80), dashRight = dashAt(340);
         QVERIFY(dashLeft > middle);
         QVERIFY(std::abs(dashLeft - dashRight) <= 1);
+        // The altitudes are written in the margin beside their heights: 30
+        // at the dashed line, 60 as far above the curve, none at 45.
+        const QColor margin = image.pixelColor(1, 1);
+        const auto written = [&image, &margin](int y) {
+            for (int row = y - 3; row <= y + 3; ++row)
+                for (int x = 0; x < 14; ++x)
+                    if (image.pixelColor(x, row) != margin)
+                        return true;
+            return false;
+        };
+        QVERIFY(written(dashLeft));
+        QVERIFY(written(2 * middle - dashLeft));
+        QVERIFY(!written(middle));
     }
 
     // The turns the picture asks for, by key and wheel.
