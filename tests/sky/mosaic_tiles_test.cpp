@@ -23,9 +23,9 @@ struct TileRow {
 };
 
 // Read back onto the plane tangent at the target, through ERFA's own
-// projection, and turned back by the camera angle, neighbouring tiles stand
-// one step apart along the sensor's width or height and none across it;
-// on the sky, within a frame or two of the centre, they are that step apart.
+// projection, and turned back by the camera angle, each tile stands a whole
+// number of steps from the centre along the sensor's width and height, so
+// neighbours stand one step apart along one and none across it.
 TEST(MosaicTiles, NeighboursStandAFrameLessTheOverlapApartInTheTurnedDirections)
 {
     const TileRow rows[] = {
@@ -56,20 +56,6 @@ TEST(MosaicTiles, NeighboursStandAFrameLessTheOverlapApartInTheTurnedDirections)
             const auto [x, y] = onSensor(tile);
             EXPECT_NEAR(x, (double(tile.column) - (double(row.columns) + 1) / 2) * stepX, 0.1);
             EXPECT_NEAR(y, (double(tile.row) - (double(row.rows) + 1) / 2) * stepY, 0.1);
-        }
-        for (std::size_t i = 0; i < tiles.size(); ++i) {
-            for (std::size_t j = i + 1; j < tiles.size(); ++j) {
-                const MosaicTile& a = tiles[i];
-                const MosaicTile& b = tiles[j];
-                const bool besideAlongWidth = a.row == b.row && b.column == a.column + 1;
-                const bool besideAlongHeight = a.column == b.column && b.row == a.row + 1;
-                if (!besideAlongWidth && !besideAlongHeight)
-                    continue;
-                const auto [ax, ay] = onSensor(a);
-                const auto [bx, by] = onSensor(b);
-                EXPECT_NEAR(bx - ax, besideAlongWidth ? stepX : 0, 0.1);
-                EXPECT_NEAR(by - ay, besideAlongHeight ? stepY : 0, 0.1);
-            }
         }
     }
 }
