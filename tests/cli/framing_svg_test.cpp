@@ -37,8 +37,8 @@ TEST(Framing, FromASiteTheTargetsAltitudeAndHoursAreWritten)
     EXPECT_EQ(fileText(testPath("m42.svg")).find("usable tonight"), std::string::npos);
 }
 
-// Pictures as the program drew them before its framing moved into the
-// planning layer's scenes: every line, style and caption must come out the same.
+// Pictures as the program draws them, looked at and kept: every line, style
+// and caption, the site's included, must come out the same.
 TEST(Framing, PicturesAreDrawnExactlyAsBefore)
 {
     const std::vector<std::string> vesta = {
@@ -47,8 +47,11 @@ TEST(Framing, PicturesAreDrawnExactlyAsBefore)
         "--width", "4272", "--height", "2848", "--frame", "Andromeda Galaxy"};
     const std::vector<std::string> tiny = {"--aperture", "2000", "--focal-length", "20000", "--pixel-size", "5.2",
         "--width", "400", "--height", "300", "--frame", "M31", "--overlap", "30"};
+    const std::vector<std::string> fromMilan = {"--telescope", "CelestronOTC8", "--camera", "StarlightXpressSXVH9",
+        "--frame", "M42", "--date", "2026-12-20T22:00Z", "--site", "45.46,9.19,120"};
     const std::pair<std::vector<std::string>, const char*> pictures[] = {{with(vesta, {"sun"}), "sun-mosaic.svg"},
-        {with(vesta, {"jupiter"}), "jupiter.svg"}, {canon, "m31.svg"}, {tiny, "m31-mosaic.svg"}};
+        {with(vesta, {"jupiter"}), "jupiter.svg"}, {canon, "m31.svg"}, {tiny, "m31-mosaic.svg"},
+        {fromMilan, "m42-from-milan.svg"}};
     for (const auto& [args, expected] : pictures) {
         const std::string path = testPath(expected);
         const Invocation drawing = invoke(with(args, {"--svg", path}));
