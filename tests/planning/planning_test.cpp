@@ -250,6 +250,19 @@ TEST_F(Planning, SuggestionsNeedAFieldToFrameOn)
         EXPECT_GE(suggestion.framing.fill(), 0.5) << suggestion.framing.object->displayName();
 }
 
+// A chip whose width or height alone overflows is refused before its field
+// (which would come out a finite half turn) is looked at.
+TEST(TargetChoice, AChipOfNoFiniteSizeIsRefused)
+{
+    const optics::OpticalTrain rigs[] = {{100, 1000, 1e10, 100, 1e300}, {100, 1000, 1e10, 1e300, 100}};
+    for (const optics::OpticalTrain& train : rigs) {
+        const Refused refused = refusalOf([&] { requireFrameable(train, Subject::Target); });
+        EXPECT_EQ(refused.subject, Subject::Target);
+        EXPECT_NE(refused.reason.find("the rig's chip"), std::string::npos) << refused.reason;
+    }
+    EXPECT_NO_THROW(requireFrameable({100, 1000, 1e10, 100, 100}, Subject::Target));
+}
+
 // Tonight's hours need both the site and the date; either alone leaves
 // the suggestions as the rig frames them.
 TEST_F(Planning, SuggestionsAreForTonightOnlyWithSiteAndDate)

@@ -92,6 +92,15 @@ TEST(FieldRotation, RateAndExposureLimitFollowThePublishedTable)
     EXPECT_TRUE(longestExposure(3600, 400)) << "a degree a second is still counted";
 }
 
+// A horizon of one point stands at its altitude all round; none is flat.
+TEST(HorizonProfile, OnePointIsALevelHorizon)
+{
+    const HorizonProfile one({{120, 15}});
+    for (const double azimuth : {0.0, 120.0, 300.0})
+        EXPECT_EQ(one.altitudeAt(azimuth), 15) << azimuth;
+    EXPECT_EQ(HorizonProfile().altitudeAt(120), 0);
+}
+
 TEST(SkyKind, TheSunsAltitudeSaysNightTwilightOrDay)
 {
     const std::pair<double, std::string_view> rows[] = {
