@@ -48,8 +48,9 @@ TEST(OpenNgc, CommonNamesAreTheTextsBetweenCommas)
 {
     sky::DeepSkyCatalogue catalogue;
     addOpenNgc(catalogue,
-        kHeader + line("NGC0224", "G", "00:42:44.35", "+41:16:08.6", "177.83;69.66;35", "031",
-                      ",Andromeda Galaxy,,Great Nebula in Andromeda,"),
+        kHeader +
+            line("NGC0224", "G", "00:42:44.35", "+41:16:08.6", "177.83;69.66;35", "031",
+                ",Andromeda Galaxy,,Great Nebula in Andromeda,"),
         "NGC.csv");
     EXPECT_EQ(catalogue.find("M31")->commonNames,
         (std::vector<std::string> {"Andromeda Galaxy", "Great Nebula in Andromeda"}));

@@ -31,6 +31,23 @@ TEST(Ephemeris, APlaceOfDateIsPrecessedThenNutatedAsMeeusWorksIt)
     EXPECT_NEAR(place.dec, 49 + 20.0 / 60 + (54.54 + 6.218) / 3600, 0.2 * arcsecond);
 }
 
+// A track read between its nodes gives the place worked out at that moment
+// itself, to 0.5", for a fast planet and for Pluto, whose nodes are partly
+// read between its ends and middle.
+TEST(Ephemeris, ATrackBetweenItsNodesAgreesWithThePlaceOfTheMoment)
+{
+    const double middle = 2461394.5; // 2026 December 20, 0h UT
+    for (const Body body : {Body::Jupiter, Body::Pluto}) {
+        const BodyTrack track(body, middle);
+        for (const double days : {-1.75, -0.8, 0.3, 1.2, 2.0}) {
+            const BodyTrack::Place between = track.placeAt(middle + days);
+            const BodyTrack::Place direct = BodyTrack(body, middle + days).placeAt(middle + days);
+            EXPECT_NEAR(between.ra, direct.ra, 0.5 / 3600) << int(body) << ' ' << days;
+            EXPECT_NEAR(between.dec, direct.dec, 0.5 / 3600) << int(body) << ' ' << days;
+        }
+    }
+}
+
 const optics::OpticalTrain kVesta {203, 2032, 5.6, 640, 480};
 constexpr double kVestaField = 0.568488188976378; // arcseconds
 
