@@ -1,4 +1,5 @@
 #include "cli_json.h"
+#include "sky/sexagesimal.h"
 #include "support/temp_file.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +106,22 @@ TEST(TonightCli, SuggestionsRankByTheKeyAsked)
     EXPECT_LT(least.size(), ranked.size());
     for (const Json& row : least)
         EXPECT_GE(row["usable_hours"].get<double>(), 5);
+}
+
+// Each tile's place in degrees and as the catalogue writes it, south of
+// the equator too (the writing itself is the sky layer's).
+TEST(TonightCli, TilesGiveTheirPlacesInBothForms)
+{
+    for (const char* target : {"M31", "NGC 253"}) {
+        const Json answer = jsonOf(with(kRig, {"--target", target}));
+        ASSERT_FALSE(answer["tiles"].empty()) << target;
+        for (const Json& tile : answer["tiles"]) {
+            EXPECT_NEAR(tile["tile_ra_deg"].get<double>(), answer["target"]["ra_deg"].get<double>(), 3) << target;
+            EXPECT_NEAR(tile["tile_dec_deg"].get<double>(), answer["target"]["dec_deg"].get<double>(), 3) << target;
+            EXPECT_EQ(tile["tile_ra"], sky::rightAscensionText(tile["tile_ra_deg"].get<double>()));
+            EXPECT_EQ(tile["tile_dec"], sky::declinationText(tile["tile_dec_deg"].get<double>()));
+        }
+    }
 }
 
 struct Refusal {
