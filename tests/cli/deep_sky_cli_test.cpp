@@ -20,6 +20,11 @@ TEST(DeepSkyCli, TargetInEveryFormat)
 {
     const Json m51 = jsonOf(with(kEightInch, {"--target", "whirlpool galaxy"}))["target"];
     EXPECT_EQ(m51["catalogue_name"], "NGC5194");
+    // OpenNGC's figures for NGC 5194, each in its own field.
+    EXPECT_EQ(m51["major_axis_arcmin"], 13.71);
+    EXPECT_EQ(m51["minor_axis_arcmin"], 11.67);
+    EXPECT_EQ(m51["position_angle_deg"], 163);
+    EXPECT_EQ(m51["magnitude"], 8.36);
     EXPECT_EQ(m51["overlap_percent"], 10);
     EXPECT_TRUE(m51["notes"].is_null()) << m51["notes"] << ": its mosaic is within reach";
 
