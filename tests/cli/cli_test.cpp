@@ -165,6 +165,8 @@ TEST(VelmoraCalcSite, EachBodyAsTheSiteSeesItInEveryFormat)
     EXPECT_EQ(document["site"]["band_nm"], Json::array({400, 700}));
     const Json& saturn = document["bodies"][6];
     ASSERT_EQ(saturn["body"], "saturn");
+    EXPECT_NEAR(saturn["altitude_deg"].get<double>(), 37.44, 0.05) << "astropy's figure";
+    EXPECT_NEAR(saturn["azimuth_deg"].get<double>(), 221.19, 0.05);
     EXPECT_EQ(saturn["horizon"], "rises and sets");
     for (const Json& body : document["bodies"]) { // Saturn and Neptune spread over more than a pixel, Uranus less
         if (!body["dispersion_px"].is_null()) {
