@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace velmora::formats {
 namespace {
@@ -98,6 +99,34 @@ TEST(OpenNgcIndex, IsSetAsideWhenTheFilesChangedOrItIsDamaged)
     EXPECT_FALSE(findThroughIndex(folder, "M31")) << "an index of another kind";
     std::filesystem::remove(index);
     EXPECT_FALSE(findThroughIndex(folder, "M31"));
+}
+
+// A record whose file number or line offset points nowhere (past the
+// files, into a header, past the end) finds nothing, and reads nothing
+// out of place. A record is a 48-byte NUL-padded key, then the file's
+// number and the line's offset, four bytes each, least significant first.
+TEST(OpenNgcIndex, ARecordPointingNowhereFindsNothing)
+{
+    const std::string folder = indexedCopy();
+    const std::filesystem::path index = std::filesystem::path(folder) / std::string(kOpenNgcIndexFile);
+    std::string bytes;
+    {
+        std::ifstream file(index, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    const std::size_t m31 = bytes.find("m31" + std::string(45, '\0'));
+    ASSERT_NE(m31, std::string::npos);
+    const std::pair<std::size_t, std::string> damages[] = {{48, std::string("\x02\0\0\0", 4)}, // one file past the two
+        {52, std::string("\x05\0\0\0", 4)}, // within the header line
+        {52, std::string("\xff\xff\xff\x7f", 4)}}; // past the file's end
+    for (const auto& [at, value] : damages) {
+        std::string damaged = bytes;
+        damaged.replace(m31 + at, 4, value);
+        std::ofstream(index, std::ios::binary) << damaged;
+        EXPECT_FALSE(findThroughIndex(folder, "M31")) << at;
+    }
+    std::ofstream(index, std::ios::binary) << bytes;
+    EXPECT_TRUE(findThroughIndex(folder, "M31"));
 }
 
 } // namespace

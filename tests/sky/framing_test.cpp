@@ -17,6 +17,16 @@ struct MarginRow {
     double bestAngle;
 };
 
+// Only a field positive and finite along both sides frames anything.
+TEST(SkyField, FramesOnlyWhenBothSidesArePositiveAndFinite)
+{
+    const double inf = INFINITY;
+    const std::pair<SkyField, bool> rows[] = {{{15, 11}, true}, {{0, 11}, false}, {{15, 0}, false}, {{-15, 11}, false},
+        {{15, -11}, false}, {{inf, 11}, false}, {{15, inf}, false}, {{NAN, 11}, false}, {{15, NAN}, false}};
+    for (const auto& [field, frames] : rows)
+        EXPECT_EQ(field.isPositiveAndFinite(), frames) << field.width << " x " << field.height;
+}
+
 TEST(Framing, MarginsWorkedByHand)
 {
     const MarginRow rows[] = {
