@@ -72,6 +72,22 @@ private slots:
         QCOMPARE(control("Text7")->geometry(), before); // the layout is fixed
     }
 
+    // Every caption is shown whole: no label is narrower or lower than its
+    // text at its own font, but for the tall bracket among the theoretical
+    // figures, which the window has always cut at its label's edge.
+    void everyCaptionFitsItsLabel()
+    {
+        QStringList cut;
+        for (const QLabel* label : window_->findChildren<QLabel*>()) {
+            const QRect room = label->contentsRect();
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect needed = label->fontMetrics().boundingRect(room, flags, label->text());
+            if (!label->text().isEmpty() && (needed.width() > room.width() || needed.height() > room.height()))
+                cut << label->objectName();
+        }
+        QCOMPARE(cut, QStringList {QStringLiteral("Label7")});
+    }
+
     // Every control of the table lies inside its frame, and the frames inside
     // the window: a figure mistyped in the table shows as a control out of
     // its place.
