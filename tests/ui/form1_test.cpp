@@ -119,6 +119,19 @@ private slots:
                     qPrintable(QStringLiteral("%1 over %2").arg(c.name.data(), other.name.data())));
             }
         }
+        // A label set right against a field on its row ends seven pixels
+        // before it, as every such pair of the window does.
+        for (const ControlSpec& label : kForm1Controls) {
+            if (label.kind != velmora::ui::ControlKind::Label || label.align != velmora::ui::Align::Right)
+                continue;
+            for (const ControlSpec& field : kForm1Controls) {
+                const int middle = label.top + label.height / 2;
+                const bool sameRow = field.top <= middle && middle < field.top + field.height;
+                if (field.kind == velmora::ui::ControlKind::TextField && field.container == label.container && sameRow)
+                    QVERIFY2(
+                        field.left - (label.left + label.width) == 7 * velmora::ui::kTwipsPerPixel, label.name.data());
+            }
+        }
         // The bodies' frame is a grid of columns: each control starts, ends
         // or is centred where another of the frame does.
         const auto edges = [](const ControlSpec& c) {
