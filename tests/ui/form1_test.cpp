@@ -132,6 +132,18 @@ private slots:
                         field.left - (label.left + label.width) == 7 * velmora::ui::kTwipsPerPixel, label.name.data());
             }
         }
+        // Each body's fields stand level with its picture, within two pixels.
+        for (const ControlSpec& field : kForm1Controls) {
+            if (field.container != "Frame3" || field.kind != velmora::ui::ControlKind::TextField)
+                continue;
+            QVERIFY2(std::ranges::any_of(kForm1Controls,
+                         [&field](const ControlSpec& picture) {
+                             return picture.container == field.container &&
+                                 picture.kind == velmora::ui::ControlKind::Picture &&
+                                 std::abs(picture.top - field.top) <= 2 * velmora::ui::kTwipsPerPixel;
+                         }),
+                field.name.data());
+        }
         // The bodies' frame is a grid of columns: each control starts, ends
         // or is centred where another of the frame does.
         const auto edges = [](const ControlSpec& c) {

@@ -181,6 +181,14 @@ private slots:
         QVERIFY2(figures.contains(QStringLiteral("Ore utili stanotte")), qPrintable(figures));
         // M31 (RA 0h43m) crosses Milan's meridian near 18:30 UTC in late December.
         QVERIFY2(figures.contains(QStringLiteral("Transito: 20/12 18:")), qPrintable(figures));
+        // Each figure of the site that moves the night, changed alone, is taken at once.
+        const std::pair<const char*, double> changes[] = {
+            {"spnAltezzaMinima", 50}, {"spnLatitudine", -33.87}, {"spnLongitudine", 151.21}};
+        for (const auto& [field, value] : changes) {
+            const QString before = child<QLabel>(&planner, "lblNotte")->text();
+            child<QDoubleSpinBox>(&planner, field)->setValue(value);
+            QVERIFY2(child<QLabel>(&planner, "lblNotte")->text() != before, field);
+        }
     }
 
     // The site and the object come back in the next planner.
