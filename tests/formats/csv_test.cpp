@@ -52,6 +52,15 @@ struct BadLine {
     const char* named;
 };
 
+// A last line without its line end is read like any other.
+TEST(CsvCatalogue, TheLastLineNeedsNoLineEnd)
+{
+    optics::EquipmentCatalogue catalogue;
+    addCsvCatalogue(catalogue, kHeader + "camera,C,,,2,10,1\ntelescope,T,100,500,,,", "my.csv");
+    ASSERT_EQ(catalogue.telescopes.items().size(), 1u);
+    EXPECT_EQ(catalogue.telescopes.items()[0], (optics::Telescope {"T", 100, 500}));
+}
+
 TEST(CsvCatalogue, ABadLineIsNamed)
 {
     const BadLine bad[] = {{"telescope,X,254,abc,,,", "my.csv:2: focal_length_mm: 'abc'"},
