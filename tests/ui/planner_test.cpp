@@ -146,13 +146,17 @@ private slots:
         // it fits no longer, and the margin shown is the planning layer's.
         frame(planner, "NGC4565");
         child<QPushButton>(&planner, "cmdAngoloMigliore")->click();
-        QVERIFY(child<QLabel>(&planner, "lblInquadratura")->text().contains(QStringLiteral("Entra")));
+        const double fits = velmora::planning::turnTarget(*planner.computation()->target, angle->value()).margin;
+        const QLocale italian(QLocale::Italian);
+        const QString fitting = child<QLabel>(&planner, "lblInquadratura")->text();
+        QVERIFY2(fitting.contains(QStringLiteral("Entra: riempimento %1, margine %2")
+                                      .arg(italian.toString(1 / fits, 'g', 3), italian.toString(fits, 'g', 3))),
+            qPrintable(fitting));
         angle->setValue(std::fmod(angle->value() + 90, 360));
         const double margin = velmora::planning::turnTarget(*planner.computation()->target, angle->value()).margin;
         QVERIFY(margin < 1);
         const QString across = child<QLabel>(&planner, "lblInquadratura")->text();
-        QVERIFY2(across.contains(
-                     QStringLiteral("non entra (margine %1)").arg(QLocale(QLocale::Italian).toString(margin, 'g', 3))),
+        QVERIFY2(across.contains(QStringLiteral("non entra (margine %1)").arg(italian.toString(margin, 'g', 3))),
             qPrintable(across));
     }
 
