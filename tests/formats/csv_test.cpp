@@ -52,6 +52,23 @@ struct BadLine {
     const char* named;
 };
 
+// A lens takes only its factor: each figure of a tube or a camera is refused
+// in its own column.
+TEST(CsvCatalogue, ALensTakesOnlyItsFactor)
+{
+    const std::string header =
+        "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px,pixel_height_um,factor\n";
+    const BadLine bad[] = {{"lens,L,80,,,,,,2", "aperture_mm must stay empty"},
+        {"lens,L,,400,,,,,2", "focal_length_mm must stay empty"}, {"lens,L,,,3,,,,2", "pixel_um must stay empty"},
+        {"lens,L,,,,10,,,2", "width_px must stay empty"}, {"lens,L,,,,,10,,2", "height_px must stay empty"},
+        {"lens,L,,,,,,3,2", "pixel_height_um must stay empty"}};
+    for (const BadLine& row : bad) {
+        optics::EquipmentCatalogue catalogue;
+        const std::string refusal = refusalOf([&] { addCsvCatalogue(catalogue, header + row.line + "\n", "my.csv"); });
+        EXPECT_NE(refusal.find(row.named), std::string::npos) << row.line << ": " << refusal;
+    }
+}
+
 // A last line without its line end is read like any other.
 TEST(CsvCatalogue, TheLastLineNeedsNoLineEnd)
 {

@@ -75,7 +75,7 @@ private slots:
     // Every caption is shown whole: no label is narrower or lower than its
     // text at its own font, but for the tall bracket among the theoretical
     // figures, which the window has always cut at its label's edge.
-    void everyCaptionFitsItsLabel()
+    void everyCaptionAndFieldIsShownWhole()
     {
         QStringList cut;
         for (const QLabel* label : window_->findChildren<QLabel*>()) {
@@ -86,6 +86,9 @@ private slots:
                 cut << label->objectName();
         }
         QCOMPARE(cut, QStringList {QStringLiteral("Label7")});
+        // And every field is tall enough for a line of its font.
+        for (const QLineEdit* field : window_->findChildren<QLineEdit*>())
+            QVERIFY2(field->height() >= field->fontMetrics().height(), qPrintable(field->objectName()));
     }
 
     // Every control of the table lies inside its frame, and the frames inside
