@@ -72,9 +72,10 @@ private slots:
         QCOMPARE(control("Text7")->geometry(), before); // the layout is fixed
     }
 
-    // Every caption is shown whole: no label is narrower or lower than its
-    // text at its own font, but for the tall bracket among the theoretical
-    // figures, which the window has always cut at its label's edge.
+    // Every caption and field is shown whole: no label is narrower or lower
+    // than its text at its own font, but for the tall bracket among the
+    // theoretical figures, which the window has always cut at its label's
+    // edge; no field is lower than a line of its font.
     void everyCaptionAndFieldIsShownWhole()
     {
         QStringList cut;
@@ -86,7 +87,6 @@ private slots:
                 cut << label->objectName();
         }
         QCOMPARE(cut, QStringList {QStringLiteral("Label7")});
-        // And every field is tall enough for a line of its font.
         for (const QLineEdit* field : window_->findChildren<QLineEdit*>())
             QVERIFY2(field->height() >= field->fontMetrics().height(), qPrintable(field->objectName()));
     }
@@ -127,8 +127,8 @@ private slots:
         for (const ControlSpec& label : kForm1Controls) {
             if (label.kind != velmora::ui::ControlKind::Label || label.align != velmora::ui::Align::Right)
                 continue;
+            const int middle = label.top + label.height / 2;
             for (const ControlSpec& field : kForm1Controls) {
-                const int middle = label.top + label.height / 2;
                 const bool sameRow = field.top <= middle && middle < field.top + field.height;
                 if (field.kind == velmora::ui::ControlKind::TextField && field.container == label.container && sameRow)
                     QVERIFY2(
