@@ -21,7 +21,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so invisible to the library scan: the X11 platform
-# plugin, and the faces that stand in for Georgia and Arial.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# plugin, the faces that stand in for Georgia and Arial, and the zone
+# database local times are read from.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, tzdata")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -23,7 +23,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   g++-mingw-w64-x86-64
   desktop-file-utils appstream dpkg-dev
-  libcli11-dev nlohmann-json3-dev libcfitsio-dev zlib1g-dev libnova-dev liberfa-dev libpugixml-dev help2man librsvg2-bin libxml2-utils
+  libcli11-dev nlohmann-json3-dev libcfitsio-dev zlib1g-dev libnova-dev liberfa-dev libpugixml-dev libhowardhinnant-date-dev tzdata help2man librsvg2-bin libxml2-utils
   python3-ephem
 )
 missing=()
