@@ -12,6 +12,7 @@
 #include "formats/text_file.h"
 #include "help_text.h"
 #include "optics/name_match.h"
+#include "read_option.h"
 #include "site_options.h"
 #include "usage_error.h"
 
@@ -218,6 +219,11 @@ OptionSets describeOptions(
                         "The Sun, the Moon and the planets on this UTC date: YYYY-MM-DD, YYYY-MM-DDTHH:MMZ or now")
                      ->check(kNotEmpty)
                      ->type_name("WHEN");
+    readOption(app, "--time-zone", o.timeZone, parseTimeZone,
+        "Show times on this zone's clock too: an IANA name (Europe/Rome), local for the system's, or UTC "
+        "(default); JSON and CSV add a _local field with the offset beside each _utc one",
+        "ZONE")
+        ->check(kNotEmpty);
     auto* frame = app.add_option_function<std::string>(
                          "--frame",
                          [&o](const std::string& text) {

@@ -39,17 +39,31 @@ void appendField(std::string& line, const Value& value)
 
 class CsvRows final : public RowWriter {
 public:
-    CsvRows(std::ostream& out, std::size_t rowsBefore) : out_(out), headerWritten_(rowsBefore > 0) { }
+    CsvRows(std::ostream& out, std::size_t rowsBefore, const sky::TimeZone* zone) :
+          out_(out), headerWritten_(rowsBefore > 0), zone_(zone)
+    {
+    }
     void header(const Record& shape) override
     {
         if (!headerWritten_)
-            write(shape, [](std::string& line, const Field& field) { line += field.id; });
+            write(shape, [this](std::string& line, const Field& field) {
+                line += field.id;
+                if (zone_ && isMomentId(field.id))
+                    line.append(1, ',').append(localMomentId(field.id));
+            });
         headerWritten_ = true;
     }
     void row(const Record& record) override
     {
         header(record);
-        write(record, [](std::string& line, const Field& field) { appendField(line, field.value); });
+        write(record, [this](std::string& line, const Field& field) {
+            appendField(line, field.value);
+            if (zone_ && isMomentId(field.id)) {
+                line += ',';
+                if (const auto* time = std::get_if<UtcTime>(&field.value))
+                    line += isoTime(*time, *zone_);
+            }
+        });
     }
     void finish() override { }
 
@@ -69,13 +83,14 @@ private:
     std::ostream& out_;
     std::string line_; // reused from row to row
     bool headerWritten_;
+    const sky::TimeZone* zone_;
 };
 
 } // namespace
 
-std::unique_ptr<RowWriter> csvRows(std::ostream& out, std::size_t rowsBefore)
+std::unique_ptr<RowWriter> csvRows(std::ostream& out, std::size_t rowsBefore, const sky::TimeZone* zone)
 {
-    return std::make_unique<CsvRows>(out, rowsBefore);
+    return std::make_unique<CsvRows>(out, rowsBefore, zone);
 }
 
 } // namespace velmora::cli

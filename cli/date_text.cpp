@@ -1,6 +1,9 @@
 #include "date_text.h"
 
+#include "formats/input_error.h"
 #include "formats/strict_number.h"
+#include "formats/text_file.h"
+#include "optics/name_match.h"
 #include "usage_error.h"
 
 #include <regex>
@@ -27,6 +30,24 @@ sky::UtcMoment parseDate(const std::string& text)
         throw UsageError(shown + " lies outside " + std::to_string(sky::kFirstYear) + " to " +
             std::to_string(sky::kLastYear) + ", where the ephemeris holds");
     return moment;
+}
+
+std::optional<sky::TimeZone> parseTimeZone(const std::string& text)
+{
+    if (text == "UTC")
+        return std::nullopt;
+    if (text == "local")
+        return sky::TimeZone::system();
+    try {
+        return sky::TimeZone(text);
+    } catch (const sky::UnknownTimeZone&) {
+        const std::vector<std::string> names = sky::timeZoneNames();
+        if (names.empty())
+            throw formats::InputError(
+                formats::echoed(text) + " cannot be looked up: the system has no time-zone database (install tzdata)");
+        throw formats::InputError(formats::echoed(text) + " is not a zone of the system's time-zone database" +
+            formats::didYouMean(optics::closestNames(text, names, 1)));
+    }
 }
 
 } // namespace velmora::cli

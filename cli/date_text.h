@@ -1,7 +1,9 @@
 #pragma once
 
 #include "sky/moment.h"
+#include "sky/time_zone.h"
 
+#include <optional>
 #include <string>
 
 namespace velmora::cli {
@@ -10,5 +12,10 @@ namespace velmora::cli {
 // for the system clock, within the years the ephemeris holds. Anything else
 // throws UsageError naming the text.
 sky::UtcMoment parseDate(const std::string& text);
+
+// A zone of the system's database by its IANA name ("Europe/Rome"), "local"
+// for the system's own, or "UTC", which is none. Anything else throws
+// formats::InputError with the closest names.
+std::optional<sky::TimeZone> parseTimeZone(const std::string& text);
 
 } // namespace velmora::cli

@@ -7,9 +7,9 @@
 
 namespace velmora::cli {
 
-void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>& rigs, Format format)
+void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>& rigs, Style style)
 {
-    const auto table = rowWriter(out, format,
+    const auto table = rowWriter(out, style,
         {"telescope", "camera", "field_width_arcmin", "field_height_arcmin", "fits", "fill", "best_angle_deg",
             "mosaic_columns", "mosaic_rows", "mosaic_frames"});
     for (const planning::RigFraming& rig : rigs)
@@ -18,9 +18,9 @@ void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>&
 }
 
 void writeSuggestions(
-    std::ostream& out, const std::vector<planning::Suggestion>& suggestions, bool tonight, bool exposure, Format format)
+    std::ostream& out, const std::vector<planning::Suggestion>& suggestions, bool tonight, bool exposure, Style style)
 {
-    if (suggestions.empty() && format == Format::Text) {
+    if (suggestions.empty() && style.format == Format::Text) {
         out << "No object of the catalogue fits this rig with the fill, kind and magnitude asked for"
             << (tonight ? ", with the hours asked for tonight.\n" : ".\n");
         return;
@@ -31,7 +31,7 @@ void writeSuggestions(
         columns.insert(columns.end(), {"usable_hours", "transit_utc", "transit_altitude_deg", "moon_separation_deg"});
     if (exposure)
         columns.insert(columns.end(), {"surface_brightness", "hours_needed"});
-    const auto table = rowWriter(out, format, columns);
+    const auto table = rowWriter(out, style, columns);
     for (const planning::Suggestion& suggestion : suggestions)
         table->row(suggestionRecord(suggestion, exposure));
     if (suggestions.empty()) { // scripts still get the columns

@@ -10,11 +10,11 @@
 namespace velmora::cli {
 
 // The rigs ranked for one target, one row each.
-void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>& rigs, Format format);
+void writeRigRanking(std::ostream& out, const std::vector<planning::RigFraming>& rigs, Style style);
 
 // The objects --suggest offers, one row each; with `tonight`, with
 // tonight's figures; with `exposure`, with the hours each needs.
-void writeSuggestions(std::ostream& out, const std::vector<planning::Suggestion>& suggestions, bool tonight,
-    bool exposure, Format format);
+void writeSuggestions(
+    std::ostream& out, const std::vector<planning::Suggestion>& suggestions, bool tonight, bool exposure, Style style);
 
 } // namespace velmora::cli

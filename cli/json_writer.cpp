@@ -60,7 +60,7 @@ void appendValue(std::string& text, const Value& value)
     std::visit(Visitor {text}, value);
 }
 
-void appendObject(std::string& text, const Record& record)
+void appendObject(std::string& text, const Record& record, const sky::TimeZone* zone)
 {
     text += '{';
     bool first = true;
@@ -71,17 +71,25 @@ void appendObject(std::string& text, const Record& record)
         text.append(first ? "\"" : ", \"").append(field.id).append("\": ");
         appendValue(text, field.value);
         first = false;
+        if (zone && isMomentId(field.id)) {
+            text.append(", \"").append(localMomentId(field.id)).append("\": ");
+            const auto* time = std::get_if<UtcTime>(&field.value);
+            time ? appendString(text, isoTime(*time, *zone)) : void(text += "null");
+        }
     }
     text += '}';
 }
 
 class JsonRows final : public RowWriter {
 public:
-    JsonRows(std::ostream& out, std::size_t rowsBefore) : out_(out), rows_(rowsBefore) { }
+    JsonRows(std::ostream& out, std::size_t rowsBefore, const sky::TimeZone* zone) :
+          out_(out), rows_(rowsBefore), zone_(zone)
+    {
+    }
     void row(const Record& record) override
     {
         line_.assign(rows_++ ? ",\n " : "[\n ");
-        appendObject(line_, record);
+        appendObject(line_, record, zone_);
         out_ << line_;
     }
     void finish() override { out_ << (rows_ ? "\n]\n" : "[]\n"); }
@@ -90,6 +98,7 @@ private:
     std::ostream& out_;
     std::string line_; // reused from row to row
     std::size_t rows_;
+    const sky::TimeZone* zone_;
 };
 
 } // namespace
@@ -101,16 +110,16 @@ std::string jsonValue(const Value& value)
     return text;
 }
 
-std::string jsonObject(const Record& record)
+std::string jsonObject(const Record& record, const sky::TimeZone* zone)
 {
     std::string text;
-    appendObject(text, record);
+    appendObject(text, record, zone);
     return text;
 }
 
-std::unique_ptr<RowWriter> jsonRows(std::ostream& out, std::size_t rowsBefore)
+std::unique_ptr<RowWriter> jsonRows(std::ostream& out, std::size_t rowsBefore, const sky::TimeZone* zone)
 {
-    return std::make_unique<JsonRows>(out, rowsBefore);
+    return std::make_unique<JsonRows>(out, rowsBefore, zone);
 }
 
 } // namespace velmora::cli

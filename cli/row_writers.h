@@ -10,8 +10,9 @@
 // The three kinds of row writer, which rowWriter() chooses among.
 namespace velmora::cli {
 
-std::unique_ptr<RowWriter> jsonRows(std::ostream& out, std::size_t rowsBefore);
-std::unique_ptr<RowWriter> csvRows(std::ostream& out, std::size_t rowsBefore);
-std::unique_ptr<RowWriter> textRows(std::ostream& out, std::vector<std::string_view> columns);
+std::unique_ptr<RowWriter> jsonRows(std::ostream& out, std::size_t rowsBefore, const sky::TimeZone* zone);
+std::unique_ptr<RowWriter> csvRows(std::ostream& out, std::size_t rowsBefore, const sky::TimeZone* zone);
+std::unique_ptr<RowWriter> textRows(
+    std::ostream& out, std::vector<std::string_view> columns, const sky::TimeZone* zone);
 
 } // namespace velmora::cli

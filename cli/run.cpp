@@ -45,7 +45,7 @@ const std::vector<std::string_view> kSweepTextColumns = {
 
 void writeList(std::ostream& out, const optics::EquipmentCatalogue& catalogue, const Options& options)
 {
-    const auto table = rowWriter(out, options.format);
+    const auto table = rowWriter(out, options.style());
     switch (*options.list) {
     case Listing::Telescopes:
         for (const optics::Telescope& telescope : catalogue.telescopes.items())
@@ -112,7 +112,7 @@ void writeSweep(
     saySkipped(err, sweep.skippedRigs(), options);
     const bool withSampling = options.seeing.has_value();
     if (options.format == Format::Text) {
-        const auto table = rowWriter(out, options.format, kSweepTextColumns);
+        const auto table = rowWriter(out, options.style(), kSweepTextColumns);
         Record record;
         for (std::size_t i = 0; i < sweep.size(); ++i) {
             sweepRecord(sweep.row(i), withSampling, record);
@@ -130,7 +130,7 @@ void writeSweep(
         text.clear();
         StringAppender appender(text);
         std::ostream stream(&appender);
-        const auto table = rowWriter(stream, options.format, {}, first);
+        const auto table = rowWriter(stream, options.style(), {}, first);
         Record record;
         for (std::size_t i = first; i < std::min(first + kRowsAPiece, sweep.size()); ++i) {
             sweepRecord(sweep.row(i), withSampling, record);
@@ -148,7 +148,7 @@ void writeSweep(
             checkWritten(out);
         }
     }
-    rowWriter(out, options.format, {}, sweep.size())->finish();
+    rowWriter(out, options.style(), {}, sweep.size())->finish();
 }
 
 // The --svg pictures, written before anything else is printed.
@@ -188,7 +188,7 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
         if (options.target) {
             const planning::RigRanking ranking = planning::rankRigs(options, catalogue, *deepSky);
             saySkipped(err, ranking.skipped, options);
-            writeRigRanking(out, ranking.rigs, options.format);
+            writeRigRanking(out, ranking.rigs, options.style());
         } else {
             writeSweep(out, err, catalogue, options);
         }
@@ -196,14 +196,14 @@ int answer(const Options& options, std::ostream& out, std::ostream& err)
     }
     if (options.suggest) {
         writeSuggestions(out, planning::suggestTargets(options, catalogue, *deepSky),
-            options.observation && options.date, options.exposure.has_value(), options.format);
+            options.observation && options.date, options.exposure.has_value(), options.style());
         return kDone;
     }
     const planning::Computation computation = planning::computeRig(options, catalogue, deepSky ? &*deepSky : nullptr);
     if (options.format == Format::Json && options.fits && !formats::isValidUtf8(*options.fits))
         err << "velmora-calc: warning: the --fits path is not UTF-8; JSON gives its stray bytes as U+FFFD\n";
     writePictures(computation, options);
-    writeComputation(out, computation, options.format);
+    writeComputation(out, computation, options.style());
     if (const auto& failure = computation.outcome.failure) {
         err << "velmora-calc: cannot compute " << failure->quantity->id << ": " << englishCauseText(failure->cause)
             << '\n';

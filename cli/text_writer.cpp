@@ -32,16 +32,18 @@ std::string joinedFigures(const std::vector<double>& figures, const char* betwee
     return text;
 }
 
-Cell cellOf(const Value& value)
+// With a zone, a moment is read on its wall clock, the zone's abbreviation after it.
+Cell cellOf(const Value& value, const sky::TimeZone* zone = nullptr)
 {
     struct Visitor {
+        const sky::TimeZone* zone;
         Cell operator()(std::monostate) const { return {"-"}; }
         Cell operator()(bool b) const { return {b ? "yes" : "no"}; }
         Cell operator()(std::int64_t n) const { return {std::to_string(n), true}; }
         Cell operator()(double d) const { return {formats::readableNumber(d), std::isfinite(d)}; }
         Cell operator()(const std::string& s) const { return {formats::printable(s)}; }
         Cell operator()(const std::vector<double>& v) const { return {joinedFigures(v, " to ")}; }
-        Cell operator()(UtcTime t) const { return {shortTime(t)}; }
+        Cell operator()(UtcTime t) const { return {zone ? shortTime(t, *zone) : shortTime(t)}; }
         Cell operator()(const std::vector<std::int64_t>& v) const
         {
             if (v.empty())
@@ -49,7 +51,7 @@ Cell cellOf(const Value& value)
             return {joinedFigures(std::vector<double>(v.begin(), v.end()), ", ")};
         }
     };
-    return std::visit(Visitor {}, value);
+    return std::visit(Visitor {zone}, value);
 }
 
 // Columns on the screen: a UTF-8 character takes one.
@@ -93,16 +95,26 @@ void writeLine(std::ostream& out, const std::vector<Cell>& cells, const std::vec
     out << line << '\n';
 }
 
-std::string heading(const Field& field)
+// A moment's unit, UTC, gives way to the zone each time names.
+std::string_view unitOf(const Field& field, const sky::TimeZone* zone)
 {
-    return std::string(field.label) + (field.unit.empty() ? "" : " (" + std::string(field.unit) + ")");
+    return zone && isMomentId(field.id) ? std::string_view() : field.unit;
+}
+
+std::string heading(const Field& field, const sky::TimeZone* zone)
+{
+    const std::string_view unit = unitOf(field, zone);
+    return std::string(field.label) + (unit.empty() ? "" : " (" + std::string(unit) + ")");
 }
 
 // The first rows set the columns' widths; the rest follow as they come, so
 // that a table of any length is written in bounded memory.
 class TextTable final : public RowWriter {
 public:
-    TextTable(std::ostream& out, std::vector<std::string_view> columns) : out_(out), columns_(std::move(columns)) { }
+    TextTable(std::ostream& out, std::vector<std::string_view> columns, const sky::TimeZone* zone) :
+          out_(out), columns_(std::move(columns)), zone_(zone)
+    {
+    }
 
     void row(const Record& record) override
     {
@@ -110,13 +122,13 @@ public:
             headings_.emplace();
             for (const Field& field : record) {
                 if (shown(field))
-                    headings_->push_back({heading(field)});
+                    headings_->push_back({heading(field, zone_)});
             }
         }
         std::vector<Cell> cells;
         for (const Field& field : record) {
             if (shown(field))
-                cells.push_back(cellOf(field.value));
+                cells.push_back(cellOf(field.value, zone_));
         }
         if (!widths_.empty())
             return writeLine(out_, cells, widths_);
@@ -159,17 +171,19 @@ private:
     std::optional<std::vector<Cell>> headings_;
     std::vector<std::vector<Cell>> buffered_;
     std::vector<ColumnWidth> widths_;
+    const sky::TimeZone* zone_;
 };
 
 } // namespace
 
-void writeTextRecord(std::ostream& out, const Record& record, const Record& notes)
+void writeTextRecord(std::ostream& out, const Record& record, const Record& notes, const sky::TimeZone* zone)
 {
     std::vector<std::vector<Cell>> lines;
     for (const Field& field : record) {
         if (field.omitWhenEmpty && std::holds_alternative<std::monostate>(field.value))
             continue;
-        std::vector<Cell> line = {{"  " + std::string(field.label)}, cellOf(field.value), {std::string(field.unit)}};
+        std::vector<Cell> line = {
+            {"  " + std::string(field.label)}, cellOf(field.value, zone), {std::string(unitOf(field, zone))}};
         const auto note = std::ranges::find(notes, field.id, &Field::id);
         if (note != notes.end())
             line.push_back({"(" + cellOf(note->value).text + ")"});
@@ -184,9 +198,9 @@ void writeTextRecord(std::ostream& out, const Record& record, const Record& note
         writeLine(out, line, widths);
 }
 
-std::unique_ptr<RowWriter> textRows(std::ostream& out, std::vector<std::string_view> columns)
+std::unique_ptr<RowWriter> textRows(std::ostream& out, std::vector<std::string_view> columns, const sky::TimeZone* zone)
 {
-    return std::make_unique<TextTable>(out, std::move(columns));
+    return std::make_unique<TextTable>(out, std::move(columns), zone);
 }
 
 } // namespace velmora::cli

@@ -16,9 +16,13 @@ namespace {
 constexpr double kUnixEpochJulianDay = 2440587.5;
 constexpr double kSecondsPerDay = 86400;
 
+// The second a moment falls in, as a clock shows it (and as UTC text
+// truncates it), once rounded to the millisecond a Julian Day holds.
 date::sys_seconds systemSeconds(double julianDay)
 {
-    return date::sys_seconds(std::chrono::seconds(std::llround((julianDay - kUnixEpochJulianDay) * kSecondsPerDay)));
+    const date::sys_time<std::chrono::milliseconds> moment(
+        std::chrono::milliseconds(std::llround((julianDay - kUnixEpochJulianDay) * kSecondsPerDay * 1000)));
+    return date::floor<std::chrono::seconds>(moment);
 }
 
 double julianDayOf(date::sys_seconds moment)

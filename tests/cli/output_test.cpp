@@ -98,7 +98,7 @@ TEST(TextOutput, FiguresLineUpOnTheDecimalPoint)
 TEST(TextOutput, NamesAreShownSafelyAndAlignedByDisplayWidth)
 {
     std::ostringstream out;
-    const auto table = rowWriter(out, Format::Text);
+    const auto table = rowWriter(out, {Format::Text});
     table->row({{"name", "Name", "", std::string("Zeiss \xC3\xA8")}, {"n", "N", "", 1.0}});
     table->row({{"name", "Name", "", std::string("Plain12")}, {"n", "N", "", 22.0}});
     table->finish();
