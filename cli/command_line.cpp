@@ -4,6 +4,7 @@
 #include "date_text.h"
 #include "deep_sky_options.h"
 #include "exposure_options.h"
+#include "figure_option.h"
 #include "formats/input_error.h"
 #include "formats/openngc.h"
 #include "formats/openngc_index.h"
@@ -29,41 +30,13 @@ namespace velmora::cli {
 
 namespace {
 
-using formats::NumberKind;
-
-// Today's strict number reading as a CLI11 check; CLI11 puts the option's
-// name before the reason: "--aperture: 'abc' is not a finite decimal number".
-CLI::Validator strictNumberCheck(NumberKind kind)
-{
-    return CLI::Validator(
-        [kind](std::string& text) -> std::string {
-            try {
-                formats::strictNumber(text, kind);
-                return {};
-            } catch (const formats::InputError& error) {
-                return error.what();
-            }
-        },
-        "", "strict number");
-}
+using planning::FigureId;
 
 const CLI::Validator kNotEmpty(
     [](std::string& text) {
         return text.empty() ? std::string("an empty value; give one or leave the option out") : "";
     },
     "", "not empty");
-
-// An option whose text is a number of `kind`, stored once it is checked.
-template <typename Target>
-CLI::Option* numberOption(
-    CLI::App& app, const std::string& name, Target& target, NumberKind kind, const std::string& help, const char* unit)
-{
-    return app
-        .add_option_function<std::string>(
-            name, [&target, kind](const std::string& text) { target = formats::strictNumber(text, kind); }, help)
-        ->check(strictNumberCheck(kind))
-        ->type_name(unit);
-}
 
 std::string joined(const std::vector<std::string>& names)
 {
@@ -153,11 +126,11 @@ OptionSets describeOptions(
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast); // the last one counts
 
     const std::vector<CLI::Option*> equipment = {
-        numberOption(app, "--aperture", o.aperture, NumberKind::Positive, "Telescope aperture", "MM"),
-        numberOption(app, "--focal-length", o.focalLength, NumberKind::Positive, "Telescope focal length", "MM"),
-        numberOption(app, "--pixel-size", o.pixelSize, NumberKind::Positive, "Camera pixel size, unbinned", "UM"),
-        numberOption(app, "--width", o.width, NumberKind::PositiveWhole, "Sensor width, unbinned", "PX"),
-        numberOption(app, "--height", o.height, NumberKind::PositiveWhole, "Sensor height, unbinned", "PX"),
+        figureOption(app, FigureId::Aperture, o.aperture, "Telescope aperture", "MM"),
+        figureOption(app, FigureId::FocalLength, o.focalLength, "Telescope focal length", "MM"),
+        figureOption(app, FigureId::PixelSize, o.pixelSize, "Camera pixel size, unbinned", "UM"),
+        figureOption(app, FigureId::Width, o.width, "Sensor width, unbinned", "PX"),
+        figureOption(app, FigureId::Height, o.height, "Sensor height, unbinned", "PX"),
         app.add_option("--telescope", o.telescope, "Telescope from a catalogue (see Equipment names)")
             ->check(kNotEmpty)
             ->type_name("NAME"),
@@ -177,20 +150,14 @@ OptionSets describeOptions(
     auto* lens = app.add_option("--lens", o.lens, "Barlow or reducer from a catalogue, instead of --barlow")
                      ->check(kNotEmpty)
                      ->type_name("NAME");
-    auto* barlow = numberOption(
-        app, "--barlow", o.barlow, NumberKind::Positive, "Barlow factor; below 1 a reducer (default 1)", "X");
-    auto* binning = app.add_option_function<std::string>(
-                           "--binning",
-                           [&o](const std::string& text) {
-                               o.binning = static_cast<int>(formats::strictNumber(text, NumberKind::PositiveWhole));
-                           },
-                           "Binning, a whole number from 1 to 8 (default 1)")
-                        ->check(strictNumberCheck(NumberKind::PositiveWhole) & CLI::Range(1, 8))
-                        ->type_name("N");
-    auto* seeing =
-        numberOption(app, "--seeing", o.seeing, NumberKind::Positive, "Star FWHM, for the sampling advice", "ARCSEC");
-    auto* wavelength = numberOption(app, "--wavelength", o.wavelength, NumberKind::Positive,
-        "Wavelength of the planetary sampling (default 550)", "NM");
+    auto* barlow = figureOption(app, FigureId::Barlow, o.barlow, "Barlow factor; below 1 a reducer", "X");
+    auto* binning = readOption(
+        app, "--binning", o.binning,
+        [](const std::string& text) { return static_cast<int>(figureReader(FigureId::Binning)(text)); },
+        figureHelp(FigureId::Binning, "Binning, pixels summed along a side"), "N");
+    auto* seeing = figureOption(app, FigureId::Seeing, o.seeing, "Star FWHM, for the sampling advice", "ARCSEC");
+    auto* wavelength =
+        figureOption(app, FigureId::Wavelength, o.wavelength, "Wavelength of the planetary sampling", "NM");
     auto* rule =
         choiceOption(app, "--sampling-rule", o.samplingRule, namesOf(optics::kSamplingRules, &optics::SamplingRule::id),
             optics::findSamplingRule, "Sampling rule: 2-3 (default) or howell", "RULE");

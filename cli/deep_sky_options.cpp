@@ -1,5 +1,6 @@
 #include "deep_sky_options.h"
 
+#include "figure_option.h"
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
 #include "formats/text_file.h"
@@ -18,32 +19,12 @@ using formats::InputError;
 double overlapOf(const std::string& text)
 {
     const std::string number = text.ends_with('%') ? text.substr(0, text.size() - 1) : text;
-    double percent = 0;
     try {
-        percent = formats::strictNumber(number);
+        formats::strictNumber(number);
     } catch (const InputError&) {
         throw InputError(formats::echoed(text) + " is not a share of a frame such as 10 or 10%");
     }
-    if (!planning::isOverlapAccepted(percent / 100))
-        throw InputError(planning::overlapRefusal(formats::echoed(text)));
-    return percent / 100;
-}
-
-double fillOf(const std::string& text)
-{
-    const double fill = formats::strictNumber(text);
-    if (!(fill > 0 && fill <= 1))
-        throw InputError(
-            formats::echoed(text) + " is outside (0, 1]: a fill is the share of the field the object spans");
-    return fill;
-}
-
-double hoursOf(const std::string& text)
-{
-    const double hours = formats::strictNumber(text);
-    if (!(hours >= 0 && hours <= 24))
-        throw InputError(formats::echoed(text) + " is not from 0 to 24 hours");
-    return hours;
+    return figureReader(planning::FigureId::Overlap)(number) / 100;
 }
 
 unsigned familiesOf(const std::string& text)
@@ -71,20 +52,18 @@ DeepSkyOptionSet describeDeepSkyOptions(CLI::App& app, Options& o, const OtherOp
                          "", "a name"))
                      ->type_name("NAME");
     set.overlap = readOption(app, "--overlap", o.overlap, overlapOf,
-        "Overlap between a target's mosaic frames, in percent (default 10)", "PERCENT");
+        figureHelp(planning::FigureId::Overlap, "Overlap between a target's mosaic frames, in percent"), "PERCENT");
     set.suggest =
         app.add_flag("--suggest", o.suggest, "List the deep-sky objects that fit the rig, largest fill first");
     set.filters = {
-        readOption(app, "--min-fill", o.suggestion.minFill, fillOf,
-            "With --suggest, the least share of the field an object spans (default 0.3)", "FILL"),
+        figureOption(app, planning::FigureId::MinFill, o.suggestion.minFill,
+            "With --suggest, the least share of the field an object spans", "FILL"),
         readOption(app, "--type", o.suggestion.families, familiesOf,
             "With --suggest, only galaxy, nebula, cluster, planetary, star or other", "KIND"),
-        readOption(
-            app, "--max-magnitude", o.suggestion.maxMagnitude,
-            [](const std::string& text) { return formats::strictNumber(text); },
+        figureOption(app, planning::FigureId::MaxMagnitude, o.suggestion.maxMagnitude,
             "With --suggest, only objects this bright or brighter", "MAG"),
     };
-    set.minHours = readOption(app, "--min-hours", o.minHours, hoursOf,
+    set.minHours = figureOption(app, planning::FigureId::MinHours, o.minHours,
         "With --suggest, --site and --date, only objects with this many usable hours tonight", "HOURS");
     set.filters.push_back(set.minHours);
     for (CLI::Option* filter : set.filters)

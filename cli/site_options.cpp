@@ -1,5 +1,6 @@
 #include "site_options.h"
 
+#include "figure_option.h"
 #include "formats/exact_number.h"
 #include "formats/horizon_file.h"
 #include "formats/input_error.h"
@@ -13,6 +14,8 @@
 
 namespace velmora::cli {
 
+using planning::FigureId;
+
 namespace {
 
 sky::GeoSite siteOf(const std::string& text)
@@ -21,9 +24,9 @@ sky::GeoSite siteOf(const std::string& text)
     if (numbers.size() < 2 || numbers.size() > 3)
         throw formats::InputError(formats::echoed(text) + " is not LAT,LON or LAT,LON,ELEV");
     const sky::GeoSite site {numbers[0], numbers[1], numbers.size() == 3 ? numbers[2] : 0};
-    requireWithin(site.latitude, -90, 90, "the latitude");
-    requireWithin(site.longitude, -180, 180, "the longitude");
-    requireWithin(site.elevation, -500, 9000, "the elevation (m)");
+    requireWithin(site.latitude, FigureId::Latitude);
+    requireWithin(site.longitude, FigureId::Longitude);
+    requireWithin(site.elevation, FigureId::Elevation);
     return site;
 }
 
@@ -61,14 +64,12 @@ void describeSiteOptions(CLI::App& app, planning::SiteRequest& o, CLI::Option* d
         "LAT,LON[,ELEV]");
     site->needs(date);
     const std::vector<CLI::Option*> conditions = {
-        readOption(app, "--pressure", o.pressure, numberWithin(100, 1100, "the pressure (hPa)"),
-            "Air pressure at the site (default: the standard atmosphere at its elevation)", "HPA"),
-        readOption(app, "--temperature", o.temperature, numberWithin(-80, 60, "the temperature"),
-            "Air temperature at the site (default 10)", "C"),
-        readOption(app, "--humidity", o.humidity, numberWithin(0, 100, "the humidity"),
-            "Relative humidity at the site (default 50)", "PERCENT"),
-        readOption(app, "--min-altitude", o.minAltitude, numberWithin(0, 90, "the altitude"),
-            "The lowest altitude worth imaging, for the night's window (default 30)", "DEG"),
+        figureOption(app, FigureId::Pressure, o.pressure,
+            "Air pressure at the site, the standard atmosphere's at its elevation unless given", "HPA"),
+        figureOption(app, FigureId::Temperature, o.temperature, "Air temperature at the site", "C"),
+        figureOption(app, FigureId::Humidity, o.humidity, "Relative humidity at the site", "PERCENT"),
+        figureOption(app, FigureId::MinAltitude, o.minAltitude,
+            "The lowest altitude worth imaging, for the night's window", "DEG"),
         readOption(
             app, "--mount", o.altAzMount,
             [](const std::string& text) {

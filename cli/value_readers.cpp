@@ -1,5 +1,6 @@
 #include "value_readers.h"
 
+#include "figure_option.h"
 #include "formats/exact_number.h"
 #include "formats/input_error.h"
 #include "formats/readable_number.h"
@@ -36,28 +37,9 @@ std::pair<double, double> bandOf(const std::string& text)
     const std::vector<double> ends = numbersOf(text, '-');
     if (ends.size() != 2 || !(ends[0] < ends[1]))
         throw formats::InputError(formats::echoed(text) + " is not a band NM-NM from shorter to longer");
-    requireWithin(ends[0], 300, 2000, "the band's end");
-    requireWithin(ends[1], 300, 2000, "the band's end");
+    requireWithin(ends[0], planning::FigureId::BandShortest);
+    requireWithin(ends[1], planning::FigureId::BandLongest);
     return {ends[0], ends[1]};
-}
-
-std::function<double(const std::string&)> numberWithin(const optics::PlausibleRange& range)
-{
-    return [range](const std::string& text) {
-        const double value = formats::strictNumber(text);
-        if (!range.holds(value))
-            throw formats::InputError(std::string(range.what) + " " + formats::echoed(text) + " " + range.refusal());
-        return value;
-    };
-}
-
-std::function<double(const std::string&)> numberWithin(double lowest, double highest, const char* what)
-{
-    return [=](const std::string& text) {
-        const double value = formats::strictNumber(text);
-        requireWithin(value, lowest, highest, what);
-        return value;
-    };
 }
 
 } // namespace velmora::cli

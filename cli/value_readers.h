@@ -1,8 +1,5 @@
 #pragma once
 
-#include "optics/plausible_range.h"
-
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,12 +14,6 @@ std::vector<double> numbersOf(const std::string& text, char separator);
 
 // Refuses `value` outside `lowest` to `highest`, naming it `what`.
 void requireWithin(double value, double lowest, double highest, const std::string& what);
-
-// A reader of a number within a plausible range.
-std::function<double(const std::string&)> numberWithin(const optics::PlausibleRange& range);
-
-// A reader of a number from `lowest` to `highest`.
-std::function<double(const std::string&)> numberWithin(double lowest, double highest, const char* what);
 
 // A band "NM-NM" from shorter to longer, both ends from 300 to 2000 nm.
 std::pair<double, double> bandOf(const std::string& text);

@@ -2,12 +2,17 @@
 
 #include "calc/number_text.h"
 
+#include <cmath>
+
 namespace velmora::optics {
 
 std::string PlausibleRange::span() const
 {
-    return (lowestExcluded ? "above " : "from ") + formatInput(lowest) + (lowestExcluded ? " and up to " : " to ") +
-        formatInput(highest);
+    const std::string from = (lowestExcluded ? "above " : "from ") + formatInput(lowest);
+    if (std::isinf(highest))
+        return from;
+    const char* upTo = highestExcluded ? " to below " : lowestExcluded ? " and up to " : " to ";
+    return from + upTo + formatInput(highest);
 }
 
 } // namespace velmora::optics

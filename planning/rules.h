@@ -7,10 +7,6 @@ namespace velmora::planning {
 // Neighbouring mosaic frames overlap by a share of a frame, from none up to
 // but not including a half: at a half every other frame would be wasted.
 inline constexpr double kOverlapBelow = 0.5;
-inline bool isOverlapAccepted(double share)
-{
-    return share >= 0 && share < kOverlapBelow;
-}
 // Why an overlap given as `given` (its text) is not accepted.
 inline std::string overlapRefusal(const std::string& given)
 {

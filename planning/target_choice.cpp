@@ -1,5 +1,6 @@
 #include "target_choice.h"
 
+#include "figures.h"
 #include "formats/exact_number.h"
 #include "formats/openngc.h"
 #include "formats/openngc_index.h"
@@ -49,7 +50,7 @@ ChosenTarget chooseTarget(const sky::DeepSkyCatalogue& catalogue, const std::str
 
 sky::TargetFraming frameTarget(const ChosenTarget& target, const sky::SkyField& field, double overlap)
 {
-    if (!isOverlapAccepted(overlap))
+    if (!figure(FigureId::Overlap).bounds.holds(overlap * 100))
         throw Refusal(Subject::Overlap, overlapRefusal(formats::exactNumber(overlap * 100) + "%"));
     return sky::frameTarget(*target.object, target.shape, field, overlap);
 }

@@ -1,5 +1,7 @@
 #include "calc/calculation.h"
 #include "cli_json.h"
+#include "formats/readable_number.h"
+#include "planning/figures.h"
 #include "support/fits_image.h"
 #include "support/temp_file.h"
 
@@ -98,14 +100,14 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         {{"--date", "now", "--site", "90.5,9"}, "the latitude 90.5 is not"},
         {{"--date", "now", "--site", "45"}, "is not LAT,LON or LAT,LON,ELEV"},
         {{"--date", "now", "--pressure", "900"}, "requires --site"},
-        {{"--date", "now", "--site", "45,9", "--pressure", "0"}, "the pressure (hPa) 0 is not from 100 to 1100"},
+        {{"--date", "now", "--site", "45,9", "--pressure", "0"}, "the pressure (hPa) '0' is not from 100 to 1100"},
         {{"--date", "now", "--site", "45,9", "--band", "700-400"}, "is not a band NM-NM from shorter to longer"},
         {{"--date", "now", "--site", "45,9", "--mount", "dob"}, "'dob' is not one of eq, altaz"},
         {{"--aperture", "1\x1b[2J\xff"}, "--aperture: '1\\x1B[2J\\xFF' is not"},
         {{"--target", std::string(100000, 'M')}, "(100000 characters)"},
-        {{"--target", "M31", "--overlap", "50"}, "'50' is outside 0 to 50%"},
+        {{"--target", "M31", "--overlap", "50"}, "the overlap '50' is not from 0 to below 50"},
         {{"--overlap", "5"}, "--overlap requires --target"},
-        {{"--suggest", "--min-fill", "0"}, "'0' is outside (0, 1]"},
+        {{"--suggest", "--min-fill", "0"}, "the fill '0' is not above 0 and up to 1"},
         {{"--min-fill", "0.5"}, "--min-fill requires --suggest"},
         {{"--suggest", "--type", "comet"}, "'comet' is not one of galaxy,"},
         {{"--suggest", "--target", "M31"}, "excludes"},
@@ -123,6 +125,31 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         EXPECT_EQ(std::ranges::count(run.err, '\n'), 1) << run.err;
         EXPECT_NE(run.err.find(row.said), std::string::npos) << run.err;
     }
+}
+
+// Each figure of the planning layer's table is an option whose help gives
+// the table's default and bounds, and whose refusal names the figure.
+TEST(UsageErrors, EveryFigureOptionSaysItsDefaultAndBoundsFromTheTable)
+{
+    const std::string help = invoke({"--help"}).out;
+    int options = 0;
+    for (const planning::Figure& figure : planning::kFigures) {
+        if (figure.option.empty())
+            continue;
+        ++options;
+        const std::size_t at = help.find("  " + std::string(figure.option) + " ");
+        ASSERT_NE(at, std::string::npos) << figure.option;
+        const std::size_t end = help.find("\n  -", at + 1);
+        const std::string said = help.substr(at, end - at);
+        EXPECT_NE(said.find(figure.bounds.span()), std::string::npos) << said;
+        if (figure.byDefault) {
+            EXPECT_NE(said.find("default " + formats::readableNumber(*figure.byDefault)), std::string::npos) << said;
+        }
+        const Invocation nonsense = invoke({std::string(figure.option), "x"});
+        EXPECT_EQ(nonsense.status, 2) << figure.option;
+        EXPECT_NE(nonsense.err.find(std::string(figure.option) + ": "), std::string::npos) << nonsense.err;
+    }
+    EXPECT_GE(options, 25);
 }
 
 TEST(VelmoraCalc, ArithmeticFailurePrintsWhatCameBeforeAndNamesTheQuantity)

@@ -135,7 +135,8 @@ TEST(TonightCli, WhatTheNightCannotTakeIsRefused)
     const Refusal rows[] = {
         {{"--suggest", "--date", "2026-12-20"}, "--suggest with --date requires --site"},
         {{"--suggest", "--min-hours", "2"}, "--min-hours requires --site and --date"},
-        {{"--suggest", "--min-hours", "25", "--date", "2026-12-20", "--site", "45,9"}, "is not from 0 to 24 hours"},
+        {{"--suggest", "--min-hours", "25", "--date", "2026-12-20", "--site", "45,9"},
+            "the hours '25' is not from 0 to 24"},
         {{"--target", "M31", "--twilight", "dusk", "--date", "2026-12-20", "--site", "45,9"},
             "'dusk' is not one of sunset, civil, nautical, astronomical"},
         {{"--target", "M31", "--moon-avoidance", "15", "--date", "2026-12-20", "--site", "45,9"},

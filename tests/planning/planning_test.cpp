@@ -1,6 +1,7 @@
 #include "deep_sky_fixture.h"
 #include "planning/catalogue_merge.h"
 #include "planning/computation.h"
+#include "planning/figures.h"
 #include "planning/reading_order.h"
 #include "planning/refusal.h"
 #include "planning/rig_ranking.h"
@@ -371,9 +372,9 @@ TEST(Computation, SamplingAndBodiesOnlyWithWhatTheyNeed)
 
 TEST(Rules, OverlapAndCorrectorThresholds)
 {
-    const std::pair<double, bool> overlaps[] = {{-0.01, false}, {0, true}, {0.1, true}, {0.4999, true}, {0.5, false}};
-    for (const auto& [share, accepted] : overlaps)
-        EXPECT_EQ(isOverlapAccepted(share), accepted) << share;
+    const std::pair<double, bool> overlaps[] = {{-1, false}, {0, true}, {10, true}, {49.99, true}, {50, false}};
+    for (const auto& [percent, accepted] : overlaps)
+        EXPECT_EQ(figure(FigureId::Overlap).bounds.holds(percent), accepted) << percent;
     const std::pair<double, bool> spreads[] = {{0.2, false}, {1, false}, {1.01, true}};
     for (const auto& [pixels, advised] : spreads)
         EXPECT_EQ(isCorrectorAdvised(pixels), advised) << pixels;
