@@ -56,7 +56,7 @@ optics::EquipmentCatalogue mergeCatalogues(
                 formats::readEquipmentOnto(formats::readRegularFile(path), path, catalogue))
                 warn(warning);
         } catch (const formats::InputError& error) {
-            throw Refusal(Subject::Catalogue, error, path);
+            throw Refusal::aboutFile(Subject::Catalogue, error, path);
         }
         noteLayer(catalogue.telescopes, "telescope", paths, number, telescopes, warn);
         noteLayer(catalogue.cameras, "camera", paths, number, cameras, warn);

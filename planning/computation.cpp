@@ -1,6 +1,5 @@
 #include "computation.h"
 
-#include "formats/readable_number.h"
 #include "refusal.h"
 #include "target_choice.h"
 
@@ -26,19 +25,14 @@ std::optional<std::size_t> bodyToFrame(const Computation& computation, const Req
 {
     const sky::BodyFacts& body = *request.frame;
     if (!computation.sky)
-        throw Refusal(Subject::Frame, "the pixel field could not be computed, so nothing can be placed on the sensor");
+        throw Refusal(Subject::Frame, Reason::NoPixelField);
     if (!sky::covers(body.body, request.date->year))
-        throw Refusal(
-            Subject::Frame, std::string(body.name) + "'s series does not cover " + std::to_string(request.date->year));
+        throw Refusal(Subject::Frame, Reason::OutsideSeries, {double(request.date->year)});
+    // A body is framed up or down: the site's figures say when it rises.
     const std::vector<sky::BodyView>& bodies = computation.sky->bodies;
     for (std::size_t i = 0; i < bodies.size(); ++i) {
-        if (bodies[i].facts != &body)
-            continue;
-        if (bodies[i].fromSite && bodies[i].fromSite->altitude < 0)
-            throw Refusal(Subject::Frame,
-                std::string(body.name) + " is below the horizon there (altitude " +
-                    formats::readableNumber(bodies[i].fromSite->altitude) + " deg)");
-        return i;
+        if (bodies[i].facts == &body)
+            return i;
     }
     return std::nullopt;
 }

@@ -1,6 +1,5 @@
 #include "exposure_plan.h"
 
-#include "formats/readable_number.h"
 #include "refusal.h"
 #include "rules.h"
 #include "units/angles.h"
@@ -28,9 +27,7 @@ double obstructionOf(const ExposureRequest& request, double aperture)
     const double given = request.obstruction.value_or(0);
     const double millimetres = given < 1 ? given * aperture : given;
     if (!(millimetres < aperture))
-        throw Refusal(Subject::Obstruction,
-            "the obstruction " + formats::readableNumber(millimetres) + " mm is not smaller than the aperture " +
-                formats::readableNumber(aperture) + " mm");
+        throw Refusal(Subject::Obstruction, Reason::ObstructionTooLarge, {millimetres, aperture});
     return millimetres;
 }
 
@@ -41,17 +38,15 @@ std::optional<double> readNoiseOf(const ExposureRequest& request)
     if (request.readNoise || !request.camera)
         return request.readNoise;
     const optics::ReadNoiseTable& table = request.camera->readNoise;
-    const std::string range = "the camera file gives read noise at gains " +
-        formats::readableNumber(table.lowestGain()) + " to " + formats::readableNumber(table.highestGain());
+    const optics::PlausibleRange gains {table.lowestGain(), table.highestGain()};
     if (!request.gain) {
         if (table.points().size() == 1)
             return table.points().front().readNoise;
-        throw Refusal(Subject::Gain, "missing the gain (" + range + ")", true);
+        throw Refusal::missing(Subject::Gain, gains);
     }
     if (const auto readNoise = table.at(*request.gain))
         return readNoise;
-    throw Refusal(
-        Subject::Gain, "the gain " + formats::readableNumber(*request.gain) + " is outside the table: " + range);
+    throw Refusal::outOfBounds(Subject::Gain, *request.gain, gains);
 }
 
 } // namespace

@@ -1,17 +1,10 @@
 #pragma once
 
-#include <string>
-
 namespace velmora::planning {
 
 // Neighbouring mosaic frames overlap by a share of a frame, from none up to
 // but not including a half: at a half every other frame would be wasted.
 inline constexpr double kOverlapBelow = 0.5;
-// Why an overlap given as `given` (its text) is not accepted.
-inline std::string overlapRefusal(const std::string& given)
-{
-    return given + " is outside 0 to 50% (neighbours must overlap by less than half)";
-}
 
 // Past a pixel of spread between the band's ends, the atmosphere's colours
 // show: a dispersion corrector is worth fitting.

@@ -15,10 +15,9 @@ SuggestionRank rankOf(const Request& request, bool tonight)
 {
     const SuggestionRank rank = request.rankBy.value_or(tonight ? SuggestionRank::UsableHours : SuggestionRank::Fill);
     if (rank == SuggestionRank::UsableHours && !tonight)
-        throw Refusal(Subject::RankBy, "usable hours need a site and a date");
+        throw Refusal(Subject::RankBy, Reason::NeedsSiteAndDate);
     if (rank == SuggestionRank::HoursNeeded && !request.exposure)
-        throw Refusal(Subject::RankBy,
-            "the hours needed are known only with the exposure's figures, such as the sky's brightness");
+        throw Refusal(Subject::RankBy, Reason::NeedsExposure);
     return rank;
 }
 

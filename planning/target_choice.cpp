@@ -1,12 +1,9 @@
 #include "target_choice.h"
 
 #include "figures.h"
-#include "formats/exact_number.h"
 #include "formats/openngc.h"
 #include "formats/openngc_index.h"
 #include "formats/shipped_data.h"
-#include "formats/strict_number.h"
-#include "formats/text_file.h"
 #include "refusal.h"
 #include "rules.h"
 
@@ -39,19 +36,18 @@ ChosenTarget chooseTarget(const sky::DeepSkyCatalogue& catalogue, const std::str
 {
     const sky::DeepSkyObject* object = catalogue.find(name);
     if (!object) {
-        throw Refusal(Subject::Target,
-            "no deep-sky object named " + formats::echoed(name) + formats::didYouMean(catalogue.closest(name)));
+        throw Refusal::aboutName(Subject::Target, Reason::NotFound, name, catalogue.closest(name));
     }
     const auto shape = sky::outlineOf(*object);
     if (!shape)
-        throw Refusal(Subject::Target, object->displayName() + " has no size in the catalogue, so it cannot be framed");
+        throw Refusal::aboutName(Subject::Target, Reason::NoSize, object->displayName());
     return {object, *shape};
 }
 
 sky::TargetFraming frameTarget(const ChosenTarget& target, const sky::SkyField& field, double overlap)
 {
     if (!figure(FigureId::Overlap).bounds.holds(overlap * 100))
-        throw Refusal(Subject::Overlap, overlapRefusal(formats::exactNumber(overlap * 100) + "%"));
+        throw Refusal::outOfBounds(Subject::Overlap, overlap * 100, figure(FigureId::Overlap).bounds);
     return sky::frameTarget(*target.object, target.shape, field, overlap);
 }
 
@@ -59,20 +55,11 @@ void requireFrameable(const optics::OpticalTrain& train, Subject subject)
 {
     const double chipWidth = train.effectiveWidth() * train.effectivePixelSize() / 1000; // mm
     const double chipHeight = train.effectiveHeight() * train.effectivePixelHeight() / 1000;
-    const auto sizeText = [](double width, double height, const char* unit) {
-        return std::isfinite(width) && std::isfinite(height)
-            ? " (" + formats::exactNumber(width) + " x " + formats::exactNumber(height) + " " + unit + ")"
-            : std::string();
-    };
     if (!sky::SkyField {chipWidth, chipHeight}.isPositiveAndFinite())
-        throw Refusal(subject,
-            "the rig's chip" + sizeText(chipWidth, chipHeight, "mm") +
-                " is not a positive finite size, so nothing can be framed on it");
+        throw Refusal(subject, Reason::ChipNotFinite, {chipWidth, chipHeight});
     const sky::SkyField field = sky::skyFieldOf(train);
     if (!field.isPositiveAndFinite())
-        throw Refusal(subject,
-            "the rig's field" + sizeText(field.width, field.height, "arcmin") +
-                " is not a positive finite size, so nothing can be framed on it");
+        throw Refusal(subject, Reason::FieldNotFinite, {field.width, field.height});
 }
 
 } // namespace velmora::planning

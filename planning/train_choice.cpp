@@ -2,9 +2,6 @@
 
 #include "formats/fits_header.h"
 #include "formats/input_error.h"
-#include "formats/readable_number.h"
-#include "formats/strict_number.h"
-#include "formats/text_file.h"
 #include "refusal.h"
 
 #include <algorithm>
@@ -26,22 +23,20 @@ struct Layered {
     }
 };
 
-double required(const Layered& figure, Subject subject, const char* what)
+double required(const Layered& figure, Subject subject)
 {
     if (!figure.value)
-        throw Refusal(subject, std::string("missing the ") + what, true);
+        throw Refusal::missing(subject);
     return *figure.value;
 }
 
-template <typename Item>
-const Item& lookUp(const optics::Shelf<Item>& shelf, const std::string& name, Subject subject, const char* kind)
+template <typename Item> const Item& lookUp(const optics::Shelf<Item>& shelf, const std::string& name, Subject subject)
 {
     if (const Item* item = shelf.find(name))
         return *item;
     if (optics::nameKey(name).empty())
-        throw Refusal(subject, formats::echoed(name) + " holds no letter or digit, and names go by those alone");
-    throw Refusal(subject,
-        "no " + std::string(kind) + " named " + formats::echoed(name) + formats::didYouMean(shelf.closest(name)));
+        throw Refusal::aboutName(subject, Reason::NoLetters, name);
+    throw Refusal::aboutName(subject, Reason::NotFound, name, shelf.closest(name));
 }
 
 } // namespace
@@ -53,14 +48,14 @@ ChosenTrain chooseTrain(const Request& request, const optics::EquipmentCatalogue
     const optics::Telescope* telescope = nullptr;
     const optics::Camera* camera = nullptr;
     if (request.telescope) {
-        telescope = &lookUp(catalogue.telescopes, *request.telescope, Subject::Telescope, "telescope");
+        telescope = &lookUp(catalogue.telescopes, *request.telescope, Subject::Telescope);
         const std::string from = "telescope " + telescope->name;
         aperture.over(telescope->aperture, from);
         focalLength.over(telescope->focalLength, from);
     }
-    const optics::Lens* lens = request.lens ? &lookUp(catalogue.lenses, *request.lens, Subject::Lens, "lens") : nullptr;
+    const optics::Lens* lens = request.lens ? &lookUp(catalogue.lenses, *request.lens, Subject::Lens) : nullptr;
     if (request.camera) {
-        camera = &lookUp(catalogue.cameras, *request.camera, Subject::Camera, "camera");
+        camera = &lookUp(catalogue.cameras, *request.camera, Subject::Camera);
         const std::string from = "camera " + camera->name;
         pixelSize.over(camera->pixelSize, from);
         width.over(camera->width, from);
@@ -71,7 +66,7 @@ ChosenTrain chooseTrain(const Request& request, const optics::EquipmentCatalogue
         try {
             fits = formats::readFitsSetup(*request.fits);
         } catch (const formats::InputError& error) {
-            throw Refusal(Subject::Fits, error.what());
+            throw Refusal::aboutFile(Subject::Fits, error, *request.fits);
         }
         const std::string from = "FITS " + *request.fits;
         aperture.over(fits.aperture, from);
@@ -90,20 +85,18 @@ ChosenTrain chooseTrain(const Request& request, const optics::EquipmentCatalogue
         binning.over(double(*request.binning), "option");
 
     optics::OpticalTrain& train = chosen.train;
-    train.aperture = required(aperture, Subject::Aperture, "aperture");
-    train.focalLength = required(focalLength, Subject::FocalLength, "focal length");
-    train.pixelSize = required(pixelSize, Subject::PixelSize, "pixel size");
-    train.width = required(width, Subject::Width, "sensor width");
-    train.height = required(height, Subject::Height, "sensor height");
+    train.aperture = required(aperture, Subject::Aperture);
+    train.focalLength = required(focalLength, Subject::FocalLength);
+    train.pixelSize = required(pixelSize, Subject::PixelSize);
+    train.width = required(width, Subject::Width);
+    train.height = required(height, Subject::Height);
     train.barlow = lens ? lens->factor : request.barlow;
     // A camera's own pixel height holds while its pixel width is the one used.
     if (camera && pixelSize.source == "camera " + camera->name)
         train.pixelHeight = camera->pixelHeight;
     train.binning = static_cast<int>(*binning.value);
     if (!train.hasWholeBinnedPixel())
-        throw Refusal(Subject::Binning,
-            std::to_string(train.binning) + " leaves no whole binned pixel on a sensor of " +
-                formats::readableNumber(train.width) + " x " + formats::readableNumber(train.height) + " px");
+        throw Refusal(Subject::Binning, Reason::NoWholeBinnedPixel, {double(train.binning), train.width, train.height});
 
     chosen.sources = {
         aperture.source, focalLength.source, pixelSize.source, width.source, height.source, binning.source};

@@ -132,23 +132,92 @@ QString italianFileProblem(const velmora::formats::InputError& error)
         error.problem(), QString::fromStdString(error.path()), QString::fromStdString(error.what()));
 }
 
+namespace {
+
+// "da 0 a 100", "sopra 0 e fino a 1", "da 0 a meno di 50", "sopra 0".
+QString italianSpan(const velmora::optics::PlausibleRange& bounds)
+{
+    QString span = (bounds.lowestExcluded ? QStringLiteral("sopra %1") : QStringLiteral("da %1"))
+                       .arg(italianNumber(bounds.lowest, 6));
+    if (std::isinf(bounds.highest))
+        return span;
+    const QString upTo = bounds.highestExcluded ? QStringLiteral(" a meno di %1")
+        : bounds.lowestExcluded                 ? QStringLiteral(" e fino a %1")
+                                                : QStringLiteral(" a %1");
+    return span + upTo.arg(italianNumber(bounds.highest, 6));
+}
+
+// "Nessun telescopio", "Nessuna camera": none of the things looked up by name.
+QString noneOf(Subject subject)
+{
+    switch (subject) {
+    case Subject::Telescope:
+        return QStringLiteral("Nessun telescopio");
+    case Subject::Camera:
+        return QStringLiteral("Nessuna camera");
+    case Subject::Lens:
+        return QStringLiteral("Nessuna lente");
+    default:
+        return QStringLiteral("Nessun oggetto del catalogo");
+    }
+}
+
+} // namespace
+
 QString italianRefusal(const velmora::planning::Refusal& refusal)
 {
-    if (const auto problem = refusal.fileProblem())
-        return italianFileProblem(
-            *problem, QString::fromStdString(refusal.filePath()), QString::fromStdString(refusal.what()));
+    using velmora::planning::Reason;
     QString subject;
     for (const auto& [each, words] : kSubjects) {
         if (each == refusal.subject())
             subject = QString::fromUtf8(words);
     }
-    if (refusal.missing())
-        return QStringLiteral("Manca %1.").arg(subject);
-    if (refusal.subject() == Subject::Target)
-        return QStringLiteral("Oggetto non trovato nel catalogo o senza dimensioni.");
-    if (refusal.subject() == Subject::Frame)
-        return QStringLiteral(
-            "Il corpo non si può inquadrare ora: è sotto l'orizzonte o fuori dagli anni delle effemeridi.");
+    const std::vector<double>& f = refusal.figures();
+    const QString name = QString::fromStdString(refusal.name());
+    const QString gains = refusal.bounds()
+        ? QStringLiteral("il file della camera dà il rumore ai guadagni %1").arg(italianSpan(*refusal.bounds()))
+        : QString();
+    switch (refusal.reason()) {
+    case Reason::Missing:
+        return refusal.bounds() ? QStringLiteral("Manca %1 (%2).").arg(subject, gains)
+                                : QStringLiteral("Manca %1.").arg(subject);
+    case Reason::OutOfBounds:
+        if (refusal.subject() == Subject::Gain)
+            return QStringLiteral("Il guadagno %1 è fuori dalla tabella: %2.").arg(italianNumber(f[0]), gains);
+        return QStringLiteral("%1 non può essere %2: va %3.")
+            .arg(subject.left(1).toUpper() + subject.mid(1), italianNumber(f[0]), italianSpan(*refusal.bounds()));
+    case Reason::NotFound: {
+        QString said = QStringLiteral("%1 si chiama «%2».").arg(noneOf(refusal.subject()), name);
+        if (!refusal.closest().empty())
+            said += QStringLiteral(" Forse «%1»?").arg(QString::fromStdString(refusal.closest().front()));
+        return said;
+    }
+    case Reason::NoLetters:
+        return QStringLiteral("«%1» non ha lettere né cifre, e i nomi si confrontano su quelle.").arg(name);
+    case Reason::FileUnusable:
+        return italianFileProblem(*refusal.fileProblem(), QString::fromStdString(refusal.filePath()),
+            QString::fromStdString(refusal.detail()));
+    case Reason::NoPixelField:
+        return QStringLiteral("Il campo del pixel non si può calcolare: sul sensore non si può porre nulla.");
+    case Reason::OutsideSeries:
+        return QStringLiteral("Le effemeridi del corpo non coprono l'anno %1.").arg(f[0]);
+    case Reason::NoSize:
+        return QStringLiteral("%1 non ha dimensioni nel catalogo: non si può inquadrare.").arg(name);
+    case Reason::ChipNotFinite:
+        return QStringLiteral("Il sensore non ha una misura finita e positiva: non vi si inquadra nulla.");
+    case Reason::FieldNotFinite:
+        return QStringLiteral("Il campo non ha una misura finita e positiva: non vi si inquadra nulla.");
+    case Reason::NoWholeBinnedPixel:
+        return QStringLiteral("Il binning %1 non lascia un pixel intero su un sensore di %2 × %3 pixel.")
+            .arg(italianNumber(f[0]), italianNumber(f[1], 6), italianNumber(f[2], 6));
+    case Reason::ObstructionTooLarge:
+        return QStringLiteral("L'ostruzione di %1 mm non è più piccola dell'apertura di %2 mm.")
+            .arg(italianNumber(f[0]), italianNumber(f[1]));
+    case Reason::NeedsSiteAndDate:
+        return QStringLiteral("Le ore utili richiedono un luogo e una data.");
+    case Reason::NeedsExposure:
+        return QStringLiteral("Le ore di posa richiedono i dati dell'esposizione.");
+    }
     return QStringLiteral("Non si può usare %1 così.").arg(subject);
 }
 

@@ -243,9 +243,14 @@ void PlannerWindow::recompute()
     objectFacts_->clear();
     if (computation_ && computation_->framedBody) {
         const velmora::sky::BodyView& view = computation_->sky->bodies[*computation_->framedBody];
-        objectFacts_->setText(
+        QString facts =
             QStringLiteral("%1\na %2 km")
-                .arg(italianBodyName(*view.facts), QLocale(QLocale::Italian).toString(view.distanceKm, 'f', 0)));
+                .arg(italianBodyName(*view.facts), QLocale(QLocale::Italian).toString(view.distanceKm, 'f', 0));
+        if (view.fromSite && view.fromSite->altitude < 0)
+            facts += view.fromSite->rise ? QStringLiteral("\nOra è sotto l'orizzonte, sorge alle %1 UTC")
+                                               .arg(utcText(*view.fromSite->rise, QStringLiteral("HH:mm")))
+                                         : QStringLiteral("\nOra è sotto l'orizzonte e non sorge prima di domani");
+        objectFacts_->setText(facts);
     }
     if (computation_ && computation_->target) {
         const velmora::sky::DeepSkyObject& o = *computation_->target->object;

@@ -16,25 +16,47 @@ using Json = nlohmann::json;
 
 const std::vector<std::string> kVesta = {"--telescope", "CelestronOTC8", "--camera", "PhilipsVesta"};
 
-// A refusal in the command line's words: the option first, how to give a
-// missing figure, where to list equipment names, and nothing more.
-TEST(RefusalText, NamesTheOptionAndHowToGoOn)
+// A refusal in the command line's words: the option first, why, how to
+// give a missing figure, where to list equipment names.
+TEST(RefusalText, NamesTheOptionWhyAndHowToGoOn)
 {
+    using planning::Reason;
     using planning::Refusal;
     using planning::Subject;
+    const optics::PlausibleRange gains {0, 300};
     const std::pair<Refusal, const char*> refusals[] = {
-        {Refusal(Subject::Aperture, "missing the aperture", true),
+        {Refusal::missing(Subject::Aperture),
             "missing the aperture: give --aperture, --telescope, or --fits with APTDIA"},
-        {Refusal(Subject::Height, "missing the sensor height", true),
-            "missing the sensor height: give --height, --camera or --fits"},
-        {Refusal(Subject::Telescope, "no telescope named 'X'"),
-            "--telescope: no telescope named 'X'; see --list telescopes"},
-        {Refusal(Subject::Camera, "no camera named 'X'"), "--camera: no camera named 'X'; see --list cameras"},
-        {Refusal(Subject::Lens, "no lens named 'X'"), "--lens: no lens named 'X'; see --list lenses"},
-        {Refusal(Subject::Binning, "8 leaves no whole binned pixel"), "--binning: 8 leaves no whole binned pixel"},
-        {Refusal(Subject::Frame, "jupiter is below the horizon"), "--frame: jupiter is below the horizon"},
-        {Refusal(Subject::Suggest, "no field"), "--suggest: no field"},
-        {Refusal(Subject::Overlap, "50% is outside"), "--overlap: 50% is outside"}};
+        {Refusal::missing(Subject::Height), "missing the sensor height: give --height, --camera or --fits"},
+        {Refusal::missing(Subject::Gain, gains),
+            "missing the gain (the camera file gives read noise at gains 0 to 300): give --gain"},
+        {Refusal::outOfBounds(Subject::Gain, 301, gains),
+            "--gain: the gain 301 is outside the table: the camera file gives read noise at gains 0 to 300"},
+        {Refusal::outOfBounds(Subject::Overlap, 50, {0, 50, false, true}),
+            "--overlap: the overlap 50 is not from 0 to below 50"},
+        {Refusal::aboutName(Subject::Telescope, Reason::NotFound, "X", {"C8"}),
+            "--telescope: no telescope named 'X' (did you mean C8?); see --list telescopes"},
+        {Refusal::aboutName(Subject::Camera, Reason::NotFound, "X"),
+            "--camera: no camera named 'X'; see --list cameras"},
+        {Refusal::aboutName(Subject::Lens, Reason::NoLetters, "!!"),
+            "--lens: '!!' holds no letter or digit, and names go by those alone; see --list lenses"},
+        {Refusal::aboutName(Subject::Target, Reason::NoSize, "M40"),
+            "--target: M40 has no size in the catalogue, so it cannot be framed"},
+        {Refusal(Subject::Binning, Reason::NoWholeBinnedPixel, {8, 7, 480}),
+            "--binning: 8 leaves no whole binned pixel on a sensor of 7 x 480 px"},
+        {Refusal(Subject::Frame, Reason::OutsideSeries, {1000}), "--frame: the body's series does not cover 1000"},
+        {Refusal(Subject::Frame, Reason::NoPixelField),
+            "--frame: the pixel field could not be computed, so nothing can be placed on the sensor"},
+        {Refusal(Subject::Suggest, Reason::ChipNotFinite, {1.5, 2}),
+            "--suggest: the rig's chip (1.5 x 2 mm) is not a positive finite size, so nothing can be framed on it"},
+        {Refusal(Subject::Target, Reason::FieldNotFinite, {INFINITY, 2}),
+            "--target: the rig's field is not a positive finite size, so nothing can be framed on it"},
+        {Refusal(Subject::Obstruction, Reason::ObstructionTooLarge, {250, 200}),
+            "--obstruction: the obstruction 250 mm is not smaller than the aperture 200 mm"},
+        {Refusal(Subject::RankBy, Reason::NeedsSiteAndDate), "--rank-by: usable hours need a site and a date"},
+        {Refusal(Subject::RankBy, Reason::NeedsExposure),
+            "--rank-by: the hours needed are known only with the exposure's figures, such as the sky's brightness"},
+    };
     for (const auto& [refusal, text] : refusals)
         EXPECT_EQ(refusalText(refusal), text);
 }

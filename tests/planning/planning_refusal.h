@@ -6,14 +6,17 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace velmora::planning {
 
-// The subject a request is refused about, and whether a figure was missing.
+// What a request is refused about, and why.
 struct Refused {
     Subject subject;
-    bool missing;
-    std::string reason;
+    Reason reason;
+    std::vector<double> figures;
+    std::string name;
+    std::vector<std::string> closest;
 };
 
 inline Refused refusalOf(const std::function<void()>& answer)
@@ -21,10 +24,10 @@ inline Refused refusalOf(const std::function<void()>& answer)
     try {
         answer();
     } catch (const Refusal& refusal) {
-        return {refusal.subject(), refusal.missing(), refusal.what()};
+        return {refusal.subject(), refusal.reason(), refusal.figures(), refusal.name(), refusal.closest()};
     }
     ADD_FAILURE() << "not refused";
-    return {Subject::Frame, false, ""};
+    return {Subject::Frame, Reason::Missing, {}, {}, {}};
 }
 
 } // namespace velmora::planning

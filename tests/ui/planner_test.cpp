@@ -116,7 +116,7 @@ private slots:
 
         frame(planner, "M5199");
         QCOMPARE(child<QLabel>(&planner, "lblAvvisoOggetto")->text(),
-            QStringLiteral("Oggetto non trovato nel catalogo o senza dimensioni."));
+            QStringLiteral("Nessun oggetto del catalogo si chiama «M5199». Forse «IC5199»?"));
         QVERIFY(!child<FramingView>(&planner, "picInquadratura")->scene());
     }
 
@@ -422,8 +422,8 @@ private slots:
         QCOMPARE(child<QLabel>(&planner, "lblFileStrumentazione")->text(), QStringLiteral("Solo il catalogo interno."));
     }
 
-    // A body by its Italian name: its disk lit as it is, and its figures; one
-    // below the horizon is said next to the name.
+    // A body by its Italian name: its disk lit as it is, and its figures; when
+    // it is below the horizon, when it rises is said next to the name.
     void bodiesAreFramedByTheirItalianNames()
     {
         PlannerWindow planner;
@@ -444,9 +444,11 @@ private slots:
         const QString svg = settingsFolder_.filePath(QStringLiteral("luna.svg"));
         QVERIFY2(planner.saveSvg(svg, why), qPrintable(why));
 
-        moment->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(12, 0), Qt::UTC)); // the Moon is down by day
-        QVERIFY(!planner.computation());
-        QVERIFY(!child<QLabel>(&planner, "lblAvvisoOggetto")->text().isEmpty());
+        // By day the Moon is down: still framed, and when it rises is said.
+        moment->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(12, 0), Qt::UTC));
+        QVERIFY(planner.computation() && planner.computation()->framedBody);
+        QVERIFY2(child<QLabel>(&planner, "lblOggetto")->text().contains(QStringLiteral("sotto l'orizzonte, sorge")),
+            qPrintable(child<QLabel>(&planner, "lblOggetto")->text()));
     }
 
     // The fields take what velmora-calc takes (its --help gives the same
