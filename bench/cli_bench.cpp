@@ -175,8 +175,7 @@ void TenBodiesFromASite(benchmark::State& state)
 {
     const velmora::optics::OpticalTrain train {203, 2032, 5.6, 640, 480};
     const velmora::sky::UtcMoment date {2026, 12, 6, 21, 0, 0};
-    const velmora::sky::Observation milan {
-        {45.46, 9.19, 120}, {998.9, 10, 0.5}, 30, 400, 700, true, std::nullopt, {}, {}};
+    const velmora::sky::Observation milan {{45.46, 9.19, 120}, 998.9, 10, 50, 30, 400, 700, true, std::nullopt, {}, {}};
     for (auto _ : state) {
         auto sky = velmora::sky::viewSky(train, 0.568488188976378, date, milan);
         benchmark::DoNotOptimize(sky);

@@ -118,10 +118,11 @@ std::vector<std::string> namesOf(const std::array<Item, N>& items, Name name)
 struct OptionSets {
     DeepSkyOptionSet deepSky;
     ExposureOptionSet exposure;
+    CLI::Option* site;
 };
 
 OptionSets describeOptions(
-    CLI::App& app, Options& o, planning::SiteRequest& siteOptions, planning::ExposureRequest& exposureOptions)
+    CLI::App& app, Options& o, sky::Observation& siteOptions, planning::ExposureRequest& exposureOptions)
 {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast); // the last one counts
 
@@ -207,7 +208,7 @@ OptionSets describeOptions(
     auto* sortBy = choiceOption(app, "--sort-by", o.sortBy, namesOf(kQuantities, &Quantity::id), findQuantity,
         "Sort the sweep by this result, ascending: " + joined(namesOf(kQuantities, &Quantity::id)), "ID");
 
-    describeSiteOptions(app, siteOptions, date, o.warnings);
+    auto* site = describeSiteOptions(app, siteOptions, date, o.warnings);
     const DeepSkyOptionSet deepSky =
         describeDeepSkyOptions(app, o, {date, frame, svg, list, sweep, sortBy, seeing, exportFormat});
     const ExposureOptionSet exposure = describeExposureOptions(app, o, exposureOptions);
@@ -231,7 +232,7 @@ OptionSets describeOptions(
     list->excludes(lens), sweep->excludes(lens);
     for (CLI::Option* option : {date, frame, svg})
         list->excludes(option), sweep->excludes(option);
-    return {deepSky, exposure};
+    return {deepSky, exposure, site};
 }
 
 // What CLI11 cannot say, as it depends on what an option's value names.
@@ -287,7 +288,7 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     CLI::App app(kDescription, "velmora-calc");
     app.footer(helpFooter());
     app.set_version_flag("--version", "velmora-calc " + std::string(kVersionText));
-    planning::SiteRequest site;
+    sky::Observation site;
     planning::ExposureRequest exposure;
     const OptionSets sets = describeOptions(app, options, site, exposure);
     if (argc <= 1)
@@ -305,7 +306,11 @@ std::variant<Options, int> parseCommandLine(int argc, const char* const* argv, s
     } catch (const CLI::ParseError& error) {
         throw UsageError(error.what());
     }
-    options.observation = planning::observationOf(site, options.band);
+    if (sets.site->count() > 0) {
+        site.shortest = options.band.shortest;
+        site.longest = options.band.longest;
+        options.observation = std::move(site);
+    }
     if (isExposureAsked(sets.exposure))
         options.exposure = std::move(exposure);
     checkCombinations(options, sets.deepSky);

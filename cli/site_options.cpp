@@ -56,7 +56,8 @@ sky::Darkness darknessOf(const std::string& text)
 
 } // namespace
 
-void describeSiteOptions(CLI::App& app, planning::SiteRequest& o, CLI::Option* date, std::vector<std::string>& warnings)
+CLI::Option* describeSiteOptions(
+    CLI::App& app, sky::Observation& o, CLI::Option* date, std::vector<std::string>& warnings)
 {
     auto* site = readOption(app, "--site", o.site, siteOf,
         "Your site: latitude and longitude in degrees (east positive), elevation in metres (default 0); with "
@@ -99,6 +100,7 @@ void describeSiteOptions(CLI::App& app, planning::SiteRequest& o, CLI::Option* d
     };
     for (CLI::Option* condition : conditions)
         condition->needs(site);
+    return site;
 }
 
 } // namespace velmora::cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "planning/site_request.h"
+#include "sky/site_view.h"
 
 #include <CLI/CLI.hpp>
 
@@ -9,9 +9,10 @@
 
 namespace velmora::cli {
 
-// Adds the options to `app`; each but --site needs --site, and --site needs
-// `date`. What the horizon file's reading warns of goes to `warnings`.
-void describeSiteOptions(
-    CLI::App& app, planning::SiteRequest& site, CLI::Option* date, std::vector<std::string>& warnings);
+// Adds the options to `app` and returns --site; each other needs --site,
+// and --site needs `date`. What the horizon file's reading warns of goes to
+// `warnings`.
+CLI::Option* describeSiteOptions(
+    CLI::App& app, sky::Observation& site, CLI::Option* date, std::vector<std::string>& warnings);
 
 } // namespace velmora::cli

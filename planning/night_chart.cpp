@@ -25,14 +25,14 @@ NightChart nightChart(
     const sky::BodyTrack sun(sky::Body::Sun, julianDay);
     const sky::BodyTrack moon(sky::Body::Moon, julianDay);
     NightChart chart {};
-    chart.twilight = sky::twilightAround(sun, julianDay, observation.site, observation.air);
+    chart.twilight = sky::twilightAround(sun, julianDay, observation.site, observation.air());
     const sky::DarkEdges& sunset = chart.twilight.at(sky::Darkness::Sunset);
     chart.start = sunset.evening.value_or(chart.twilight.midnight - 0.5);
     chart.end = sunset.morning.value_or(chart.twilight.midnight + 0.5);
     chart.minAltitude = observation.minAltitude;
     chart.moment = julianDay;
 
-    const sky::Refraction refraction = sky::refractionFor(sky::kRefractionWavelength, observation.air);
+    const sky::Refraction refraction = sky::refractionFor(sky::kRefractionWavelength, observation.air());
     std::optional<sky::BodyTrack> track;
     if (object && object->rightAscensionDeg)
         track = sky::PlacesOfDate(julianDay).track(*object->rightAscensionDeg, *object->declinationDeg);

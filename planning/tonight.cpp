@@ -19,11 +19,11 @@ Tonight::Tonight(const sky::Observation& observation, const sky::UtcMoment& mome
       observation_(observation), julianDay_(julianDayOf(moment)), sun_(sky::Body::Sun, julianDay_),
       moon_(sky::Body::Moon, julianDay_),
       night_(sun_, julianDay_, observation, observation.darkness.value_or(sky::Darkness::Astronomical)),
-      placesOfDate_(julianDay_), refraction_(sky::refractionFor(sky::kRefractionWavelength, observation.air)),
+      placesOfDate_(julianDay_), refraction_(sky::refractionFor(sky::kRefractionWavelength, observation.air())),
       moonNow_(moon_.horizontalAt(julianDay_, observation.site)), figures_ {}
 {
     NightFigures& f = figures_;
-    f.twilight = sky::twilightAround(sun_, julianDay_, observation.site, observation.air);
+    f.twilight = sky::twilightAround(sun_, julianDay_, observation.site, observation.air());
     f.darkness = observation.darkness.value_or(sky::Darkness::Astronomical);
     f.dark = f.twilight.dark(f.darkness);
     f.moonAltitude = sky::refractedAltitude(moonNow_.altitude, refraction_);

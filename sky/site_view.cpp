@@ -77,13 +77,18 @@ std::optional<double> longestExposure(double rotationRate, double radius)
     return 1 / (std::fabs(rotationRate) / units::kArcsecPerRadian * radius);
 }
 
+Atmosphere Observation::air() const
+{
+    return {pressure.value_or(standardPressure(site.elevation)), temperature, humidity / 100};
+}
+
 double Observation::lowestAt(double azimuth) const
 {
     return horizon.empty() ? minAltitude : std::max(minAltitude, horizon.altitudeAt(azimuth));
 }
 
 Night::Night(const BodyTrack& sun, double julianDay, const Observation& observation, Darkness darkness) :
-      sun_(sun), observation_(observation), refraction_(refractionFor(kRefractionWavelength, observation.air)),
+      sun_(sun), observation_(observation), refraction_(refractionFor(kRefractionWavelength, observation.air())),
       darkness_(darkness), centre_(julianDay)
 {
     dark_.reserve(kGridSteps + 1);
@@ -110,7 +115,7 @@ SiteView viewFromSite(
 {
     const Observation& o = night.observation();
     const double julianDay = night.centre();
-    const Refraction refraction = refractionFor(kRefractionWavelength, o.air);
+    const Refraction refraction = refractionFor(kRefractionWavelength, o.air());
     SiteView view {};
     const Horizontal place = track.horizontalAt(julianDay, o.site);
     view.altitude = refractedAltitude(place.altitude, refraction);
@@ -140,7 +145,7 @@ SiteView viewFromSite(
     }
 
     if (view.altitude > 0) {
-        view.dispersionArcsec = dispersionArcsec(90 - view.altitude, o.shortest, o.longest, o.air);
+        view.dispersionArcsec = dispersionArcsec(90 - view.altitude, o.shortest, o.longest, o.air());
         view.dispersionPixels = *view.dispersionArcsec / pixelField;
         view.dispersionRough = view.altitude < kRoughDispersionBelow;
     }

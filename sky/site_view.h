@@ -13,10 +13,13 @@
 
 namespace velmora::sky {
 
-// Where and how the sky is watched.
+// Where and how the sky is watched: the site, its air as given, the band
+// and the mount. The defaults are the ones people image in.
 struct Observation {
     GeoSite site;
-    Atmosphere air;
+    std::optional<double> pressure; // hPa; the standard atmosphere's at the site's elevation unless given
+    double temperature = 10; // degrees Celsius
+    double humidity = 50; // percent
     double minAltitude = 30; // degrees, the lowest worth imaging
     double shortest = 400; // nm, the band's ends
     double longest = 700;
@@ -27,6 +30,8 @@ struct Observation {
     HorizonProfile horizon; // flat when empty
     MoonAvoidance moonAvoidance;
 
+    // The air refraction and dispersion are worked out in.
+    Atmosphere air() const;
     // The lowest a body may stand at an azimuth to count as up.
     double lowestAt(double azimuth) const;
 };

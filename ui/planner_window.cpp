@@ -4,7 +4,6 @@
 #include "planner_fields.h"
 #include "planner_texts.h"
 #include "planning/refusal.h"
-#include "planning/site_request.h"
 #include "planning/target_choice.h"
 #include "planning/target_names.h"
 #include "presets/catalogue.h"
@@ -216,7 +215,7 @@ Request PlannerWindow::request() const
     const QDate day = moment.date();
     const QTime time = moment.time();
     request.date = velmora::sky::UtcMoment {day.year(), day.month(), day.day(), time.hour(), time.minute(), 0};
-    velmora::planning::SiteRequest site;
+    velmora::sky::Observation site;
     site.site = velmora::sky::GeoSite {latitude_->value(), longitude_->value(), elevation_->value()};
     site.minAltitude = minAltitude_->value();
     site.altAzMount = altAz_->isChecked();
@@ -224,7 +223,9 @@ Request PlannerWindow::request() const
     request.exposure = exposureRequest();
     if (request.exposure)
         request.band = {bandShortest_->value(), bandLongest_->value()};
-    request.observation = velmora::planning::observationOf(site, request.band);
+    site.shortest = request.band.shortest;
+    site.longest = request.band.longest;
+    request.observation = site;
     return request;
 }
 

@@ -1,5 +1,4 @@
 #include "planning/night_chart.h"
-#include "planning/site_request.h"
 #include "planning/target_choice.h"
 #include "sky/ephemeris.h"
 
@@ -12,9 +11,9 @@ namespace {
 
 sky::Observation siteAt(double latitude, double longitude)
 {
-    SiteRequest site;
+    sky::Observation site;
     site.site = sky::GeoSite {latitude, longitude, 0};
-    return *observationOf(site);
+    return site;
 }
 
 // Milan on a December evening: the chart runs from sunset to sunrise in

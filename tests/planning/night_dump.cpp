@@ -29,9 +29,8 @@ int main()
     sky::MoonAvoidance avoidance;
     while (std::cin >> site.latitude >> site.longitude >> site.elevation >> m.year >> m.month >> m.day >> m.hour >>
         m.minute >> ra >> dec >> minAltitude >> horizon >> avoidance.distance >> avoidance.width) {
-        const sky::Observation observation {site, {sky::standardPressure(site.elevation), 10, 0.5}, minAltitude, 400,
-            700, false, std::nullopt, horizon == "-" ? sky::HorizonProfile() : formats::readHorizonFile(horizon),
-            avoidance};
+        const sky::Observation observation {site, std::nullopt, 10, 50, minAltitude, 400, 700, false, std::nullopt,
+            horizon == "-" ? sky::HorizonProfile() : formats::readHorizonFile(horizon), avoidance};
         const planning::Tonight tonight(observation, m);
         sky::DeepSkyObject object;
         object.rightAscensionDeg = ra;

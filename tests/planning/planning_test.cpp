@@ -6,7 +6,6 @@
 #include "planning/refusal.h"
 #include "planning/rig_ranking.h"
 #include "planning/rules.h"
-#include "planning/site_request.h"
 #include "planning/suggestions.h"
 #include "planning/sweep.h"
 #include "planning/target_choice.h"
@@ -191,9 +190,9 @@ TEST_F(Planning, ABodyToPictureMustBeInItsSeries)
 
     // From Milan at noon Jupiter is down (it transits near 02:30 UT that week).
     request.date = sky::UtcMoment {2026, 12, 6, 12, 0, 0};
-    SiteRequest milan;
+    sky::Observation milan;
     milan.site = sky::GeoSite {45.46, 9.19, 0};
-    request.observation = observationOf(milan);
+    request.observation = milan;
     const Computation noon = computeRig(request, builtInCatalogue(), nullptr);
     ASSERT_TRUE(noon.framedBody);
     const sky::BodyView& down = noon.sky->bodies[*noon.framedBody];
@@ -287,10 +286,10 @@ TEST_F(Planning, SuggestionsAreForTonightOnlyWithSiteAndDate)
 {
     Request request = rig("TakahashiFS102", "ApogeeAP1ME");
     request.suggestion.minFill = 0.5;
-    SiteRequest milan;
+    sky::Observation milan;
     milan.site = sky::GeoSite {45.46, 9.19, 0};
     const auto tonightOf = [&](bool site, bool date) {
-        request.observation = site ? observationOf(milan) : std::nullopt;
+        request.observation = site ? std::optional(milan) : std::nullopt;
         request.date = date ? std::optional(sky::UtcMoment {2026, 12, 20, 20, 0, 0}) : std::nullopt;
         const std::vector<Suggestion> suggested = suggestTargets(request, builtInCatalogue(), deepSky());
         EXPECT_FALSE(suggested.empty());
@@ -322,18 +321,16 @@ TEST(ReadingOrder, BodiesGoOutwardFromTheSunWithTheMoonBesideTheEarth)
     EXPECT_EQ(order, "sun venus moon mars ");
 }
 
-TEST(SiteRequest, TheAirDefaultsToTheStandardAtmosphereAtTheSite)
+TEST(Observation, TheAirDefaultsToTheStandardAtmosphereAtTheSite)
 {
-    EXPECT_FALSE(observationOf({}));
-    // The defaults velmora-calc --help promises: 10 C, 50%, 30 deg, 400-700 nm, an equatorial mount.
-    SiteRequest anywhere;
-    anywhere.site = sky::GeoSite {0, 0, 0};
-    const sky::Observation plain = *observationOf(anywhere);
-    EXPECT_EQ(plain.air.temperature, 10);
-    EXPECT_EQ(plain.air.humidity, 0.5);
-    EXPECT_EQ(plain.minAltitude, 30);
-    EXPECT_EQ(plain.shortest, 400);
-    EXPECT_EQ(plain.longest, 700);
+    // The defaults of the figure table, which velmora-calc --help and the
+    // planner's fields show; an equatorial mount.
+    const sky::Observation plain {};
+    EXPECT_EQ(plain.temperature, figure(FigureId::Temperature).byDefault);
+    EXPECT_EQ(plain.air().humidity * 100, figure(FigureId::Humidity).byDefault);
+    EXPECT_EQ(plain.minAltitude, figure(FigureId::MinAltitude).byDefault);
+    EXPECT_EQ(plain.shortest, figure(FigureId::BandShortest).byDefault);
+    EXPECT_EQ(plain.longest, figure(FigureId::BandLongest).byDefault);
     EXPECT_FALSE(plain.altAzMount);
     struct Air {
         double elevation;
@@ -343,14 +340,12 @@ TEST(SiteRequest, TheAirDefaultsToTheStandardAtmosphereAtTheSite)
     const Air airs[] = {
         {0, std::nullopt, 1013.25}, {1000, std::nullopt, 898.75}, {2000, std::nullopt, 794.95}, {1000, 950.0, 950}};
     for (const Air& air : airs) {
-        SiteRequest request;
-        request.site = sky::GeoSite {45, 9, air.elevation};
-        request.pressure = air.pressure;
-        request.humidity = 80;
-        const auto observation = observationOf(request);
-        ASSERT_TRUE(observation);
-        EXPECT_NEAR(observation->air.pressure, air.expected, 0.05) << air.elevation;
-        EXPECT_DOUBLE_EQ(observation->air.humidity, 0.8) << "a share, not a percentage";
+        sky::Observation observation;
+        observation.site = sky::GeoSite {45, 9, air.elevation};
+        observation.pressure = air.pressure;
+        observation.humidity = 80;
+        EXPECT_NEAR(observation.air().pressure, air.expected, 0.05) << air.elevation;
+        EXPECT_DOUBLE_EQ(observation.air().humidity, 0.8) << "a share, not a percentage";
     }
 }
 

@@ -23,7 +23,7 @@ int main()
     UtcMoment m {};
     while (std::cin >> site.latitude >> site.longitude >> site.elevation >> m.year >> m.month >> m.day >> m.hour >>
         m.minute) {
-        const Observation observation {site, {0, 10, 0.5}, 30, 400, 700, false, {}, {}, {}};
+        const Observation observation {site, 0.0, 10, 50, 30, 400, 700, false, {}, {}, {}};
         const SkyView sky = viewSky({200, 1000, 5, 640, 480}, 1, m, observation);
         for (const BodyView& body : sky.bodies) {
             const SiteView& v = *body.fromSite;

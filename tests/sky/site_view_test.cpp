@@ -133,8 +133,7 @@ TEST(SiteView, AltitudesAndTransitsAgreeWithAstropy)
     };
     for (const Sighting& row : rows) {
         SCOPED_TRACE(row.body);
-        Observation observation {
-            row.site, {standardPressure(row.site.elevation), 10, 0.5}, 30, 400, 700, false, {}, {}, {}};
+        Observation observation {row.site, std::nullopt, 10, 50, 30, 400, 700, false, {}, {}, {}};
         const SkyView sky = viewSky({200, 1000, 5, 640, 480}, 1, row.moment, observation);
         const auto view = std::ranges::find(sky.bodies, findBody(row.body), &BodyView::facts);
         ASSERT_NE(view, sky.bodies.end());
@@ -173,8 +172,7 @@ TEST(SiteView, TheVerdictAgreesWithTheAltitudeAndTheTimesComeInOrder)
         {{90, 0, 0}, {2026, 6, 21, 12, 0, 0}}, {{-89.99, 139.27, 2835}, {2026, 9, 22, 0, 0, 0}},
         {{78.2, 15.6, 10}, {2026, 3, 3, 11, 0, 0}}, {{78.2, 15.6, 10}, {2026, 12, 21, 12, 0, 0}}};
     for (const SiteMoment& row : rows) {
-        const Observation observation {
-            row.site, {standardPressure(row.site.elevation), -20, 0.5}, 30, 400, 700, true, {}, {}, {}};
+        const Observation observation {row.site, std::nullopt, -20, 50, 30, 400, 700, true, {}, {}, {}};
         const SkyView sky = viewSky({200, 1000, 5, 640, 480}, 1, row.moment, observation);
         const UtcMoment& m = row.moment;
         const double now = julianDay(m.year, m.month, m.day, m.hour, m.minute, m.second);
@@ -207,7 +205,7 @@ TEST(SiteView, TheVerdictAgreesWithTheAltitudeAndTheTimesComeInOrder)
 // outside, one fails.
 TEST(SiteView, WindowEdgesAreWhereTheSkyOrTheBodyCrosses)
 {
-    const Observation milan {{45.46, 9.19, 120}, {998.9, 10, 0.5}, 30, 400, 700, false, {}, {}, {}};
+    const Observation milan {{45.46, 9.19, 120}, 998.9, 10, 50, 30, 400, 700, false, {}, {}, {}};
     const optics::OpticalTrain train {203, 2032, 5.6, 640, 480};
     const auto seen = [&](double julianDay, Body body) {
         const SkyView sky = viewSky(train, 0.5685, utcMomentOf(julianDay), milan);
@@ -248,7 +246,7 @@ TEST(SiteView, WindowEdgesAreWhereTheSkyOrTheBodyCrosses)
 // against a count every ten minutes.
 TEST(SiteView, AWindowAwayFromTheMomentIsTheDaysLongest)
 {
-    const Observation milan {{45.46, 9.19, 120}, {998.9, 10, 0.5}, 30, 400, 700, false, {}, {}, {}};
+    const Observation milan {{45.46, 9.19, 120}, 998.9, 10, 50, 30, 400, 700, false, {}, {}, {}};
     const optics::OpticalTrain train {203, 2032, 5.6, 640, 480};
     constexpr int kSamples = 144;
     int compared = 0;
