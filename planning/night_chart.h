@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sky/bodies.h"
 #include "sky/deep_sky.h"
 #include "sky/moment.h"
 #include "sky/site_view.h"
@@ -13,7 +14,7 @@ namespace velmora::planning {
 // One moment of the night as a chart plots it: degrees, refracted.
 struct ChartSample {
     double julianDay; // UT
-    double altitude; // the object's; none drawn without an object
+    double altitude; // the object's or the body's; below 0 while it is down
     double moonAltitude; // its upper limb's: above 0 while the Moon is up
     double horizon; // the site's horizon under the object: its profile, at least 0
 };
@@ -36,5 +37,8 @@ struct NightChart {
 // Moon alone without one: then each sample's altitude is the Moon's.
 NightChart nightChart(
     const sky::Observation& observation, const sky::UtcMoment& moment, const sky::DeepSkyObject* object);
+// The same for the Sun, the Moon or a planet: its upper limb's altitude,
+// the height by which it counts as up.
+NightChart nightChart(const sky::Observation& observation, const sky::UtcMoment& moment, const sky::BodyFacts& body);
 
 } // namespace velmora::planning

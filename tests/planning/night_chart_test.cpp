@@ -66,5 +66,29 @@ TEST(NightChart, AMidnightSunGivesTheWholeDay)
     EXPECT_NEAR((chart.start + chart.end) / 2, chart.twilight.midnight, 1e-9);
 }
 
+// A body is charted by its upper limb, the height by which it counts as up:
+// the Moon's curve is the Moon's line, Jupiter crosses 0 where the site's
+// figures put its rise, and a midnight Sun never goes down.
+TEST(NightChart, TheSunTheMoonAndThePlanetsByTheirUpperLimb)
+{
+    const sky::Observation rome = siteAt(41.9, 12.5);
+    const sky::UtcMoment evening {2026, 12, 9, 21, 0, 0};
+    for (const ChartSample& s : nightChart(rome, evening, *sky::findBody("moon")).samples)
+        EXPECT_NEAR(s.altitude, s.moonAltitude, 1e-9);
+
+    const NightChart jupiter = nightChart(rome, evening, *sky::findBody("jupiter"));
+    const auto rise = std::ranges::adjacent_find(
+        jupiter.samples, [](const ChartSample& a, const ChartSample& b) { return a.altitude < 0 && b.altitude >= 0; });
+    ASSERT_NE(rise, jupiter.samples.end());
+    const sky::SkyView view = sky::viewSky({200, 1000, 5, 640, 480}, 1, evening, rome);
+    const auto seen = std::ranges::find(view.bodies, sky::findBody("jupiter"), &sky::BodyView::facts);
+    ASSERT_TRUE(seen->fromSite && seen->fromSite->rise);
+    EXPECT_GE(*seen->fromSite->rise, rise->julianDay);
+    EXPECT_LE(*seen->fromSite->rise, std::next(rise)->julianDay);
+
+    for (const ChartSample& s : nightChart(siteAt(78.2, 15.6), {2026, 6, 21, 23, 0, 0}, *sky::findBody("sun")).samples)
+        EXPECT_GT(s.altitude, 0);
+}
+
 } // namespace
 } // namespace velmora::planning
