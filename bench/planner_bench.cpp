@@ -6,10 +6,10 @@
 //    of the same size painted again;
 //  - the night's chart drawn again, against the same bare widget.
 // Usage: velmora_planner_bench [RUNS]   (offscreen unless QT_QPA_PLATFORM is set)
+#include "planner/framing_view.h"
+#include "planner/night_chart_view.h"
+#include "planner/planner_window.h"
 #include "ui/Form1.h"
-#include "ui/framing_view.h"
-#include "ui/night_chart_view.h"
-#include "ui/planner_window.h"
 
 #include <QAction>
 #include <QApplication>

@@ -103,23 +103,40 @@ std::string pointer(double x, double y, double dx, double dy, double text, const
         "\n" + caption(x + 1.35 * dx - text / 3, y + 1.35 * dy + text / 3, text, letter);
 }
 
+// A body's disk, its unlit part dimmed: the lit part runs from the limb's
+// half on the bright side to the terminator, a half ellipse whose width
+// follows the lit share, bulging towards the dark side past a half.
+std::string litDisk(const FramingScene& scene)
+{
+    const double r = scene.majorAxis / 2;
+    const std::string colour(scene.colour);
+    std::string svg =
+        printed(R"(<circle cx="0" cy="0" r="%.2f" fill="%s" fill-opacity="0.18"/>)", r, colour.c_str()) + "\n";
+    const double lit = scene.phase->lit;
+    const double terminator = r * std::abs(2 * lit - 1);
+    svg += printed(R"svg(<path d="M 0 %.2f A %.2f %.2f 0 0 1 0 %.2f A %.2f %.2f 0 0 %d 0 %.2f Z" )svg"
+                   R"svg(transform="rotate(%.2f)" fill="%s"/>)svg",
+               -r, r, r, r, terminator, r, lit > 0.5 ? 1 : 0, -r, scene.phase->brightLimbTurn, colour.c_str()) +
+        "\n";
+    return svg;
+}
+
 } // namespace
 
 // Drawn in sensor pixels, centred on the disk; the viewBox scales the whole.
-std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
+std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment, double cameraAngle)
 {
-    const FramingScene scene = bodyScene(view);
+    const FramingScene scene = bodySceneAt(view, moment, cameraAngle);
     const double extent = scene.extent;
     const double text = extent / 32;
     const double left = -extent / 2;
     const double top = left - 4.5 * text;
-    const double tall = extent + 6.5 * text;
+    const double tall = extent + 8 * text;
 
     std::string svg = opening(left, top, extent, tall);
-    svg += printed(R"(<circle cx="0" cy="0" r="%.2f" fill="%s"/>)", scene.majorAxis / 2,
-               std::string(scene.colour).c_str()) +
-        "\n";
+    svg += litDisk(scene);
     const std::string sensorStyle = printed(R"(fill="none" stroke="#ff4040" stroke-width="%.2f")", text / 4);
+    svg += printed(R"svg(<g transform="rotate(%.2f)">)svg", scene.framesTurn) + "\n";
     if (const auto& sensor = scene.sensor) {
         svg += frames(scene,
             printed(R"(fill="none" stroke="#5fa8ff" stroke-width="%.2f" stroke-dasharray="%.1f")", text / 6, text / 2));
@@ -127,8 +144,10 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
     } else {
         svg += frames(scene, sensorStyle);
     }
+    svg += "</g>\n";
     svg += caption(left + text, top + 1.6 * text, text,
-        printed("%s on %s", std::string(view.facts->name).c_str(), sky::isoText(moment).c_str()));
+        printed("%s on %s, %.0f%% lit", std::string(view.facts->name).c_str(), sky::isoText(moment).c_str(),
+            scene.phase->lit * 100));
     std::string disk = "disk " + formats::readableNumber(view.diskPixels) + " px across (" +
         formats::readableNumber(view.apparentDiameterArcsec) + " arcsec)";
     if (const auto& site = view.fromSite) {
@@ -142,6 +161,8 @@ std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment)
         view.fitsSensor ? "fits the " + formats::readableNumber(mosaic.frameWidth) + " x " +
                 formats::readableNumber(mosaic.frameHeight) + " px sensor"
                         : mosaicCaption(mosaic));
+    svg += caption(left + text, extent / 2 + 2.9 * text, text,
+        "camera angle " + formats::readableNumber(cameraAngle) + " deg, north up, east left");
     return svg + "</svg>\n";
 }
 

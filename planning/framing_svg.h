@@ -10,10 +10,11 @@
 namespace velmora::planning {
 
 // A picture of a body framed by the camera on a date, as an SVG document:
-// the sensor as a rectangle with the body's disk to scale on it, the disk's
-// size in pixels and the date written on it, and, for a disk larger than
-// the sensor, the mosaic that covers it.
-std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment);
+// the sensor turned to `cameraAngle` (north through east) as a rectangle
+// with the body's disk to scale on it, lit as it is then, the disk's size
+// in pixels and the date written on it, and, for a disk larger than the
+// sensor, the mosaic that covers it.
+std::string framingSvg(const sky::BodyView& view, const sky::UtcMoment& moment, double cameraAngle = 0);
 
 // A deep-sky object on the sensor as an SVG document, north up and east to
 // the left: the sensor (or the mosaic's frames) turned to its camera angle,

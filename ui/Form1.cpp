@@ -14,7 +14,7 @@
 #include "formats/input_error.h"
 #include "formats/strict_number.h"
 #include "frmAbout.h"
-#include "planner_window.h"
+#include "planner/planner_window.h"
 #include "presets/catalogue.h"
 #include "qt_messages.h"
 #include "report/report_file.h"

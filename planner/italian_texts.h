@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
 #include <string_view>
 
 // The planner's Italian words for what the planning layer says in codes.
@@ -29,9 +30,15 @@ QString italianFileProblem(const velmora::formats::InputError& error);
 // A refusal, worded for the field it is about.
 QString italianRefusal(const velmora::planning::Refusal& refusal);
 
-// A moment (Julian Day, UT) as the window writes it, in a QDateTime format.
-QString utcText(double julianDay, const QString& format);
-
 // A number as the window writes it: up to `digits` significant digits, the
 // decimal comma, no trailing zeros.
 QString italianNumber(double value, int digits = 4);
+
+// One rule for each kind of figure, the decimal comma throughout:
+QString italianWhole(double value); // "384.400": whole, grouped by thousands
+QString italianDegrees(double degrees); // "147,0°", "0,1°": a tenth of a degree
+QString italianArcminutes(double arcminutes); // "15,19′": a hundredth of an arcminute
+QString italianHours(double hours); // "6,3 h": a tenth of an hour
+// "00:42:44,35", "+41:16:09,0": a catalogue's sexagesimal text, its decimal
+// point written as a comma.
+QString italianSexagesimal(const std::string& text);

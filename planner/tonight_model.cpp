@@ -1,6 +1,7 @@
 #include "tonight_model.h"
 
-#include "planner_texts.h"
+#include "italian_texts.h"
+#include "local_time.h"
 
 #include <array>
 #include <optional>
@@ -13,13 +14,14 @@ struct ColumnWords {
 };
 
 constexpr std::array<ColumnWords, TonightModel::Columns> kColumns {{
-    {"Oggetto", "Il nome che si usa di più"},
+    {"Oggetto", "Il numero di Messier e il nome comune accanto a quello di catalogo"},
     {"Tipo", "Il tipo secondo il catalogo"},
     {"Mag.", "Magnitudine visuale, altrimenti blu"},
-    {"Dimensioni", "Assi maggiore e minore, in primi d'arco"},
     {"Riempimento", "La parte del campo che l'oggetto occupa all'angolo migliore"},
-    {"Angolo", "L'angolo migliore della camera, da nord verso est"},
     {"Ore utili", "Ore di buio con l'oggetto sopra l'altezza minima e l'orizzonte, lontano dalla Luna"},
+    {"Dimensioni", "Assi maggiore e minore, in primi d'arco"},
+    {"Angolo", "L'angolo migliore della camera, da nord verso est"},
+    {"Transito", "Quando culmina, all'ora del luogo"},
     {"Dalla Luna", "Distanza dalla Luna al momento scelto"},
     {"Ore necessarie", "Ore di pose per arrivare al rapporto segnale/rumore chiesto"},
 }};
@@ -39,6 +41,8 @@ std::optional<double> numberOf(const velmora::planning::Suggestion& s, int colum
         return f.margin.bestAngle;
     case TonightModel::UsableHours:
         return s.tonight ? std::optional(s.tonight->hours.usable.hours) : std::nullopt;
+    case TonightModel::Transit:
+        return s.tonight ? std::optional(s.tonight->transit) : std::nullopt;
     case TonightModel::MoonSeparation:
         return s.tonight ? std::optional(s.tonight->moonSeparation) : std::nullopt;
     case TonightModel::HoursNeeded:
@@ -55,6 +59,13 @@ void TonightModel::setSuggestions(std::vector<velmora::planning::Suggestion> sug
     beginResetModel();
     suggestions_ = std::move(suggestions);
     endResetModel();
+}
+
+void TonightModel::setTimeZone(const QTimeZone& zone)
+{
+    zone_ = zone;
+    if (!suggestions_.empty())
+        emit dataChanged(index(0, Transit), index(rowCount() - 1, Transit));
 }
 
 int TonightModel::rowCount(const QModelIndex& parent) const
@@ -89,12 +100,16 @@ QVariant TonightModel::data(const QModelIndex& index, int role) const
         return italianType(s.framing.object->type->code);
     case Size: {
         const velmora::sky::Outline& o = s.framing.shape.outline;
-        return QStringLiteral("%1′ × %2′").arg(italianNumber(o.majorAxis, 3), italianNumber(o.minorAxis, 3));
+        return QStringLiteral("%1 × %2").arg(italianArcminutes(o.majorAxis), italianArcminutes(o.minorAxis));
     }
     case BestAngle:
-        return number ? QStringLiteral("%1°").arg(italianNumber(*number, 3)) : QString();
     case MoonSeparation:
-        return number ? QStringLiteral("%1°").arg(italianNumber(*number, 3)) : QString();
+        return number ? italianDegrees(*number) : QString();
+    case Transit:
+        return number ? clockText(*number, zone_, QStringLiteral("HH:mm")) : QString();
+    case UsableHours:
+    case HoursNeeded:
+        return number ? italianHours(*number) : QString();
     default:
         return number ? italianNumber(*number, 3) : QString();
     }

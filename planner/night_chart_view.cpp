@@ -1,6 +1,6 @@
 #include "night_chart_view.h"
 
-#include "planner_texts.h"
+#include "local_time.h"
 
 #include <QDateTime>
 #include <QPainter>
@@ -17,6 +17,7 @@ using velmora::sky::Darkness;
 constexpr double kTopAltitude = 90;
 
 const QColor kPlot(0x10, 0x10, 0x18);
+const QColor kDay(0x6a, 0x8c, 0xc0);
 const QColor kObject(0xff, 0xd0, 0x60);
 const QColor kMoon(0xb8, 0xc4, 0xd8);
 const QColor kHorizon(0x5a, 0x44, 0x30);
@@ -36,13 +37,32 @@ NightChartView::NightChartView(QWidget* parent) : QWidget(parent)
 {
     setMinimumSize(320, 200);
     setAccessibleName(QStringLiteral("Grafico della notte"));
-    setToolTip(QStringLiteral("Altezza dell'oggetto (giallo) e della Luna (grigio) dal tramonto all'alba, in UTC"));
+    setToolTip(QStringLiteral("Altezza dell'oggetto (giallo) e della Luna (grigio) dal tramonto all'alba, all'ora "
+                              "del luogo"));
 }
 
-void NightChartView::setChart(std::optional<velmora::planning::NightChart> chart)
+void NightChartView::setChart(std::optional<velmora::planning::NightChart> chart, const QTimeZone& zone)
 {
     chart_ = std::move(chart);
+    zone_ = zone;
     update();
+}
+
+// Which line is which, in the plot's top right corner.
+void NightChartView::drawLegend(QPainter& painter, const QRectF& plot) const
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    const std::pair<QColor, QString> lines[] = {{kObject, QStringLiteral("Oggetto")}, {kMoon, QStringLiteral("Luna")}};
+    double y = plot.top() + 4;
+    for (const auto& [colour, words] : lines) {
+        const double width = metrics.horizontalAdvance(words);
+        const double x = plot.right() - width - 6;
+        painter.setPen(QPen(colour, 2.5));
+        painter.drawLine(QPointF(x - 22, y + metrics.height() / 2.0), QPointF(x - 4, y + metrics.height() / 2.0));
+        painter.setPen(Qt::white);
+        painter.drawText(QPointF(x, y + metrics.ascent()), words);
+        y += metrics.height();
+    }
 }
 
 QSize NightChartView::sizeHint() const
@@ -72,7 +92,9 @@ void NightChartView::paintEvent(QPaintEvent*)
         return plot.bottom() - std::clamp(altitude, 0.0, kTopAltitude) / kTopAltitude * plot.height();
     };
 
-    // The bands: each level's sky from its evening edge to its morning edge.
+    // The day first, then each level's sky from its evening edge to its
+    // morning edge: where the Sun never sets the chart stays day.
+    painter.fillRect(plot, kDay);
     for (const auto& [darkness, colour] : kBands) {
         const velmora::sky::DarkEdges& edges = c.twilight.at(darkness);
         if (edges.neverDark)
@@ -83,12 +105,22 @@ void NightChartView::paintEvent(QPaintEvent*)
             painter.fillRect(QRectF(QPointF(x(from), plot.top()), QPointF(x(to), plot.bottom())), QColor(colour));
     }
 
+    // A curve runs while its body is up, in one piece a stretch above 0.
     QPainterPath horizon(QPointF(plot.left(), plot.bottom()));
-    QPolygonF object, moon;
+    QPainterPath object, moon;
+    const auto extend = [&](QPainterPath& path, double julianDay, double altitude, double before) {
+        if (altitude < 0)
+            return;
+        const QPointF point(x(julianDay), y(altitude));
+        before < 0 ? path.moveTo(point) : path.lineTo(point);
+    };
+    double objectBefore = -1, moonBefore = -1;
     for (const ChartSample& s : c.samples) {
         horizon.lineTo(x(s.julianDay), y(s.horizon));
-        object << QPointF(x(s.julianDay), y(s.altitude));
-        moon << QPointF(x(s.julianDay), y(s.moonAltitude));
+        extend(object, s.julianDay, s.altitude, objectBefore);
+        extend(moon, s.julianDay, s.moonAltitude, moonBefore);
+        objectBefore = s.altitude;
+        moonBefore = s.moonAltitude;
     }
     horizon.lineTo(plot.right(), plot.bottom());
     painter.fillPath(horizon, kHorizon);
@@ -96,11 +128,13 @@ void NightChartView::paintEvent(QPaintEvent*)
     painter.drawLine(QPointF(plot.left(), y(c.minAltitude)), QPointF(plot.right(), y(c.minAltitude)));
     painter.save();
     painter.setClipRect(plot);
+    painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kMoon, 2));
-    painter.drawPolyline(moon);
+    painter.drawPath(moon);
     painter.setPen(QPen(kObject, 2.5));
-    painter.drawPolyline(object);
+    painter.drawPath(object);
     painter.restore();
+    drawLegend(painter, plot);
     if (c.moment >= c.start && c.moment <= c.end) {
         painter.setPen(QPen(QColor(0xff, 0x50, 0x50), 1.5));
         painter.drawLine(QPointF(x(c.moment), plot.top()), QPointF(x(c.moment), plot.bottom()));
@@ -110,13 +144,20 @@ void NightChartView::paintEvent(QPaintEvent*)
     for (const double altitude : {0.0, 30.0, 60.0, 90.0})
         painter.drawText(QRectF(0, y(altitude) - metrics.height() / 2.0, plot.left() - 4, metrics.height()),
             Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1°").arg(altitude));
-    // A label each whole hour, as many as fit.
+    // A label each whole hour of the site's clock, as many as fit; the
+    // zone's name beside the first.
     const double hours = (c.end - c.start) * 24;
     const int every =
-        std::max(1, int(std::ceil(hours * metrics.horizontalAdvance(QStringLiteral("00:00  ")) / plot.width())));
-    for (double hour = std::ceil(c.start * 24); hour / 24 <= c.end; hour += every) { // whole UTC hours
-        const double at = hour / 24;
-        painter.drawText(QRectF(x(at) - 30, plot.bottom() + 3, 60, metrics.height()), Qt::AlignHCenter,
-            utcText(at, QStringLiteral("HH:mm")));
+        std::max(1, int(std::ceil(hours * metrics.horizontalAdvance(QStringLiteral("00:00 CEST  ")) / plot.width())));
+    QDateTime hour = momentOf(c.start).toTimeZone(zone_);
+    hour = hour.addSecs(3600 - (hour.time().minute() * 60 + hour.time().second())); // the next whole hour
+    const double secondsPerDay = 86400;
+    for (bool first = true; true; hour = hour.addSecs(3600 * every), first = false) {
+        const double at = c.start + double(momentOf(c.start).secsTo(hour)) / secondsPerDay;
+        if (at > c.end)
+            break;
+        const QString label = hour.toString(QStringLiteral("HH:mm")) +
+            (first ? QLatin1Char(' ') + zoneAbbreviation(zone_, hour) : QString());
+        painter.drawText(QRectF(x(at) - 40, plot.bottom() + 3, 80, metrics.height()), Qt::AlignHCenter, label);
     }
 }

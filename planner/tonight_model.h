@@ -3,6 +3,7 @@
 #include "planning/suggestions.h"
 
 #include <QAbstractTableModel>
+#include <QTimeZone>
 
 #include <vector>
 
@@ -13,11 +14,26 @@ class TonightModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Name, Type, Magnitude, Size, Fill, BestAngle, UsableHours, MoonSeparation, HoursNeeded, Columns };
+    // What a person chooses by first: name, kind, brightness, fill, hours.
+    enum Column {
+        Name,
+        Type,
+        Magnitude,
+        Fill,
+        UsableHours,
+        Size,
+        BestAngle,
+        Transit,
+        MoonSeparation,
+        HoursNeeded,
+        Columns
+    };
 
     using QAbstractTableModel::QAbstractTableModel;
 
     void setSuggestions(std::vector<velmora::planning::Suggestion> suggestions);
+    // The clock the transits are read on.
+    void setTimeZone(const QTimeZone& zone);
     const velmora::planning::Suggestion& suggestion(int row) const { return suggestions_[std::size_t(row)]; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -27,4 +43,5 @@ public:
 
 private:
     std::vector<velmora::planning::Suggestion> suggestions_;
+    QTimeZone zone_ = QTimeZone::utc();
 };

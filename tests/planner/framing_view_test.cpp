@@ -1,5 +1,5 @@
-#include "ui/framing_view.h"
-#include "ui/night_chart_view.h"
+#include "planner/framing_view.h"
+#include "planner/night_chart_view.h"
 
 #include <cmath>
 

@@ -1,6 +1,5 @@
-#include "planner_texts.h"
+#include "italian_texts.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -36,9 +35,6 @@ constexpr std::array<std::pair<std::string_view, const char*>, 21> kTypes {{
     {"Other",  "altro oggetto"},
     {"Dup",    "voce doppia"},
 }};
-
-constexpr double kUnixEpochJulianDay = 2440587.5;
-constexpr double kMillisecondsPerDay = 86400000;
 
 // What each subject is called in the window, and whether it is a figure a
 // field gives.
@@ -226,8 +222,27 @@ QString italianNumber(double value, int digits)
     return QLocale(QLocale::Italian).toString(value, 'g', digits);
 }
 
-QString utcText(double julianDay, const QString& format)
+QString italianWhole(double value)
 {
-    const auto ms = static_cast<qint64>(std::llround((julianDay - kUnixEpochJulianDay) * kMillisecondsPerDay));
-    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(format);
+    return QLocale(QLocale::Italian).toString(value, 'f', 0);
+}
+
+QString italianDegrees(double degrees)
+{
+    return QLocale(QLocale::Italian).toString(degrees, 'f', 1) + QStringLiteral("°");
+}
+
+QString italianArcminutes(double arcminutes)
+{
+    return QLocale(QLocale::Italian).toString(arcminutes, 'f', 2) + QStringLiteral("′");
+}
+
+QString italianHours(double hours)
+{
+    return QLocale(QLocale::Italian).toString(hours, 'f', 1) + QStringLiteral(" h");
+}
+
+QString italianSexagesimal(const std::string& text)
+{
+    return QString::fromStdString(text).replace(QLatin1Char('.'), QLatin1Char(','));
 }

@@ -1,9 +1,12 @@
+#include "planner/framing_view.h"
+#include "planner/night_chart_view.h"
+#include "planner/planner_window.h"
+#include "planner/planning_session.h"
+#include "planner/tonight_model.h"
+#include "planning/figures.h"
 #include "planning/framing_scene.h"
 #include "support/message_log.h"
 #include "ui/Form1.h"
-#include "ui/framing_view.h"
-#include "ui/night_chart_view.h"
-#include "ui/planner_window.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -57,6 +60,14 @@ void frame(PlannerWindow& planner, const char* object)
     auto* name = child<QLineEdit>(&planner, "txtOggetto");
     name->setText(QString::fromUtf8(object));
     emit name->editingFinished();
+    planner.session().settle();
+}
+
+// A field set, and the answer to it shown.
+template <typename Box> void set(PlannerWindow& planner, const char* field, double value)
+{
+    child<Box>(&planner, field)->setValue(value);
+    planner.session().settle();
 }
 
 } // namespace
@@ -112,7 +123,7 @@ private slots:
         QVERIFY(child<FramingView>(&planner, "picInquadratura")->scene());
         const QString facts = child<QLabel>(&planner, "lblOggetto")->text();
         QVERIFY2(facts.contains(QStringLiteral("nebulosa planetaria")), qPrintable(facts));
-        QVERIFY2(facts.contains(QStringLiteral("AR 18:53:35.01, Dec +33:01:42.9")), qPrintable(facts));
+        QVERIFY2(facts.contains(QStringLiteral("AR 18:53:35,01, Dec +33:01:42,9")), qPrintable(facts));
 
         frame(planner, "M5199");
         QCOMPARE(child<QLabel>(&planner, "lblAvvisoOggetto")->text(),
@@ -160,14 +171,16 @@ private slots:
             qPrintable(across));
     }
 
-    // From Milan on 2026-12-20 at 20:00 UTC, M31: the chart runs from sunset
-    // to sunrise and peaks where the target's transit stands.
+    // From Milan on 2026-12-20 at 21:00 on Rome's clock (20:00 UTC), M31: the
+    // chart runs from sunset to sunrise and peaks where the target's transit
+    // stands, and the figures are on the site's clock.
     void theNightReachesTheChartAndTheFigures()
     {
         PlannerWindow planner;
+        child<QComboBox>(&planner, "cboFusoOrario")->setCurrentText(QStringLiteral("Europe/Rome"));
         child<QDoubleSpinBox>(&planner, "spnLatitudine")->setValue(45.46);
         child<QDoubleSpinBox>(&planner, "spnLongitudine")->setValue(9.19);
-        child<QDateTimeEdit>(&planner, "dteData")->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(20, 0), Qt::UTC));
+        child<QDateTimeEdit>(&planner, "dteData")->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(21, 0), Qt::UTC));
         frame(planner, "M31");
         const auto& computation = planner.computation();
         QVERIFY(computation && computation->targetTonight && computation->night);
@@ -184,13 +197,15 @@ private slots:
         const QString figures = child<QLabel>(&planner, "lblNotte")->text();
         QVERIFY2(figures.contains(QStringLiteral("Ore utili stanotte")), qPrintable(figures));
         // M31 (RA 0h43m) crosses Milan's meridian near 18:30 UTC in late December.
-        QVERIFY2(figures.contains(QStringLiteral("Transito: 20/12 18:")), qPrintable(figures));
+        QVERIFY2(figures.contains(QStringLiteral("Transito: 20/12 19:")), qPrintable(figures));
+        QVERIFY2(figures.contains(QStringLiteral(" CET, a ")), qPrintable(figures));
+        QCOMPARE(computation->sky->moment.hour, 20);
         // Each figure of the site that moves the night, changed alone, is taken at once.
         const std::pair<const char*, double> changes[] = {
             {"spnAltezzaMinima", 50}, {"spnLatitudine", -33.87}, {"spnLongitudine", 151.21}};
         for (const auto& [field, value] : changes) {
             const QString before = child<QLabel>(&planner, "lblNotte")->text();
-            child<QDoubleSpinBox>(&planner, field)->setValue(value);
+            set<QDoubleSpinBox>(planner, field, value);
             QVERIFY2(child<QLabel>(&planner, "lblNotte")->text() != before, field);
         }
     }
@@ -319,7 +334,7 @@ private slots:
         auto* table = child<QTableView>(&planner, "tblStanotte");
         QAbstractItemModel* rows = table->model();
         QVERIFY(rows->rowCount() > 5);
-        const int hours = 6; // the usable hours' column
+        const int hours = TonightModel::UsableHours;
         for (int row = 0; row < rows->rowCount(); ++row)
             QVERIFY(rows->index(row, hours).data(Qt::UserRole).toDouble() >= 3);
         for (int row = 1; row < rows->rowCount(); ++row) // the most usable hours first, as the layer ranks
@@ -451,33 +466,35 @@ private slots:
             qPrintable(child<QLabel>(&planner, "lblOggetto")->text()));
     }
 
-    // The fields take what velmora-calc takes (its --help gives the same
-    // bounds), no more.
-    void theFieldsTakeWhatTheCommandLineTakes()
+    // Each field of a figure comes from the planning layer's table, as
+    // velmora-calc's options do: within the figure's bounds, starting at its
+    // default; a figure that may be left out starts at "not given".
+    void theFieldsComeFromTheFigureTable()
     {
         PlannerWindow planner;
-        struct Bounds {
-            const char* field;
-            double lowest, highest;
-        };
-        const Bounds rows[] = {{"spnBinning", 1, 8}, {"spnBarlow", 0.1, 10}, {"spnLatitudine", -90, 90},
-            {"spnLongitudine", -180, 180}, {"spnQuota", -500, 9000}, {"spnAltezzaMinima", 0, 90}, {"spnSqm", 14, 23},
-            {"spnRumore", 0, 100}, {"spnBandaDa", 300, 2000}, {"spnBandaA", 300, 2000}, {"spnRiempimento", 0.01, 1},
-            {"spnOre", 0, 24}};
-        for (const Bounds& row : rows) {
-            auto* box = child<QAbstractSpinBox>(&planner, row.field);
-            QCOMPARE(box->property("minimum").toDouble(), row.lowest);
-            QCOMPARE(box->property("maximum").toDouble(), row.highest);
+        int fields = 0;
+        for (const velmora::planning::Figure& figure : velmora::planning::kFigures) {
+            if (figure.field.empty())
+                continue;
+            ++fields;
+            const QString name = QString::fromUtf8(figure.field.data(), qsizetype(figure.field.size()));
+            auto* box = planner.findChild<QAbstractSpinBox*>(name);
+            QVERIFY2(box, qPrintable(name));
+            const double lowest = box->property("minimum").toDouble();
+            const double highest = box->property("maximum").toDouble();
+            QVERIFY2(figure.bounds.holds(highest), qPrintable(name));
+            QVERIFY2(highest <= figure.fieldMaximum(), qPrintable(name));
+            const bool site = figure.id == velmora::planning::FigureId::Elevation; // Rome's until one is given
+            if (figure.byDefault) {
+                QVERIFY2(figure.bounds.holds(lowest), qPrintable(name));
+                if (!site)
+                    QCOMPARE(box->property("value").toDouble(), *figure.byDefault);
+            } else if (figure.bounds.lowestExcluded) {
+                QCOMPARE(lowest, figure.bounds.lowest);
+                QCOMPARE(box->text(), QStringLiteral("—"));
+            }
         }
-        // And start where velmora-calc's defaults stand.
-        const std::pair<const char*, double> defaults[] = {{"spnBarlow", 1}, {"spnAltezzaMinima", 30},
-            {"spnSovrapposizione", 10}, {"spnRiempimento", 0.3}, {"spnSqm", 21}, {"spnEfficienza", 0.6},
-            {"spnBandaDa", 400}, {"spnBandaA", 700}, {"spnSegnaleRumore", 10}};
-        for (const auto& [field, value] : defaults)
-            QCOMPARE(child<QDoubleSpinBox>(&planner, field)->value(), value);
-        auto* efficiency = child<QDoubleSpinBox>(&planner, "spnEfficienza");
-        QVERIFY(efficiency->minimum() > 0);
-        QCOMPARE(efficiency->maximum(), 1.0);
+        QVERIFY(fields >= 20);
     }
 
 private:
@@ -485,4 +502,4 @@ private:
 };
 
 QTEST_MAIN(PlannerTest)
-#include "planner_test.moc"
+#include "planner_window_test.moc"
