@@ -55,14 +55,14 @@ ObjectPage::ObjectPage(PlanningSession& session, QWidget* parent) : PlannerPage(
     connect(&session_, &PlanningSession::timeZoneChanged, this, &ObjectPage::showAnswer);
 }
 
-QString ObjectPage::objectName() const
+QString ObjectPage::typedName() const
 {
     return name_->text().trimmed();
 }
 
 void ObjectPage::write()
 {
-    const QString name = objectName();
+    const QString name = typedName();
     session_.update([&name](velmora::planning::Request& r) {
         r.frame = italianBody(name);
         r.target.reset();

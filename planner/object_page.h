@@ -13,7 +13,7 @@ class ObjectPage final : public PlannerPage {
 public:
     explicit ObjectPage(PlanningSession& session, QWidget* parent = nullptr);
 
-    QString objectName() const;
+    QString typedName() const;
     void remember(QSettings& settings) const override;
     void recall(Recalled& recalled) override;
 

@@ -1,0 +1,104 @@
+// The rig's page alone: what it writes into the request, and what it shows
+// of the answer.
+#include "fake_engine.h"
+#include "page_fields.h"
+#include "pages.h"
+#include "planner/equipment_page.h"
+#include "planner/recalled.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QSettings>
+#include <QSpinBox>
+
+using velmora::planning::Refusal;
+using velmora::planning::Subject;
+
+class EquipmentPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QSettings().clear(); }
+
+    // A telescope and a camera chosen fill the rig; a field left at "—" is
+    // no figure; the barlow and binning go as they stand.
+    void theRigChosenIsWhatIsAsked()
+    {
+        FakeSession fake;
+        EquipmentPage page(fake.session);
+        QVERIFY(!fake.request().aperture);
+        child<QComboBox>(&page, "cboTelescopio")->setCurrentText(QStringLiteral("CelestronOTC8"));
+        child<QComboBox>(&page, "cboCamera")->setCurrentText(QStringLiteral("StarlightXpressSXVH9"));
+        child<QSpinBox>(&page, "spnBinning")->setValue(2);
+        const velmora::planning::Request& asked = fake.request();
+        QCOMPARE(*asked.aperture, 203.0);
+        QCOMPARE(*asked.focalLength, 2032.0);
+        QCOMPARE(*asked.pixelSize, 6.45);
+        QCOMPARE(*asked.width, 1392.0);
+        QCOMPARE(*asked.height, 1040.0);
+        QCOMPARE(*asked.binning, 2);
+        QCOMPARE(asked.barlow, 1.0);
+        child<QDoubleSpinBox>(&page, "spnApertura")->setValue(0);
+        QVERIFY(!fake.request().aperture);
+        QCOMPARE(child<QDoubleSpinBox>(&page, "spnApertura")->text(), QStringLiteral("—"));
+    }
+
+    // The starting figures of the main window go into the rig.
+    void theMainWindowsFiguresStartTheRig()
+    {
+        FakeSession fake;
+        EquipmentPage page(fake.session);
+        page.start({100, 500, 3.76, std::nullopt, 4176});
+        const velmora::planning::Request& asked = fake.request();
+        QCOMPARE(*asked.aperture, 100.0);
+        QCOMPARE(*asked.pixelSize, 3.76);
+        QVERIFY(!asked.width);
+        QCOMPARE(*asked.height, 4176.0);
+    }
+
+    // A refusal about the rig is said here, in Italian; one about the object is not.
+    void refusalsAboutTheRigAreSaidHere()
+    {
+        FakeSession fake;
+        EquipmentPage page(fake.session);
+        auto* message = child<QLabel>(&page, "lblAvvisoStrumentazione");
+        fake.answer({std::nullopt, Refusal::missing(Subject::FocalLength), std::nullopt});
+        QCOMPARE(message->text(), QStringLiteral("Manca la focale."));
+        fake.answer({std::nullopt,
+            Refusal(Subject::Binning, velmora::planning::Reason::NoWholeBinnedPixel, {8, 7, 480}), std::nullopt});
+        QCOMPARE(
+            message->text(), QStringLiteral("Il binning 8 non lascia un pixel intero su un sensore di 7 × 480 pixel."));
+        fake.answer({std::nullopt, Refusal::aboutName(Subject::Target, velmora::planning::Reason::NotFound, "M999"),
+            std::nullopt});
+        QVERIFY(message->text().isEmpty());
+    }
+
+    // Remembered figures come back; one out of its field's bounds is set aside.
+    void theRigIsRemembered()
+    {
+        {
+            FakeSession fake;
+            EquipmentPage page(fake.session);
+            child<QDoubleSpinBox>(&page, "spnFocale")->setValue(1200);
+            QSettings settings;
+            page.remember(settings);
+            settings.setValue(QStringLiteral("rig/spnBinning"), 9);
+        }
+        FakeSession fake;
+        EquipmentPage page(fake.session);
+        QSettings settings;
+        Recalled recalled(settings);
+        page.recall(recalled);
+        QCOMPARE(*fake.request().focalLength, 1200.0);
+        QCOMPARE(child<QSpinBox>(&page, "spnBinning")->value(), 1);
+        QVERIFY(recalled.said().contains(QStringLiteral("rig/spnBinning")));
+    }
+};
+
+std::unique_ptr<QObject> makeEquipmentPageTest()
+{
+    return std::make_unique<EquipmentPageTest>();
+}
+
+#include "equipment_page_test.moc"
