@@ -55,15 +55,14 @@ ExposurePage::ExposurePage(PlanningSession& session, QWidget* parent) : PlannerP
     snr_ = figureField(
         FigureId::Snr, QStringLiteral("Il rapporto segnale/rumore che un pixel dell'oggetto deve raggiungere"));
     auto* form = new QFormLayout(group_);
-    form->addRow(QStringLiteral("Cielo (S&QM)"), sqm_);
-    form->addRow(QStringLiteral("&Rumore di lettura"), readNoise_);
+    form->addRow(fieldLabel(QStringLiteral("Cielo (S&QM)"), sqm_), sqm_);
+    form->addRow(fieldLabel(QStringLiteral("&Rumore di lettura"), readNoise_), readNoise_);
     form->addRow(fileRow);
-    form->addRow(QStringLiteral("G&uadagno"), gain_);
-    form->addRow(QStringLiteral("Efficienza quan&tica"), quantumEfficiency_);
-    auto* bandLabel = new QLabel(QStringLiteral("&Banda del filtro"));
-    bandLabel->setBuddy(bandShortest_);
+    form->addRow(fieldLabel(QStringLiteral("G&uadagno"), gain_), gain_);
+    form->addRow(fieldLabel(QStringLiteral("Efficienza quan&tica"), quantumEfficiency_), quantumEfficiency_);
+    auto* bandLabel = fieldLabel(QStringLiteral("&Banda del filtro"), bandShortest_);
     form->addRow(bandLabel, bandRow);
-    form->addRow(QStringLiteral("Segnale/rumore &voluto"), snr_);
+    form->addRow(fieldLabel(QStringLiteral("Segnale/rumore &voluto"), snr_), snr_);
     message_ = messageLine("lblAvvisoEsposizione");
     figures_ = figuresLine("lblEsposizione",
         QStringLiteral("Posa singola: la più breve in cui il rumore di lettura aumenta il rumore del cielo di non più "

@@ -82,6 +82,14 @@ std::optional<double> givenFigure(const QAbstractSpinBox* field)
     return notGiven ? std::nullopt : std::optional(value);
 }
 
+QLabel* fieldLabel(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    label->setContentsMargins(0, 0, 2, 0);
+    return label;
+}
+
 QLabel* figuresLine(const char* name, const QString& tip)
 {
     auto* label = new QLabel;

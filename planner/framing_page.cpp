@@ -53,14 +53,12 @@ FramingPage::FramingPage(PlanningSession& session, QWidget* parent) : PlannerPag
     angle_->setRange(0, 359.9);
     angle_->setWrapping(true);
     angle_->setSuffix(QStringLiteral("°"));
-    auto* angleLabel = new QLabel(QStringLiteral("&Angolo"));
-    angleLabel->setBuddy(angle_);
+    auto* angleLabel = fieldLabel(QStringLiteral("&Angolo"), angle_);
     bestAngle_ = new QPushButton(QStringLiteral("Angolo &migliore"));
     bestAngle_->setObjectName(QStringLiteral("cmdAngoloMigliore"));
     bestAngle_->setToolTip(QStringLiteral("L'angolo a cui l'oggetto riempie di più il campo"));
     overlap_ = figureField(FigureId::Overlap, QStringLiteral("Sovrapposizione tra i riquadri del mosaico"));
-    auto* overlapLabel = new QLabel(QStringLiteral("So&vrapposizione"));
-    overlapLabel->setBuddy(overlap_);
+    auto* overlapLabel = fieldLabel(QStringLiteral("So&vrapposizione"), overlap_);
     auto* controls = new QHBoxLayout;
     controls->addWidget(angleLabel);
     controls->addWidget(angle_);

@@ -80,14 +80,13 @@ NightPage::NightPage(PlanningSession& session, QWidget* parent) : PlannerPage(se
                        "minima e l'orizzonte, lontano dalla Luna; dispersione: quanto l'atmosfera separa i colori "
                        "della banda"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Latitudine"), latitude_);
-    form->addRow(QStringLiteral("Longit&udine"), longitude_);
-    form->addRow(QStringLiteral("&Quota"), elevation_);
-    form->addRow(QStringLiteral("&Fuso orario"), zone_);
-    auto* momentLabel = new QLabel(QStringLiteral("&Data e ora"));
-    momentLabel->setBuddy(moment_);
+    form->addRow(fieldLabel(QStringLiteral("&Latitudine"), latitude_), latitude_);
+    form->addRow(fieldLabel(QStringLiteral("Longit&udine"), longitude_), longitude_);
+    form->addRow(fieldLabel(QStringLiteral("&Quota"), elevation_), elevation_);
+    form->addRow(fieldLabel(QStringLiteral("&Fuso orario"), zone_), zone_);
+    auto* momentLabel = fieldLabel(QStringLiteral("&Data e ora"), moment_);
     form->addRow(momentLabel, momentRow);
-    form->addRow(QStringLiteral("&Altezza minima"), minAltitude_);
+    form->addRow(fieldLabel(QStringLiteral("&Altezza minima"), minAltitude_), minAltitude_);
     form->addRow(altAz_);
     form->addRow(horizonRow);
     form->addRow(message_);

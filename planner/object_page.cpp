@@ -32,8 +32,7 @@ ObjectPage::ObjectPage(PlanningSession& session, QWidget* parent) : PlannerPage(
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     name_->setCompleter(completer);
-    auto* label = new QLabel(QStringLiteral("O&ggetto"));
-    label->setBuddy(name_);
+    auto* label = fieldLabel(QStringLiteral("O&ggetto"), name_);
     facts_ = figuresLine("lblOggetto");
     message_ = messageLine("lblAvvisoOggetto");
     auto* layout = new QGridLayout(this);

@@ -59,8 +59,7 @@ TonightPage::TonightPage(PlanningSession& session, QWidget* parent) : PlannerPag
     const std::pair<const char*, QWidget*> labelled[] = {
         {"Gene&re", family_}, {"Mag. massi&ma", maxMagnitude_}, {"Riem&pimento", minFill_}, {"Ore &utili", minHours_}};
     for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(labelled[i].first));
-        label->setBuddy(labelled[i].second);
+        auto* label = fieldLabel(QString::fromUtf8(labelled[i].first), labelled[i].second);
         filters->addWidget(label, i / 2, (i % 2) * 2);
         filters->addWidget(labelled[i].second, i / 2, (i % 2) * 2 + 1);
     }

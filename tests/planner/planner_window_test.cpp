@@ -8,6 +8,7 @@
 #include "support/message_log.h"
 #include "ui/Form1.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +70,19 @@ template <typename Box> void set(PlannerWindow& planner, const char* field, doub
 {
     child<Box>(&planner, field)->setValue(value);
     planner.session().settle();
+}
+
+// Whether a label's text runs into its right edge, as a clipped last letter
+// does: the metrics may give the room and the drawn ink still want more.
+bool inkTouchesRightEdge(QLabel* label)
+{
+    const QImage drawn = label->grab().toImage();
+    const QRgb ground = drawn.pixel(drawn.width() - 1, 0);
+    for (int y = 0; y < drawn.height(); ++y) {
+        if (drawn.pixel(drawn.width() - 1, y) != ground)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -495,6 +510,47 @@ private slots:
             }
         }
         QVERIFY(fields >= 20);
+    }
+
+    // On every page, each label has room for its whole text, and each key
+    // reaches one control only: the page's own keys, the object's and the
+    // pages' tabs together.
+    void everyLabelFitsAndEveryKeyIsItsOwn()
+    {
+        PlannerWindow planner;
+        planner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&planner));
+        auto* tabs = child<QTabWidget>(&planner, "tabSezioni");
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QApplication::processEvents();
+            QMap<QChar, QString> keys;
+            const auto claim = [&](const QString& text) {
+                const qsizetype at = text.indexOf(QLatin1Char('&'));
+                if (at < 0 || at + 1 >= text.size())
+                    return;
+                const QChar key = text.at(at + 1).toLower();
+                QVERIFY2(!keys.contains(key),
+                    qPrintable(QStringLiteral("Alt+%1: %2 and %3").arg(key, keys.value(key), text)));
+                keys.insert(key, text);
+            };
+            for (QWidget* widget : planner.findChildren<QWidget*>()) {
+                if (!widget->isVisible())
+                    continue;
+                if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
+                    claim(label->text());
+                else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                    claim(button->text());
+                else if (auto* group = qobject_cast<QGroupBox*>(widget); group && group->isCheckable())
+                    claim(group->title());
+                if (auto* label = qobject_cast<QLabel*>(widget);
+                    label && !label->wordWrap() && !label->text().isEmpty()) {
+                    QString text = label->text();
+                    text.remove(QLatin1Char('&'));
+                    QVERIFY2(!inkTouchesRightEdge(label), qPrintable(text));
+                }
+            }
+        }
     }
 
 private:
