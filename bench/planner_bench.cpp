@@ -9,6 +9,7 @@
 #include "planner/framing_view.h"
 #include "planner/night_chart_view.h"
 #include "planner/planner_window.h"
+#include "planner/planning_session.h"
 #include "ui/Form1.h"
 
 #include <QAction>
@@ -116,6 +117,7 @@ int main(int argc, char** argv)
     auto* name = planner.findChild<QLineEdit*>(QStringLiteral("txtOggetto"));
     name->setText(QStringLiteral("M31"));
     emit name->editingFinished();
+    planner.session().settle(); // the burst of changes answered
     auto* picture = planner.findChild<FramingView*>(QStringLiteral("picInquadratura"));
     auto* chart = planner.findChild<NightChartView*>(QStringLiteral("grfNotte"));
     auto* angle = planner.findChild<QDoubleSpinBox*>(QStringLiteral("spnAngolo"));
