@@ -9,6 +9,7 @@
 
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -71,6 +72,34 @@ private slots:
         QCOMPARE(angle->value(), std::fmod(std::round(best * 10) / 10 + 90, 360));
         child<QPushButton>(&page, "cmdAngoloMigliore")->click();
         QCOMPARE(angle->value(), std::round(best * 10) / 10);
+        // The picture's keys turn the camera round through north.
+        angle->setValue(0);
+        QTest::keyClick(picture, Qt::Key_Right);
+        QCOMPARE(angle->value(), 359.0);
+        QTest::keyClick(picture, Qt::Key_PageUp);
+        QCOMPARE(angle->value(), 9.0);
+    }
+
+    // A target's SVG has its frames at the angle shown, its PNG is the
+    // picture as drawn; a folder is no file to write.
+    void aTargetsPictureIsSavedAtTheAngleShown()
+    {
+        FakeSession fake;
+        FramingPage page(fake.session);
+        fake.answer(framed("M51"));
+        child<QDoubleSpinBox>(&page, "spnAngolo")->setValue(35);
+        QTemporaryDir folder;
+        QString why;
+        const QString svg = folder.filePath(QStringLiteral("m51.svg"));
+        QVERIFY2(page.saveSvg(svg, why), qPrintable(why));
+        QFile svgFile(svg);
+        QVERIFY(svgFile.open(QIODevice::ReadOnly));
+        QVERIFY(svgFile.readAll().contains("<g transform=\"rotate(-35.00)\">"));
+        const QString png = folder.filePath(QStringLiteral("m51.png"));
+        QVERIFY2(page.savePng(png, why), qPrintable(why));
+        QCOMPARE(QImage(png).size(), QSize(1200, 1200));
+        QVERIFY(!page.saveSvg(folder.path(), why));
+        QVERIFY2(why.startsWith(QStringLiteral("Il file non si può scrivere")), qPrintable(why));
     }
 
     // A body's SVG holds its lit part and the camera's angle; nothing framed

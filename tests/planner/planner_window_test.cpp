@@ -1,10 +1,7 @@
-#include "planner/framing_view.h"
 #include "planner/night_chart_view.h"
 #include "planner/planner_window.h"
 #include "planner/planning_session.h"
-#include "planner/tonight_model.h"
 #include "planning/figures.h"
-#include "planning/framing_scene.h"
 #include "support/message_log.h"
 #include "ui/Form1.h"
 
@@ -22,13 +19,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -124,66 +119,6 @@ private slots:
         QCOMPARE(child<QDoubleSpinBox>(planners[0], "spnFocale")->value(), 2032.0);
         QCOMPARE(child<QDoubleSpinBox>(planners[0], "spnPixel")->value(), 0.0);
         planners[0]->close();
-    }
-
-    // The SXV-H9's 8.98 x 6.71 mm at 2032 mm: a field of 15.19' x 11.35'.
-    void aRigAndAnObjectReachThePicture()
-    {
-        PlannerWindow planner;
-        frame(planner, "M57");
-        QVERIFY(planner.computation() && planner.computation()->target);
-        const QString figures = child<QLabel>(&planner, "lblInquadratura")->text();
-        QVERIFY2(figures.contains(QStringLiteral("Campo 15,19′ × 11,35′")), qPrintable(figures));
-        QVERIFY2(figures.contains(QStringLiteral("Entra")), qPrintable(figures));
-        QVERIFY(child<FramingView>(&planner, "picInquadratura")->scene());
-        const QString facts = child<QLabel>(&planner, "lblOggetto")->text();
-        QVERIFY2(facts.contains(QStringLiteral("nebulosa planetaria")), qPrintable(facts));
-        QVERIFY2(facts.contains(QStringLiteral("AR 18:53:35,01, Dec +33:01:42,9")), qPrintable(facts));
-
-        frame(planner, "M5199");
-        QCOMPARE(child<QLabel>(&planner, "lblAvvisoOggetto")->text(),
-            QStringLiteral("Nessun oggetto del catalogo si chiama «M5199». Forse «IC5199»?"));
-        QVERIFY(!child<FramingView>(&planner, "picInquadratura")->scene());
-    }
-
-    // The picture asks for turns; the angle box takes them round through
-    // north, and the best angle gives the largest fill.
-    void thePictureTurnsTheCamera()
-    {
-        PlannerWindow planner;
-        frame(planner, "M51");
-        auto* angle = child<QDoubleSpinBox>(&planner, "spnAngolo");
-        auto* picture = child<FramingView>(&planner, "picInquadratura");
-        QVERIFY(picture->scene());
-        angle->setValue(0);
-        QTest::keyClick(picture, Qt::Key_Right);
-        QCOMPARE(angle->value(), 359.0);
-        QTest::keyClick(picture, Qt::Key_PageUp);
-        QCOMPARE(angle->value(), 9.0);
-        QCOMPARE(picture->scene()->framesTurn, -9.0);
-        child<QPushButton>(&planner, "cmdAngoloMigliore")->click();
-        const double best = angle->value();
-        const QString atBest = child<QLabel>(&planner, "lblInquadratura")->text();
-        QVERIFY(best != 9.0);
-        angle->setValue(std::fmod(best + 45, 360));
-        QVERIFY(child<QLabel>(&planner, "lblInquadratura")->text() != atBest);
-
-        // NGC 4565, 16.75' long, fits only along the diagonal: turned across
-        // it fits no longer, and the margin shown is the planning layer's.
-        frame(planner, "NGC4565");
-        child<QPushButton>(&planner, "cmdAngoloMigliore")->click();
-        const double fits = velmora::planning::turnTarget(*planner.computation()->target, angle->value()).margin;
-        const QLocale italian(QLocale::Italian);
-        const QString fitting = child<QLabel>(&planner, "lblInquadratura")->text();
-        QVERIFY2(fitting.contains(QStringLiteral("Entra: riempimento %1, margine %2")
-                                      .arg(italian.toString(1 / fits, 'g', 3), italian.toString(fits, 'g', 3))),
-            qPrintable(fitting));
-        angle->setValue(std::fmod(angle->value() + 90, 360));
-        const double margin = velmora::planning::turnTarget(*planner.computation()->target, angle->value()).margin;
-        QVERIFY(margin < 1);
-        const QString across = child<QLabel>(&planner, "lblInquadratura")->text();
-        QVERIFY2(across.contains(QStringLiteral("non entra (margine %1)").arg(italian.toString(margin, 'g', 3))),
-            qPrintable(across));
     }
 
     // From Milan on 2026-12-20 at 21:00 on Rome's clock (20:00 UTC), M31: the
@@ -332,92 +267,6 @@ private slots:
         QCOMPARE(child<QLabel>(&back, "lblOrizzonte")->text(), QStringLiteral("gone.hrz"));
     }
 
-    // The list comes without a click once the search ends, sorted by any
-    // column; a row chosen is framed.
-    void tonightsListArrivesAndFramesTheRowChosen()
-    {
-        PlannerWindow planner;
-        frame(planner, "M31");
-        child<QDoubleSpinBox>(&planner, "spnLatitudine")->setValue(45.46);
-        child<QDoubleSpinBox>(&planner, "spnLongitudine")->setValue(9.19);
-        child<QDateTimeEdit>(&planner, "dteData")->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(20, 0), Qt::UTC));
-        child<QDoubleSpinBox>(&planner, "spnOre")->setValue(3);
-        child<QPushButton>(&planner, "cmdCerca")->click();
-        QVERIFY(planner.isSearching() || !child<QProgressBar>(&planner, "prgRicerca")->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!planner.isSearching(), 20000);
-        QTRY_VERIFY(!child<QProgressBar>(&planner, "prgRicerca")->isVisible());
-        auto* table = child<QTableView>(&planner, "tblStanotte");
-        QAbstractItemModel* rows = table->model();
-        QVERIFY(rows->rowCount() > 5);
-        const int hours = TonightModel::UsableHours;
-        for (int row = 0; row < rows->rowCount(); ++row)
-            QVERIFY(rows->index(row, hours).data(Qt::UserRole).toDouble() >= 3);
-        for (int row = 1; row < rows->rowCount(); ++row) // the most usable hours first, as the layer ranks
-            QVERIFY(rows->index(row - 1, hours).data(Qt::UserRole).toDouble() >=
-                rows->index(row, hours).data(Qt::UserRole).toDouble());
-        table->sortByColumn(2, Qt::AscendingOrder); // magnitude, brightest first
-        for (int row = 1; row < rows->rowCount(); ++row)
-            QVERIFY(rows->index(row - 1, 2).data(Qt::UserRole).toDouble() <=
-                rows->index(row, 2).data(Qt::UserRole).toDouble());
-        QVERIFY(child<QLabel>(&planner, "lblStanotte")->text().startsWith(QString::number(rows->rowCount())));
-        const QString first = rows->index(0, 0).data().toString();
-        emit table->activated(rows->index(0, 0));
-        QVERIFY(planner.computation() && planner.computation()->target);
-        QCOMPARE(QString::fromStdString(planner.computation()->target->object->displayName()), first);
-    }
-
-    // The worked rig (100 mm at 500 mm, 3.76 um pixels, QE 0.8, SQM 21, read
-    // noise 1.46 e-) gives an 11.6 s sub with nothing lost in the optics;
-    // the window's optics pass 0.9, so 11.6 / 0.9 s.
-    void theExposureGivesTheSubForTheRigAndSky()
-    {
-        PlannerWindow planner({100, 500, 3.76, 6248, 4176});
-        child<QGroupBox>(&planner, "grpEsposizione")->setChecked(true);
-        child<QDoubleSpinBox>(&planner, "spnSqm")->setValue(21);
-        child<QDoubleSpinBox>(&planner, "spnRumore")->setValue(1.46);
-        child<QDoubleSpinBox>(&planner, "spnEfficienza")->setValue(0.8);
-        auto* name = child<QLineEdit>(&planner, "txtOggetto");
-        name->clear();
-        emit name->editingFinished();
-        QVERIFY(planner.computation() && planner.computation()->exposure);
-        QVERIFY(std::abs(*planner.computation()->exposure->sub - 11.56 / 0.9) < 0.02);
-        const QString figures = child<QLabel>(&planner, "lblEsposizione")->text();
-        // The sky's 1.80 e-/px/s of the worked check, through the same 0.9.
-        for (const char* line :
-            {"Cielo: 1,62 e⁻ al secondo per pixel", "Rumore di lettura: 1,46 e⁻", "Posa singola: 12,8 s"})
-            QVERIFY2(figures.contains(QString::fromUtf8(line)), qPrintable(figures));
-        child<QDoubleSpinBox>(&planner, "spnBandaDa")->setValue(800);
-        QVERIFY(!planner.computation()->exposure);
-        QVERIFY(!child<QLabel>(&planner, "lblAvvisoEsposizione")->text().isEmpty());
-    }
-
-    // The SVG is velmora-calc's picture with the frames at the angle shown;
-    // the PNG is the picture as drawn; a folder is no file to write.
-    void thePictureIsSavedAtTheAngleShown()
-    {
-        PlannerWindow planner;
-        QString why;
-        QVERIFY(!planner.saveSvg(settingsFolder_.filePath(QStringLiteral("none.svg")), why));
-        QVERIFY(!why.isEmpty());
-        frame(planner, "M51");
-        child<QDoubleSpinBox>(&planner, "spnAngolo")->setValue(35);
-        const QString svg = settingsFolder_.filePath(QStringLiteral("m51.svg"));
-        QVERIFY2(planner.saveSvg(svg, why), qPrintable(why));
-        QFile svgFile(svg);
-        QVERIFY(svgFile.open(QIODevice::ReadOnly));
-        const QByteArray text = svgFile.readAll();
-        QVERIFY(text.startsWith("<?xml"));
-        QVERIFY(text.contains("<g transform=\"rotate(-35.00)\">"));
-        const QString png = settingsFolder_.filePath(QStringLiteral("m51.png"));
-        QVERIFY2(planner.savePng(png, why), qPrintable(why));
-        QFile pngFile(png);
-        QVERIFY(pngFile.open(QIODevice::ReadOnly));
-        QVERIFY(pngFile.read(8) == QByteArray("\x89PNG\r\n\x1a\n", 8));
-        QCOMPARE(QImage(png).size(), QSize(1200, 1200));
-        QVERIFY(!planner.saveSvg(settingsFolder_.path(), why));
-        QVERIFY2(why.startsWith(QStringLiteral("Il file non si può scrivere")), qPrintable(why));
-    }
-
     // The user's files, remembered, are read without holding the window up;
     // their telescopes, cameras and lenses join the lists, and a file gone
     // since is said and forgotten.
@@ -450,35 +299,6 @@ private slots:
         QTRY_VERIFY(
             child<QLabel>(&planner, "lblAvvisoStrumentazione")->text().contains(QStringLiteral("non si legge")));
         QCOMPARE(child<QLabel>(&planner, "lblFileStrumentazione")->text(), QStringLiteral("Solo il catalogo interno."));
-    }
-
-    // A body by its Italian name: its disk lit as it is, and its figures; when
-    // it is below the horizon, when it rises is said next to the name.
-    void bodiesAreFramedByTheirItalianNames()
-    {
-        PlannerWindow planner;
-        child<QDoubleSpinBox>(&planner, "spnLatitudine")->setValue(45.46);
-        child<QDoubleSpinBox>(&planner, "spnLongitudine")->setValue(9.19);
-        auto* moment = child<QDateTimeEdit>(&planner, "dteData");
-        moment->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(18, 0), Qt::UTC));
-        frame(planner, "Luna");
-        QVERIFY(planner.computation() && planner.computation()->framedBody);
-        const auto& scene = child<FramingView>(&planner, "picInquadratura")->scene();
-        QVERIFY(scene && scene->phase);
-        const auto& moon = planner.computation()->sky->bodies[*planner.computation()->framedBody];
-        QCOMPARE(scene->phase->lit, moon.illuminatedFraction);
-        QVERIFY(moon.illuminatedFraction > 0.5 && moon.illuminatedFraction < 1); // past first quarter
-        QVERIFY(child<QLabel>(&planner, "lblInquadratura")->text().startsWith(QStringLiteral("Disco di")));
-        QVERIFY(child<QLabel>(&planner, "lblOggetto")->text().startsWith(QStringLiteral("Luna")));
-        QString why;
-        const QString svg = settingsFolder_.filePath(QStringLiteral("luna.svg"));
-        QVERIFY2(planner.saveSvg(svg, why), qPrintable(why));
-
-        // By day the Moon is down: still framed, and when it rises is said.
-        moment->setDateTime(QDateTime(QDate(2026, 12, 20), QTime(12, 0), Qt::UTC));
-        QVERIFY(planner.computation() && planner.computation()->framedBody);
-        QVERIFY2(child<QLabel>(&planner, "lblOggetto")->text().contains(QStringLiteral("sotto l'orizzonte, sorge")),
-            qPrintable(child<QLabel>(&planner, "lblOggetto")->text()));
     }
 
     // Each field of a figure comes from the planning layer's table, as
