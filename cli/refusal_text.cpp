@@ -116,6 +116,16 @@ std::string reasonText(const planning::Refusal& refusal, const SubjectWords& wor
 
 } // namespace
 
+std::string mergeNoteText(const planning::MergeNote& note)
+{
+    using Kind = planning::MergeNote::Kind;
+    if (!note.readerSaid.empty())
+        return note.readerSaid;
+    const char* kind = note.kind == Kind::Telescope ? "telescope" : note.kind == Kind::Camera ? "camera" : "lens";
+    return std::string("the ") + kind + " " + formats::echoed(note.name) + " of " + formats::echoed(note.path) +
+        " replaces the one of " + (note.replaced ? formats::echoed(*note.replaced) : "the built-in catalogue");
+}
+
 std::string refusalText(const planning::Refusal& refusal)
 {
     const SubjectWords& words = wordsFor(refusal.subject());

@@ -90,7 +90,7 @@ private:
 optics::EquipmentCatalogue loadCatalogue(const Options& options, std::ostream& err)
 {
     return planning::mergeCatalogues(options.catalogues,
-        [&err](const std::string& warning) { err << "velmora-calc: warning: " << warning << '\n'; });
+        [&err](const planning::MergeNote& note) { err << "velmora-calc: warning: " << mergeNoteText(note) << '\n'; });
 }
 
 // Rigs a sweep or a ranking leaves out, said on standard error.

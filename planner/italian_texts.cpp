@@ -217,6 +217,28 @@ QString italianRefusal(const velmora::planning::Refusal& refusal)
     return QStringLiteral("Non si può usare %1 così.").arg(subject);
 }
 
+QString italianMergeNote(const velmora::planning::MergeNote& note)
+{
+    using Kind = velmora::planning::MergeNote::Kind;
+    if (!note.readerSaid.empty())
+        return QString::fromStdString(note.readerSaid);
+    const QString name = QString::fromStdString(note.name);
+    const QString file = QFileInfo(QString::fromStdString(note.path)).fileName();
+    const QString earlier = note.replaced ? QFileInfo(QString::fromStdString(*note.replaced)).fileName()
+                                          : QStringLiteral("catalogo interno");
+    const QString replaces =
+        note.replaced ? QStringLiteral("di %1").arg(earlier) : QStringLiteral("del %1").arg(earlier);
+    switch (note.kind) {
+    case Kind::Telescope:
+        return QStringLiteral("Il telescopio «%1» di %2 sostituisce quello %3.").arg(name, file, replaces);
+    case Kind::Camera:
+        return QStringLiteral("La camera «%1» di %2 sostituisce quella %3.").arg(name, file, replaces);
+    case Kind::Lens:
+        break;
+    }
+    return QStringLiteral("La lente «%1» di %2 sostituisce quella %3.").arg(name, file, replaces);
+}
+
 QString italianNumber(double value, int digits)
 {
     return QLocale(QLocale::Italian).toString(value, 'g', digits);

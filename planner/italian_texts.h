@@ -1,5 +1,6 @@
 #pragma once
 
+#include "planning/catalogue_merge.h"
 #include "planning/refusal.h"
 #include "sky/bodies.h"
 
@@ -26,6 +27,11 @@ QString italianBodyName(const velmora::sky::BodyFacts& body);
 // own words, `detail`, which name the line.
 QString italianFileProblem(velmora::formats::InputProblem problem, const QString& path, const QString& detail);
 QString italianFileProblem(const velmora::formats::InputError& error);
+
+// What merging the equipment files noted: a reader's words as they are, a
+// replaced entry in Italian ("la camera «X» di b.csv sostituisce quella del
+// catalogo interno").
+QString italianMergeNote(const velmora::planning::MergeNote& note);
 
 // A refusal, worded for the field it is about.
 QString italianRefusal(const velmora::planning::Refusal& refusal);

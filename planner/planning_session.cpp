@@ -1,5 +1,6 @@
 #include "planning_session.h"
 
+#include "italian_texts.h"
 #include "planning/catalogue_merge.h"
 
 #include <QTimer>
@@ -91,7 +92,8 @@ void PlanningSession::loadEquipment(const QStringList& paths)
         files.push_back(path.toStdString());
     equipmentWatcher_.setFuture(QtConcurrent::run([files] {
         EquipmentAnswer loaded;
-        const auto warn = [&loaded](const std::string& warning) { loaded.warnings << QString::fromStdString(warning); };
+        const auto warn = [&loaded](
+                              const velmora::planning::MergeNote& note) { loaded.warnings << italianMergeNote(note); };
         try {
             loaded.catalogue = velmora::planning::mergeCatalogues(files, warn);
         } catch (const Refusal& refusal) {

@@ -2,7 +2,6 @@
 
 #include "formats/equipment_file.h"
 #include "formats/input_error.h"
-#include "formats/strict_number.h"
 #include "formats/text_file.h"
 #include "presets/catalogue.h"
 #include "refusal.h"
@@ -21,15 +20,14 @@ using Origins = std::vector<std::optional<std::uint32_t>>;
 // After file number `file` was read onto `shelf` in a layer: which entries
 // it brought, and a warning for each earlier one it replaced with another.
 template <typename Item>
-void noteLayer(const optics::Shelf<Item>& shelf, const char* kind, const std::vector<std::string>& paths,
-    std::uint32_t file, Origins& origins, const std::function<void(const std::string&)>& warn)
+void noteLayer(const optics::Shelf<Item>& shelf, MergeNote::Kind kind, const std::vector<std::string>& paths,
+    std::uint32_t file, Origins& origins, const std::function<void(const MergeNote&)>& note)
 {
     for (const auto& replacement : shelf.replacements()) {
         const auto earlier = origins[replacement.position];
         if (replacement.differs)
-            warn("the " + std::string(kind) + " " + formats::echoed(shelf.items()[replacement.position].name) + " of " +
-                formats::echoed(paths[file]) + " replaces the one of " +
-                (earlier ? formats::echoed(paths[*earlier]) : std::string("the built-in catalogue")));
+            note({{}, kind, shelf.items()[replacement.position].name, paths[file],
+                earlier ? std::optional(paths[*earlier]) : std::nullopt});
         origins[replacement.position] = file;
     }
     origins.resize(shelf.items().size(), file);
@@ -38,7 +36,7 @@ void noteLayer(const optics::Shelf<Item>& shelf, const char* kind, const std::ve
 } // namespace
 
 optics::EquipmentCatalogue mergeCatalogues(
-    const std::vector<std::string>& paths, const std::function<void(const std::string&)>& warn)
+    const std::vector<std::string>& paths, const std::function<void(const MergeNote&)>& note)
 {
     // Each file is read straight onto what came before, in a layer of its
     // own: a catalogue of millions of entries is held once.
@@ -52,15 +50,17 @@ optics::EquipmentCatalogue mergeCatalogues(
         catalogue.cameras.beginLayer();
         catalogue.lenses.beginLayer();
         try {
-            for (const std::string& warning :
-                formats::readEquipmentOnto(formats::readRegularFile(path), path, catalogue))
-                warn(warning);
+            for (std::string& warning : formats::readEquipmentOnto(formats::readRegularFile(path), path, catalogue)) {
+                MergeNote said;
+                said.readerSaid = std::move(warning);
+                note(said);
+            }
         } catch (const formats::InputError& error) {
             throw Refusal::aboutFile(Subject::Catalogue, error, path);
         }
-        noteLayer(catalogue.telescopes, "telescope", paths, number, telescopes, warn);
-        noteLayer(catalogue.cameras, "camera", paths, number, cameras, warn);
-        noteLayer(catalogue.lenses, "lens", paths, number, lenses, warn);
+        noteLayer(catalogue.telescopes, MergeNote::Kind::Telescope, paths, number, telescopes, note);
+        noteLayer(catalogue.cameras, MergeNote::Kind::Camera, paths, number, cameras, note);
+        noteLayer(catalogue.lenses, MergeNote::Kind::Lens, paths, number, lenses, note);
     }
     return catalogue;
 }

@@ -8,9 +8,11 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 using velmora::planning::Refusal;
 using velmora::planning::Subject;
@@ -72,6 +74,39 @@ private slots:
         fake.answer({std::nullopt, Refusal::aboutName(Subject::Target, velmora::planning::Reason::NotFound, "M999"),
             std::nullopt});
         QVERIFY(message->text().isEmpty());
+    }
+
+    // What merging the user's files notes is said in Italian, the reader's
+    // own words as they are.
+    void replacedEntriesAreSaidInItalian()
+    {
+        QTemporaryDir folder;
+        const QString header = QStringLiteral("kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n");
+        const auto write = [&](const char* name, const QString& rows) {
+            QFile file(folder.filePath(QString::fromUtf8(name)));
+            file.open(QIODevice::WriteOnly);
+            file.write((header + rows).toUtf8());
+            return file.fileName();
+        };
+        const QString first = write("prima.csv", QStringLiteral("telescope,CelestronOTC8,200,2000,,,\n"));
+        const QString second = write("seconda.csv", QStringLiteral("telescope,Celestron OTC 8,201,2000,,,\n"));
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("fileStrumentazione"), QStringList {first, second});
+        }
+        FakeSession fake;
+        EquipmentPage page(fake.session);
+        QSettings settings;
+        Recalled recalled(settings);
+        page.recall(recalled);
+        QTRY_VERIFY(!fake.session.isLoadingEquipment());
+        const QString said = child<QLabel>(&page, "lblAvvisoStrumentazione")->text();
+        QVERIFY2(said.contains(QStringLiteral("Il telescopio «CelestronOTC8» di prima.csv sostituisce quello del "
+                                              "catalogo interno.")),
+            qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("Il telescopio «Celestron OTC 8» di seconda.csv sostituisce quello di "
+                                              "prima.csv.")),
+            qPrintable(said));
     }
 
     // Remembered figures come back; one out of its field's bounds is set aside.

@@ -103,10 +103,10 @@ TEST(TrainChoice, RefusalsNameTheirSubject)
     EXPECT_EQ(slip.closest[0], "CelestronOTC8");
 }
 
-// A warning sink that keeps what it is told.
-std::function<void(const std::string&)> collect(std::vector<std::string>& warnings)
+// A sink that keeps what the merge notes.
+std::function<void(const MergeNote&)> collect(std::vector<MergeNote>& notes)
 {
-    return [&warnings](const std::string& warning) { warnings.push_back(warning); };
+    return [&notes](const MergeNote& note) { notes.push_back(note); };
 }
 
 TEST(CatalogueMerge, ALaterEntryReplacesAnEarlierOneAndSaysWhose)
@@ -114,13 +114,16 @@ TEST(CatalogueMerge, ALaterEntryReplacesAnEarlierOneAndSaysWhose)
     const std::string header = "kind,name,aperture_mm,focal_length_mm,pixel_um,width_px,height_px\n";
     const std::string first = tempFile("first.csv", header + "telescope,CelestronOTC8,200,2000,,,\n");
     const std::string second = tempFile("second.csv", header + "telescope,Celestron OTC 8,201,2000,,,\n");
-    std::vector<std::string> warnings;
+    std::vector<MergeNote> warnings;
     const optics::EquipmentCatalogue merged = mergeCatalogues({first, second}, collect(warnings));
     EXPECT_EQ(merged.telescopes.find("CelestronOTC8")->aperture, 201);
     EXPECT_EQ(merged.telescopes.items().size(), builtInCatalogue().telescopes.items().size());
     ASSERT_EQ(warnings.size(), 2u);
-    EXPECT_NE(warnings[0].find("replaces the one of the built-in catalogue"), std::string::npos) << warnings[0];
-    EXPECT_NE(warnings[1].find("replaces the one of '" + first + "'"), std::string::npos) << warnings[1];
+    EXPECT_EQ(warnings[0].kind, MergeNote::Kind::Telescope);
+    EXPECT_EQ(warnings[0].path, first);
+    EXPECT_FALSE(warnings[0].replaced) << "the built-in one";
+    EXPECT_EQ(warnings[1].path, second);
+    EXPECT_EQ(warnings[1].replaced, first);
 
     // The same entry again replaces nothing worth a word.
     warnings.clear();
