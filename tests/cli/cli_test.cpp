@@ -101,6 +101,8 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         {{"--date", "now", "--site", "45"}, "is not LAT,LON or LAT,LON,ELEV"},
         {{"--date", "now", "--pressure", "900"}, "requires --site"},
         {{"--date", "now", "--site", "45,9", "--pressure", "0"}, "the pressure (hPa) '0' is not from 100 to 1100"},
+        {{"--date", "now", "--site", "45,9", "--humidity", "100.5"}, "the humidity '100.5' is not from 0 to 100"},
+        {{"--date", "now", "--site", "45,9", "--min-altitude", "90.5"}, "the altitude '90.5' is not from 0 to 90"},
         {{"--date", "now", "--site", "45,9", "--band", "700-400"}, "is not a band NM-NM from shorter to longer"},
         {{"--date", "now", "--site", "45,9", "--mount", "dob"}, "'dob' is not one of eq, altaz"},
         {{"--aperture", "1\x1b[2J\xff"}, "--aperture: '1\\x1B[2J\\xFF' is not"},

@@ -28,6 +28,9 @@ private slots:
     void theRigChosenIsWhatIsAsked()
     {
         FakeSession fake;
+        velmora::optics::EquipmentCatalogue equipment = velmora::builtInCatalogue();
+        equipment.lenses.put({"Riduttore 0,63", 0.63});
+        fake.engine->setEquipment(std::move(equipment));
         EquipmentPage page(fake.session);
         QVERIFY(!fake.request().aperture);
         child<QComboBox>(&page, "cboTelescopio")->setCurrentText(QStringLiteral("CelestronOTC8"));
@@ -43,6 +46,12 @@ private slots:
         QCOMPARE(asked.barlow, 1.0);
         child<QDoubleSpinBox>(&page, "spnApertura")->setValue(0);
         QVERIFY(!fake.request().aperture);
+        // A lens chosen gives its factor; "(nessuna)" again keeps the factor shown.
+        auto* lenses = child<QComboBox>(&page, "cboLente");
+        lenses->setCurrentText(QStringLiteral("Riduttore 0,63"));
+        QCOMPARE(fake.request().barlow, 0.63);
+        lenses->setCurrentIndex(0);
+        QCOMPARE(fake.request().barlow, 0.63);
         QCOMPARE(child<QDoubleSpinBox>(&page, "spnApertura")->text(), QStringLiteral("—"));
     }
 
