@@ -149,15 +149,7 @@ void NightChartView::paintEvent(QPaintEvent*)
     const double hours = (c.end - c.start) * 24;
     const int every =
         std::max(1, int(std::ceil(hours * metrics.horizontalAdvance(QStringLiteral("00:00 CEST  ")) / plot.width())));
-    QDateTime hour = momentOf(c.start).toTimeZone(zone_);
-    hour = hour.addSecs(3600 - (hour.time().minute() * 60 + hour.time().second())); // the next whole hour
-    const double secondsPerDay = 86400;
-    for (bool first = true; true; hour = hour.addSecs(3600 * every), first = false) {
-        const double at = c.start + double(momentOf(c.start).secsTo(hour)) / secondsPerDay;
-        if (at > c.end)
-            break;
-        const QString label = hour.toString(QStringLiteral("HH:mm")) +
-            (first ? QLatin1Char(' ') + zoneAbbreviation(zone_, hour) : QString());
-        painter.drawText(QRectF(x(at) - 40, plot.bottom() + 3, 80, metrics.height()), Qt::AlignHCenter, label);
-    }
+    for (const ClockTick& tick : wholeHours(c.start, c.end, zone_, every))
+        painter.drawText(
+            QRectF(x(tick.julianDay) - 40, plot.bottom() + 3, 80, metrics.height()), Qt::AlignHCenter, tick.label);
 }

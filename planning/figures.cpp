@@ -2,8 +2,6 @@
 
 #include "rules.h"
 
-#include <algorithm>
-
 namespace velmora::planning {
 
 namespace {
@@ -67,12 +65,6 @@ static_assert([] {
 const Figure& figure(FigureId id)
 {
     return kFigures[static_cast<std::size_t>(id)];
-}
-
-const Figure* figureByOption(std::string_view option)
-{
-    const auto found = std::ranges::find(kFigures, option, &Figure::option);
-    return option.empty() || found == kFigures.end() ? nullptr : &*found;
 }
 
 } // namespace velmora::planning

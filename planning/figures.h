@@ -70,7 +70,5 @@ inline constexpr double kUnbounded = std::numeric_limits<double>::infinity();
 extern const std::array<Figure, 32> kFigures;
 
 const Figure& figure(FigureId id);
-// By the command line's name; null for a name of no figure.
-const Figure* figureByOption(std::string_view option);
 
 } // namespace velmora::planning

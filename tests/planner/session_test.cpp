@@ -29,6 +29,48 @@ private slots:
         QCOMPARE(fake.engine->asked.size(), std::size_t(1));
     }
 
+    // A zone set again, or one that is no zone, changes nothing.
+    void onlyAnotherZoneIsNews()
+    {
+        FakeSession fake;
+        QSignalSpy changed(&fake.session, &PlanningSession::timeZoneChanged);
+        fake.session.setTimeZone(QTimeZone("Europe/Rome"));
+        fake.session.setTimeZone(QTimeZone("Europe/Rome"));
+        fake.session.setTimeZone(QTimeZone("Europe/Nowhere"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(fake.session.timeZone().id(), QByteArray("Europe/Rome"));
+    }
+
+    // The chart's hours are the clock's: the hour shown twice when Rome's
+    // clocks go back is ticked twice, the one skipped in spring not at all,
+    // and a zone half an hour off UTC is ticked on its own whole hours.
+    void theChartIsTickedOnTheClocksWholeHours_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<QStringList>("labels");
+        using velmora::sky::julianDay;
+        QTest::newRow("Rome, autumn") << QByteArray("Europe/Rome") << julianDay(2026, 10, 24, 22, 40, 0)
+                                      << QStringList {"01:00 CEST", "02:00", "02:00", "03:00", "04:00"};
+        QTest::newRow("Rome, spring") << QByteArray("Europe/Rome") << julianDay(2026, 3, 28, 22, 40, 0)
+                                      << QStringList {"00:00 CET", "01:00", "03:00", "04:00", "05:00"};
+        QTest::newRow("St John's") << QByteArray("America/St_Johns") << julianDay(2026, 12, 9, 22, 40, 0)
+                                   << QStringList {"20:00 NST", "21:00", "22:00", "23:00"};
+    }
+    void theChartIsTickedOnTheClocksWholeHours()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(double, start);
+        QFETCH(QStringList, labels);
+        QStringList ticked;
+        for (const ClockTick& tick : wholeHours(start, start + 4.5 / 24, QTimeZone(zone), 1)) {
+            ticked << tick.label;
+            const double minutes = (tick.julianDay - start) * 1440;
+            QVERIFY(minutes >= 0 && minutes <= 4.5 * 60);
+        }
+        QCOMPARE(ticked, labels);
+    }
+
     // The clock of Rome and of Sydney a minute either side of their 2026
     // changes, as the EU and New South Wales publish them.
     void momentsAreReadOnTheSitesClock_data()
