@@ -40,14 +40,14 @@ public:
 
     // Tonight's list for the request with `filters` applied.
     void searchTonight(const std::function<void(velmora::planning::Request&)>& filters);
-    bool isSearching() const { return tonightWatcher_.isRunning() || searching_; }
+    bool isSearching() const { return searching_; }
     const std::vector<velmora::planning::Suggestion>& tonight() const { return tonight_; }
     const std::optional<velmora::planning::Refusal>& tonightRefusal() const { return tonightRefusal_; }
 
     // The built-in equipment with the user's files, in the order they
     // apply; a file that cannot be read leaves the built-in alone.
     void loadEquipment(const QStringList& paths);
-    bool isLoadingEquipment() const { return equipmentWatcher_.isRunning() || loading_; }
+    bool isLoadingEquipment() const { return loading_; }
     const velmora::optics::EquipmentCatalogue& equipment() const { return engine_->equipment(); }
     const QStringList& equipmentWarnings() const { return equipmentWarnings_; }
     const std::optional<velmora::planning::Refusal>& equipmentRefusal() const { return equipmentRefusal_; }
@@ -82,12 +82,12 @@ private:
     QTimeZone zone_;
 
     QFutureWatcher<TonightAnswer> tonightWatcher_;
-    bool searching_ = false; // until its answer is shown
+    bool searching_ = false; // from the search's start until its answer is shown
     std::vector<velmora::planning::Suggestion> tonight_;
     std::optional<velmora::planning::Refusal> tonightRefusal_;
 
     QFutureWatcher<EquipmentAnswer> equipmentWatcher_;
-    bool loading_ = false;
+    bool loading_ = false; // from the files' reading until their catalogue is in place
     QStringList equipmentWarnings_;
     std::optional<velmora::planning::Refusal> equipmentRefusal_;
 };

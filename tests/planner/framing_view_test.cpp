@@ -193,6 +193,27 @@ private slots:
         QVERIFY(written(dashLeft));
         QVERIFY(written(2 * middle - dashLeft));
         QVERIFY(!written(middle));
+
+        // The moment asked about is a red line where it falls, the night's
+        // last minute included; before the night, none.
+        const auto redColumns = [&view, &chart](double moment) {
+            chart.moment = moment;
+            view.setChart(chart);
+            QImage marked(view.size(), QImage::Format_RGB32);
+            view.render(&marked);
+            QList<int> columns;
+            for (int x = 0; x < marked.width(); ++x) {
+                const QColor c = marked.pixelColor(x, marked.height() / 8);
+                if (c.red() > 200 && c.green() < 120 && c.blue() < 120)
+                    columns << x;
+            }
+            return columns;
+        };
+        QVERIFY(redColumns(chart.start - 1).isEmpty());
+        const QList<int> halfway = redColumns(chart.start + 5.0 / 24);
+        QVERIFY(!halfway.isEmpty() && std::abs(halfway.front() - 200) < 30);
+        const QList<int> last = redColumns(chart.end);
+        QVERIFY(!last.isEmpty() && last.front() > 340);
     }
 
     // The turns the picture asks for, by key and wheel.
