@@ -2,10 +2,10 @@
 # names, "." as the decimal separator, and bounded waits for windows.
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 
-# Waits at most 10 s for a visible window whose title matches; prints its id.
+# Waits at most 10 s (or $2) for a visible window whose title matches; prints its id.
 window() {
-  timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1 ||
-    { echo "no window titled '$1' appeared within 10 s" >&2; exit 1; }
+  timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" | head -n 1 ||
+    { echo "no window titled '$1' appeared within ${2:-10} s" >&2; exit 1; }
 }
 
 # Waits at most 10 s until no visible window's title matches.

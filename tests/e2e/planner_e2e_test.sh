@@ -23,7 +23,7 @@ xdotool windowactivate --sync "$main"
 sleep 0.3
 
 keys alt+p Return
-planner=$(window '^Pianificazione$')
+planner=$(window '^Pianificazione$' 30) # it reads the deep-sky catalogue first, slowly under the sanitizers
 xdotool windowactivate --sync "$planner"
 sleep 0.3
 # Saves the picture shown through the file dialog as $1 and waits for it.
