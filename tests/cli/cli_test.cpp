@@ -98,6 +98,7 @@ TEST(UsageErrors, ExitTwoWithOneClearLineAndNothingOnStandardOutput)
         {{"--frame", "mars", "--svg", "x.svg"}, "--frame requires --date"},
         {{"--site", "45,9"}, "--site requires --date"},
         {{"--date", "now", "--site", "90.5,9"}, "the latitude 90.5 is not"},
+        {{"--date", "now", "--site", "45,-180.5"}, "the longitude -180.5 is not"},
         {{"--date", "now", "--site", "45"}, "is not LAT,LON or LAT,LON,ELEV"},
         {{"--date", "now", "--pressure", "900"}, "requires --site"},
         {{"--date", "now", "--site", "45,9", "--pressure", "0"}, "the pressure (hPa) '0' is not from 100 to 1100"},

@@ -125,6 +125,8 @@ private slots:
             FakeSession fake;
             EquipmentPage page(fake.session);
             child<QDoubleSpinBox>(&page, "spnFocale")->setValue(1200);
+            child<QSpinBox>(&page, "spnLarghezza")->setValue(3000);
+            child<QSpinBox>(&page, "spnAltezza")->setValue(2000);
             QSettings settings;
             page.remember(settings);
             settings.setValue(QStringLiteral("rig/spnBinning"), 9);
@@ -135,6 +137,8 @@ private slots:
         Recalled recalled(settings);
         page.recall(recalled);
         QCOMPARE(*fake.request().focalLength, 1200.0);
+        QCOMPARE(*fake.request().width, 3000.0);
+        QCOMPARE(*fake.request().height, 2000.0);
         QCOMPARE(child<QSpinBox>(&page, "spnBinning")->value(), 1);
         QVERIFY(recalled.said().contains(QStringLiteral("rig/spnBinning")));
     }
