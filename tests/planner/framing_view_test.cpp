@@ -111,6 +111,22 @@ private slots:
         QVERIFY(!inkedAt(rose + QPointF(text, 0)));
         QVERIFY(inkedAt(rose + QPointF(0, -text)));
         QVERIFY(!inkedAt(rose + QPointF(0, text)));
+        // Each letter at its arm's tip, and nothing where the arms do not go;
+        // the scale bar and its length at the lower left.
+        const auto inkIn = [&](QPointF corner, double width, double height) {
+            for (double y = corner.y(); y < corner.y() + height; ++y)
+                for (double x = corner.x(); x < corner.x() + width; ++x)
+                    if (inkedAt({x, y}))
+                        return true;
+            return false;
+        };
+        QVERIFY(inkIn(rose + QPointF(-0.4 * text, -2.5 * text), 0.9 * text, 0.8 * text)); // N
+        QVERIFY(inkIn(rose + QPointF(-2.6 * text, -0.5 * text), 0.8 * text, 0.9 * text)); // E
+        QVERIFY(!inkIn(rose + QPointF(-0.5 * text, 0.5 * text), text, 1.5 * text));
+        QVERIFY(!inkIn(rose + QPointF(0.5 * text, -0.5 * text), 1.5 * text, text));
+        const QPointF bar(text, kSide - 1.5 * text);
+        QVERIFY(inkIn(bar + QPointF(0, -0.2 * text), 2 * text, 0.4 * text));
+        QVERIFY(inkIn(bar + QPointF(0, -1.2 * text), 2 * text, 0.8 * text)); // its length
     }
 
     // A quarter lit towards +x: a crescent from 10 to 20 units out; half
