@@ -55,6 +55,19 @@ struct FakeSession {
     }
 };
 
+// The C8 with a camera, from a site on a date: the rig the pages' known
+// answers are worked out for.
+inline void c8At(velmora::planning::Request& r, const velmora::sky::GeoSite& site,
+    const velmora::sky::UtcMoment& moment, const char* camera = "PhilipsVesta")
+{
+    r.telescope = "CelestronOTC8";
+    r.camera = camera;
+    r.date = moment;
+    velmora::sky::Observation observation;
+    observation.site = site;
+    r.observation = observation;
+}
+
 // A known answer: the real planning layer's, for a request built by `build`.
 // Its engine lives as long as the tests, as the answer points into its
 // catalogues.

@@ -76,12 +76,7 @@ private slots:
         fake.session.setTimeZone(QTimeZone("Europe/Rome"));
         NightPage page(fake.session);
         const PlanningAnswer jupiter = knownAnswer([](velmora::planning::Request& r) {
-            r.telescope = "CelestronOTC8";
-            r.camera = "PhilipsVesta";
-            r.date = velmora::sky::UtcMoment {2026, 12, 9, 20, 0, 0};
-            velmora::sky::Observation rome;
-            rome.site = {41.9, 12.5, 20};
-            r.observation = rome;
+            c8At(r, {41.9, 12.5, 20}, {2026, 12, 9, 20, 0, 0});
             r.frame = velmora::sky::findBody("jupiter");
         });
         QVERIFY(jupiter.chart);
@@ -101,12 +96,7 @@ private slots:
         FakeSession fake;
         NightPage page(fake.session);
         fake.answer(knownAnswer([](velmora::planning::Request& r) {
-            r.telescope = "CelestronOTC8";
-            r.camera = "PhilipsVesta";
-            r.date = velmora::sky::UtcMoment {2026, 6, 21, 23, 0, 0};
-            velmora::sky::Observation svalbard;
-            svalbard.site = {78.2, 15.6, 0};
-            r.observation = svalbard;
+            c8At(r, {78.2, 15.6, 0}, {2026, 6, 21, 23, 0, 0});
             r.frame = velmora::sky::findBody("moon");
         }));
         const QString figures = child<QLabel>(&page, "lblNotte")->text();

@@ -22,16 +22,7 @@ void type(ObjectPage& page, const QString& name)
     emit field->editingFinished();
 }
 
-// The C8 and the Vesta on a date, from Milan.
-void milanRig(velmora::planning::Request& r, const velmora::sky::UtcMoment& moment)
-{
-    r.telescope = "CelestronOTC8";
-    r.camera = "PhilipsVesta";
-    r.date = moment;
-    velmora::sky::Observation milan;
-    milan.site = {45.46, 9.19, 0};
-    r.observation = milan;
-}
+const velmora::sky::GeoSite kMilan {45.46, 9.19, 0};
 
 } // namespace
 
@@ -88,7 +79,7 @@ private slots:
         fake.session.setTimeZone(QTimeZone("Europe/Rome"));
         ObjectPage page(fake.session);
         const PlanningAnswer noon = knownAnswer([](velmora::planning::Request& r) {
-            milanRig(r, {2026, 12, 6, 12, 0, 0});
+            c8At(r, kMilan, {2026, 12, 6, 12, 0, 0});
             r.frame = velmora::sky::findBody("jupiter");
         });
         fake.answer(noon);
@@ -107,7 +98,7 @@ private slots:
         FakeSession fake;
         ObjectPage page(fake.session);
         fake.answer(knownAnswer([](velmora::planning::Request& r) {
-            milanRig(r, {2026, 12, 20, 20, 0, 0});
+            c8At(r, kMilan, {2026, 12, 20, 20, 0, 0});
             r.target = "M57";
         }));
         const QString facts = child<QLabel>(&page, "lblOggetto")->text();

@@ -29,12 +29,7 @@ private slots:
         fake.session.update([](velmora::planning::Request& r) { r.target = "M31"; });
         const velmora::sky::DeepSkyCatalogue deepSky = velmora::planning::loadDeepSky();
         velmora::planning::Request asked;
-        asked.telescope = "CelestronOTC8";
-        asked.camera = "StarlightXpressSXVH9";
-        asked.date = velmora::sky::UtcMoment {2026, 12, 20, 20, 0, 0};
-        velmora::sky::Observation milan;
-        milan.site = {45.46, 9.19, 0};
-        asked.observation = milan;
+        c8At(asked, {45.46, 9.19, 0}, {2026, 12, 20, 20, 0, 0}, "StarlightXpressSXVH9");
         asked.suggestion.minFill = 0.5;
         fake.engine->suggestions = velmora::planning::suggestTargets(asked, velmora::builtInCatalogue(), deepSky);
         QVERIFY(fake.engine->suggestions.size() > 3);
